@@ -1,0 +1,354 @@
+#include "ptApplicationManager.h"
+
+#include <QCoreApplication>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDir>
+#include <QFile>
+#include <QLocale>
+#include <QQuickItem>
+#include <QQuickView>
+#include <QStandardPaths>
+#include <QXmlStreamReader>
+#include <QXmlStreamWriter>
+
+#include "ptXmlText.h"
+
+namespace {
+
+QDir dataDirectory()
+{
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+}
+
+// Makes the directory with all missing parents; true when it exists afterwards.
+bool makeDirectory(const QString &pPath)
+{
+    return QDir().mkpath(pPath);
+}
+
+int settingsValue(const QHash<QString, QString> &pSettings, const QString &pName)
+{
+    bool ok = false;
+    const int value = pSettings.value(pName).toInt(&ok, 10);
+    return ok ? value : 0;
+}
+
+// The first item below pRoot, depth first, whose object name is pName.
+QQuickItem *findItem(QQuickItem *pRoot, const QString &pName)
+{
+    const QList<QQuickItem *> children = pRoot->childItems();
+    for (QQuickItem *child : children) {
+        if (child->objectName() == pName)
+            return child;
+        if (QQuickItem *found = findItem(child, pName))
+            return found;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+ptApplicationManager::ptApplicationManager(QObject *parent) : QObject(parent) { }
+
+ptApplicationManager::~ptApplicationManager()
+{
+    // A failed start never read the stored settings; writing the initial
+    // values now would overwrite them.
+    if (m_settingsLoaded)
+        saveSettings();
+}
+
+QString ptApplicationManager::listsDirectoryPath()
+{
+    return dataDirectory().absoluteFilePath(QStringLiteral("lists"));
+}
+
+QString ptApplicationManager::listDocumentPath()
+{
+    return QDir(listsDirectoryPath()).absoluteFilePath(QStringLiteral("demo-list.ptl"));
+}
+
+QString ptApplicationManager::settingsDirectoryPath()
+{
+    return dataDirectory().absoluteFilePath(QStringLiteral("data"));
+}
+
+QString ptApplicationManager::settingsFilePath()
+{
+    return QDir(settingsDirectoryPath()).absoluteFilePath(QStringLiteral("config.db"));
+}
+
+bool ptApplicationManager::initialize()
+{
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+
+    const QString listsPath = listsDirectoryPath();
+    if (!QDir(listsPath).exists() && !makeDirectory(listsPath))
+        return false;
+
+    connect(&m_currencyUnitsDataModel, &ptCurrencyUnitsDataModel::currentCurrencyChanged, this,
+            &ptApplicationManager::nullStringChanged);
+    connect(&m_currencyUnitsDataModel, &ptCurrencyUnitsDataModel::currentCurrencyChanged, this,
+            &ptApplicationManager::onCurrentCurrencyChanged);
+
+    loadSettings();
+    return updateListsDataModel();
+}
+
+void ptApplicationManager::setView(QQuickView *pView)
+{
+    m_view = pView;
+}
+
+ptListsDataModel *ptApplicationManager::listsDataModel()
+{
+    return &m_listsDataModel;
+}
+
+ptListDataModel *ptApplicationManager::listDataModel()
+{
+    return &m_listDataModel;
+}
+
+ptCategoriesDataModel *ptApplicationManager::categoriesDataModel()
+{
+    return &m_categoriesDataModel;
+}
+
+ptLanguagesDataModel *ptApplicationManager::languagesDataModel()
+{
+    return &m_languagesDataModel;
+}
+
+ptCurrencyUnitsDataModel *ptApplicationManager::currencyUnitsDataModel()
+{
+    return &m_currencyUnitsDataModel;
+}
+
+ptMeasureUnitsDataModel *ptApplicationManager::amountUnitsDataModel()
+{
+    return &m_amountUnitsDataModel;
+}
+
+void ptApplicationManager::quit()
+{
+    QCoreApplication::quit();
+}
+
+void ptApplicationManager::showDashboard()
+{
+    const QDBusMessage message = QDBusMessage::createSignal(
+            QStringLiteral("/"), QStringLiteral("com.nokia.hildon_desktop"),
+            QStringLiteral("exit_app_view"));
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    bus.send(message);
+    bus.send(message);
+
+    // Without the phone's task switcher, the nearest local equivalent.
+    if (m_view)
+        m_view->showMinimized();
+}
+
+QString ptApplicationManager::nullString()
+{
+    return QString();
+}
+
+bool ptApplicationManager::updateListsDataModel()
+{
+    QStringList paths;
+    const QString listsPath = listsDirectoryPath();
+    if (!QDir(listsPath).exists()) {
+        if (!makeDirectory(listsPath))
+            return false;
+    } else {
+        paths.append(listDocumentPath());
+    }
+    return m_listsDataModel.loadData(paths);
+}
+
+bool ptApplicationManager::createNewList(QString pListName, int pListCurrency, QString pListNote)
+{
+    const QString listsPath = listsDirectoryPath();
+    if (!QDir(listsPath).exists() && !makeDirectory(listsPath))
+        return false;
+
+    // The document is replaced atomically by the save, so the old list stays
+    // on disk until the new one has been written completely.
+    return m_listDataModel.newModel(listDocumentPath(), pListName, pListCurrency,
+                                    pListNote.simplified().toLower());
+}
+
+bool ptApplicationManager::loadList(int pListIndex)
+{
+    if (pListIndex == -1)
+        return false;
+
+    const QString fileName = m_listsDataModel.listFileName(pListIndex);
+    if (fileName.isEmpty())
+        return false;
+    if (!m_listDataModel.loadModel(fileName))
+        return false;
+
+    m_listDataModel.sortByCategory(false);
+    m_listDataModel.displayList(false);
+    m_listDataModel.updateModel();
+    return true;
+}
+
+bool ptApplicationManager::deleteListByIndex(int pListIndex)
+{
+    m_listsDataModel.deleteList(pListIndex);
+    updateListsDataModel();
+    return true;
+}
+
+bool ptApplicationManager::deleteList(QString pListFileName)
+{
+    if (!QFile::exists(pListFileName))
+        return false;
+    if (!QFile::remove(pListFileName))
+        return false;
+    updateListsDataModel();
+    return true;
+}
+
+void ptApplicationManager::addItem(int pScreenIndex, QString pName, QString pCategory,
+                                   QString pPrice, QString pAmount, int pAmountUnit,
+                                   QString pNote)
+{
+    if (pScreenIndex == 0)
+        m_listDataModel.addItem(pName, pCategory, pPrice, pAmount, pAmountUnit, pNote);
+
+    m_categoriesDataModel.addItem(pName, pCategory, pPrice,
+                                  m_currencyUnitsDataModel.currentCurrencyCode(), pAmount,
+                                  pAmountUnit, pNote);
+}
+
+void ptApplicationManager::updateItem(int pScreenIndex, int pIndex, QString pName,
+                                      QString pCategory, QString pPrice, QString pAmount,
+                                      int pAmountUnit, QString pNote)
+{
+    const QModelIndex row = m_listDataModel.index(pIndex, 0);
+    const QString oldName = m_listDataModel.data(row, ptListDataModel::ItemNameRole).toString();
+    const QString oldCategory =
+            m_listDataModel.data(row, ptListDataModel::ItemCategoryRole).toString();
+    const QString priceUnit = m_currencyUnitsDataModel.currentCurrencyCode();
+
+    if (pScreenIndex == 0) {
+        m_listDataModel.updateItem(pIndex, pName, pCategory, pPrice, pAmount, pAmountUnit,
+                                   pNote);
+        if (oldName == pName.toLower() && oldCategory == pCategory.toLower())
+            m_categoriesDataModel.updateItem(-1, pName, pCategory, pPrice, priceUnit, pAmount,
+                                             pAmountUnit, pNote);
+        else
+            m_categoriesDataModel.addItem(pName, pCategory, pPrice, priceUnit, pAmount,
+                                          pAmountUnit, pNote);
+    } else {
+        m_categoriesDataModel.updateItem(pIndex, pName, pCategory, pPrice, priceUnit, pAmount,
+                                         pAmountUnit, pNote);
+    }
+}
+
+void ptApplicationManager::updateListItems()
+{
+    m_listDataModel.addItems(m_categoriesDataModel.selectedItems(),
+                             m_currencyUnitsDataModel.currentCurrencyCode());
+}
+
+void ptApplicationManager::setCurrentLanguage(int pIndex)
+{
+    if (pIndex < 0 || pIndex >= m_languagesDataModel.rowCount())
+        return;
+
+    m_languagesDataModel.setCurrentLanguage(pIndex);
+    loadCatalogue();
+    translateUi();
+    saveSettings();
+}
+
+void ptApplicationManager::translateUi()
+{
+    m_languagesDataModel.retranslate();
+    m_currencyUnitsDataModel.retranslate();
+    m_amountUnitsDataModel.retranslate();
+    emit nullStringChanged();
+}
+
+void ptApplicationManager::loadSettings()
+{
+    m_settingsLoaded = true;
+
+    QFile file(settingsFilePath());
+    if (file.open(QIODevice::ReadOnly)) {
+        const QByteArray bytes = file.readAll();
+        file.close();
+
+        QHash<QString, QString> settings;
+        QXmlStreamReader reader(bytes);
+        while (!reader.atEnd() && !reader.hasError()) {
+            if (reader.readNext() == QXmlStreamReader::StartElement
+                && reader.name() == QLatin1String("item")) {
+                const QXmlStreamAttributes attributes = reader.attributes();
+                settings.insert(attributes.value(QLatin1String("name")).toString(),
+                                attributes.value(QLatin1String("value")).toString());
+            }
+        }
+
+        m_languagesDataModel.setCurrentLanguage(settingsValue(settings, QStringLiteral("language")));
+        loadCatalogue();
+        m_currencyUnitsDataModel.setCurrentCurrency(settingsValue(settings, QStringLiteral("currency")));
+    }
+
+    QCoreApplication::installTranslator(&m_translator);
+    translateUi();
+}
+
+void ptApplicationManager::saveSettings()
+{
+    const QString directory = settingsDirectoryPath();
+    if (!QDir(directory).exists() && !makeDirectory(directory))
+        return;
+
+    QByteArray document;
+    QXmlStreamWriter writer(&document);
+    writer.setAutoFormatting(true);
+    writer.writeStartElement(QStringLiteral("pantrix_settings"));
+    writer.writeAttribute(QStringLiteral("version"), QStringLiteral("1.0.0"));
+    writer.writeEmptyElement(QStringLiteral("item"));
+    writer.writeAttribute(QStringLiteral("name"), QStringLiteral("language"));
+    writer.writeAttribute(QStringLiteral("value"),
+                          QString::number(m_languagesDataModel.currentLanguageIndex()));
+    writer.writeEmptyElement(QStringLiteral("item"));
+    writer.writeAttribute(QStringLiteral("name"), QStringLiteral("currency"));
+    writer.writeAttribute(QStringLiteral("value"),
+                          QString::number(m_currencyUnitsDataModel.currentCurrencyIndex()));
+    writer.writeEndElement();
+
+    ptXmlText::writeFileAtomically(settingsFilePath(), document);
+}
+
+void ptApplicationManager::setInputHints()
+{
+    if (!m_view || !m_view->rootObject())
+        return;
+
+    for (const QString &name : { QStringLiteral("priceInput"), QStringLiteral("amountInput") }) {
+        QQuickItem *input = findItem(m_view->rootObject(), name);
+        if (input)
+            input->setProperty("inputMethodHints", int(Qt::ImhFormattedNumbersOnly));
+    }
+}
+
+// A failed load leaves the translator empty, so the source texts show.
+void ptApplicationManager::loadCatalogue()
+{
+    (void)m_translator.load(QStringLiteral(":/languages/pantrix_")
+                            + m_languagesDataModel.currentLanguageCode() + QStringLiteral(".qm"));
+}
+
+void ptApplicationManager::onCurrentCurrencyChanged()
+{
+    m_categoriesDataModel.setCurrencyCode(m_currencyUnitsDataModel.currentCurrencyCode());
+}

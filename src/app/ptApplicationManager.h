@@ -1,0 +1,81 @@
+#ifndef PTAPPLICATIONMANAGER_H
+#define PTAPPLICATIONMANAGER_H
+
+#include <QObject>
+#include <QString>
+#include <QTranslator>
+
+#include "ptCategoriesDataModel.h"
+#include "ptCurrencyUnitsDataModel.h"
+#include "ptLanguagesDataModel.h"
+#include "ptListDataModel.h"
+#include "ptListsDataModel.h"
+#include "ptMeasureUnitsDataModel.h"
+
+class QQuickView;
+
+// The controller the scenes call for everything that spans several models or
+// touches files or the platform. It owns every model and the translator.
+class ptApplicationManager : public QObject
+{
+    Q_OBJECT
+    Q_PROPERTY(QString nullString READ nullString NOTIFY nullStringChanged)
+
+public:
+    explicit ptApplicationManager(QObject *parent = nullptr);
+    ~ptApplicationManager() override;
+
+    bool initialize();
+    void setView(QQuickView *pView);
+
+    ptListsDataModel *listsDataModel();
+    ptListDataModel *listDataModel();
+    ptCategoriesDataModel *categoriesDataModel();
+    ptLanguagesDataModel *languagesDataModel();
+    ptCurrencyUnitsDataModel *currencyUnitsDataModel();
+    ptMeasureUnitsDataModel *amountUnitsDataModel();
+
+    static QString listsDirectoryPath();
+    static QString listDocumentPath();
+    static QString settingsDirectoryPath();
+    static QString settingsFilePath();
+
+signals:
+    void nullStringChanged();
+
+public slots:
+    void quit();
+    void showDashboard();
+    QString nullString();
+    bool updateListsDataModel();
+    bool createNewList(QString pListName, int pListCurrency, QString pListNote);
+    bool loadList(int pListIndex);
+    bool deleteListByIndex(int pListIndex);
+    bool deleteList(QString pListFileName);
+    void addItem(int pScreenIndex, QString pName, QString pCategory, QString pPrice,
+                 QString pAmount, int pAmountUnit, QString pNote);
+    void updateItem(int pScreenIndex, int pIndex, QString pName, QString pCategory,
+                    QString pPrice, QString pAmount, int pAmountUnit, QString pNote);
+    void updateListItems();
+    void setCurrentLanguage(int pIndex);
+    void translateUi();
+    void loadSettings();
+    void saveSettings();
+    void setInputHints();
+    void onCurrentCurrencyChanged();
+
+private:
+    void loadCatalogue();
+
+    QQuickView *m_view = nullptr;
+    ptListsDataModel m_listsDataModel;
+    ptListDataModel m_listDataModel;
+    ptCategoriesDataModel m_categoriesDataModel;
+    ptLanguagesDataModel m_languagesDataModel;
+    ptCurrencyUnitsDataModel m_currencyUnitsDataModel;
+    ptMeasureUnitsDataModel m_amountUnitsDataModel;
+    QTranslator m_translator;
+    bool m_settingsLoaded = false;
+};
+
+#endif // PTAPPLICATIONMANAGER_H

@@ -1,0 +1,120 @@
+#ifndef PTLISTDATAMODEL_H
+#define PTLISTDATAMODEL_H
+
+#include <QAbstractListModel>
+#include <QHash>
+#include <QList>
+#include <QMultiMap>
+#include <QString>
+
+// The one open shopping list: its information, its item records and the
+// ordered row map that decides which records are shown and where the
+// category headers stand.
+class ptListDataModel : public QAbstractListModel
+{
+    Q_OBJECT
+    Q_PROPERTY(QString checkoutAmount READ checkoutAmount NOTIFY checkoutAmountChanged)
+    Q_PROPERTY(QString checkoutPrice READ checkoutPrice NOTIFY checkoutPriceChanged)
+    Q_PROPERTY(QString listName READ listName NOTIFY listNameChanged)
+    Q_PROPERTY(QString listNote READ listNote NOTIFY listNoteChanged)
+    Q_PROPERTY(int listCurrency READ listCurrency NOTIFY listCurrencyChanged)
+    Q_PROPERTY(int numberOfItems READ numberOfItems NOTIFY numberOfItemsChanged)
+    Q_PROPERTY(QString itemsPrice READ itemsPrice NOTIFY itemsPriceChanged)
+    Q_PROPERTY(bool isDisplayList READ isDisplayList NOTIFY isDisplayListChanged)
+
+public:
+    enum ItemRoles {
+        ItemNameRole = Qt::UserRole + 1,
+        ItemCategoryRole,
+        ItemPriceRole,
+        ItemPriceUnitRole,
+        ItemAmountRole,
+        ItemAmountUnitRole,
+        ItemNoteRole,
+        ItemStatusRole,
+        ItemTypeRole,
+        ListNameRole,
+        ListItemsListRole,
+        ListPriceListRole,
+        ListFilenameRole
+    };
+
+    explicit ptListDataModel(QObject *parent = nullptr);
+    ~ptListDataModel() override;
+
+    int rowCount(const QModelIndex &parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+    QHash<int, QByteArray> roleNames() const override;
+
+signals:
+    void modelUpdated();
+    void modelReseted();
+    void itemUpdated(QHash<QString, QString> pItem);
+    void itemAdded(QHash<QString, QString> pItem);
+    void checkoutRequested();
+    void checkoutAmountChanged();
+    void checkoutPriceChanged();
+    void listNameChanged();
+    void listNoteChanged();
+    void listCurrencyChanged();
+    void numberOfItemsChanged();
+    void itemsPriceChanged();
+    void isDisplayListChanged();
+
+public slots:
+    QString listItemsAmount();
+    QString listItemsPrice();
+    QString cartItemsAmount();
+    QString cartItemsPrice();
+    QList<QHash<QString, QString>> items(bool pListItems);
+    QList<QHash<QString, QString>> items();
+    void addItems(QList<QHash<QString, QString>> pItems, QString pCurrencyCode);
+    bool addItem(QString pName, QString pCategory, QString pPrice, QString pAmount,
+                 int pAmountUnit, QString pNote);
+    void updateItem(int pIndex, QString pName, QString pCategory, QString pPrice,
+                    QString pAmount, int pAmountUnit, QString pNote);
+    bool deleteItem(int pIndex);
+    void toggleItem(int pIndex);
+    bool deleteCategory(int pIndex, bool pDeleteItems);
+    bool needsCheckout();
+    bool checkout();
+    bool newModel(QString pListFilename, QString pListName, int pListCurrency, QString pListNote);
+    bool updateModelInfo(QString pListName, int pListCurrency, QString pListNote);
+    bool loadModel(QString pListFilename);
+    bool saveModel();
+    void releaseModel();
+    void updateModel();
+    void updateCountPrice();
+    bool isSortByCategory();
+    void sortByCategory(bool pUpdateModel);
+    bool isSortByProduct();
+    void sortByProduct(bool pUpdateModel);
+    bool isDisplayList();
+    void displayList(bool pUpdateModel);
+    bool isDisplayCart();
+    void displayCart(bool pUpdateModel);
+    int itemHeight(int pIndex);
+    QString checkoutAmount();
+    QString checkoutPrice();
+    QString listName();
+    QString listNote();
+    QString listFileName();
+    int listCurrency();
+    int numberOfItems();
+    QString itemsPrice();
+
+private:
+    int m_sortMode = 0;
+    int m_displayMode = 0;
+    QString m_listItemsAmount;
+    QString m_cartItemsAmount;
+    QString m_listItemsPrice;
+    QString m_cartItemsPrice;
+    QHash<QString, QString> m_listInfo;
+    QList<QHash<QString, QString>> m_items;
+    QMultiMap<QString, int> m_rows;
+};
+
+#endif // PTLISTDATAMODEL_H

@@ -1,0 +1,50 @@
+#include "ptXmlText.h"
+
+#include <QSaveFile>
+
+QString ptXmlText::xmlSafe(const QString &pText)
+{
+    QString safe;
+    safe.reserve(pText.size());
+    const qsizetype size = pText.size();
+    for (qsizetype i = 0; i < size; ++i) {
+        const QChar c = pText.at(i);
+        const char16_t u = c.unicode();
+        if (c.isHighSurrogate() && i + 1 < size && pText.at(i + 1).isLowSurrogate()) {
+            safe.append(c);
+            safe.append(pText.at(++i));
+            continue;
+        }
+        if (c.isSurrogate())
+            continue;
+        if (u < 0x20 && u != 0x09 && u != 0x0A && u != 0x0D)
+            continue;
+        if (u == 0xFFFE || u == 0xFFFF)
+            continue;
+        safe.append(c);
+    }
+    return safe;
+}
+
+bool ptXmlText::writeFileAtomically(const QString &pFileName, const QByteArray &pData)
+{
+    QSaveFile file(pFileName);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    if (file.write(pData) != pData.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+QByteArray ptXmlText::uncompressDocument(const QByteArray &pData)
+{
+    if (pData.size() < 4)
+        return QByteArray();
+    const quint32 claimed = (quint32(uchar(pData.at(0))) << 24) | (quint32(uchar(pData.at(1))) << 16)
+            | (quint32(uchar(pData.at(2))) << 8) | quint32(uchar(pData.at(3)));
+    if (claimed > MaxDocumentSize)
+        return QByteArray();
+    return qUncompress(pData);
+}
