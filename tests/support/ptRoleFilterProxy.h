@@ -1,0 +1,19 @@
+#ifndef PTROLEFILTERPROXY_H
+#define PTROLEFILTERPROXY_H
+
+#include <QIdentityProxyModel>
+
+// Passes through only the roles a model names itself (and the display role),
+// so that QAbstractItemModelTester checks the structure of the models without
+// tripping over their habit of answering every role with text.
+class ptRoleFilterProxy : public QIdentityProxyModel
+{
+    Q_OBJECT
+
+public:
+    explicit ptRoleFilterProxy(QAbstractItemModel *pSource, QObject *parent = nullptr);
+
+    QVariant data(const QModelIndex &index, int role) const override;
+};
+
+#endif // PTROLEFILTERPROXY_H
