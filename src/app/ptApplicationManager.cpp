@@ -215,8 +215,7 @@ bool ptApplicationManager::deleteList(QString pListFileName)
 }
 
 void ptApplicationManager::addItem(int pScreenIndex, QString pName, QString pCategory,
-                                   QString pPrice, QString pAmount, int pAmountUnit,
-                                   QString pNote)
+                                   QString pPrice, QString pAmount, int pAmountUnit, QString pNote)
 {
     if (pScreenIndex == 0)
         m_listDataModel.addItem(pName, pCategory, pPrice, pAmount, pAmountUnit, pNote);
@@ -232,19 +231,18 @@ void ptApplicationManager::updateItem(int pScreenIndex, int pIndex, QString pNam
 {
     const QModelIndex row = m_listDataModel.index(pIndex, 0);
     const QString oldName = m_listDataModel.data(row, ptListDataModel::ItemNameRole).toString();
-    const QString oldCategory =
-            m_listDataModel.data(row, ptListDataModel::ItemCategoryRole).toString();
+    const QString oldCategory
+            = m_listDataModel.data(row, ptListDataModel::ItemCategoryRole).toString();
     const QString priceUnit = m_currencyUnitsDataModel.currentCurrencyCode();
 
     if (pScreenIndex == 0) {
-        m_listDataModel.updateItem(pIndex, pName, pCategory, pPrice, pAmount, pAmountUnit,
-                                   pNote);
+        m_listDataModel.updateItem(pIndex, pName, pCategory, pPrice, pAmount, pAmountUnit, pNote);
         if (oldName == pName.toLower() && oldCategory == pCategory.toLower())
             m_categoriesDataModel.updateItem(-1, pName, pCategory, pPrice, priceUnit, pAmount,
                                              pAmountUnit, pNote);
         else
-            m_categoriesDataModel.addItem(pName, pCategory, pPrice, priceUnit, pAmount,
-                                          pAmountUnit, pNote);
+            m_categoriesDataModel.addItem(pName, pCategory, pPrice, priceUnit, pAmount, pAmountUnit,
+                                          pNote);
     } else {
         m_categoriesDataModel.updateItem(pIndex, pName, pCategory, pPrice, priceUnit, pAmount,
                                          pAmountUnit, pNote);
@@ -296,9 +294,11 @@ void ptApplicationManager::loadSettings()
             }
         }
 
-        m_languagesDataModel.setCurrentLanguage(settingsValue(settings, QStringLiteral("language")));
+        m_languagesDataModel.setCurrentLanguage(
+                settingsValue(settings, QStringLiteral("language")));
         loadCatalogue();
-        m_currencyUnitsDataModel.setCurrentCurrency(settingsValue(settings, QStringLiteral("currency")));
+        m_currencyUnitsDataModel.setCurrentCurrency(
+                settingsValue(settings, QStringLiteral("currency")));
     }
 
     QCoreApplication::installTranslator(&m_translator);
@@ -334,7 +334,7 @@ void ptApplicationManager::setInputHints()
     if (!m_view || !m_view->rootObject())
         return;
 
-    for (const QString &name : { QStringLiteral("priceInput"), QStringLiteral("amountInput") }) {
+    for (const QString &name : {QStringLiteral("priceInput"), QStringLiteral("amountInput")}) {
         QQuickItem *input = findItem(m_view->rootObject(), name);
         if (input)
             input->setProperty("inputMethodHints", int(Qt::ImhFormattedNumbersOnly));

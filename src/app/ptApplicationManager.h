@@ -54,8 +54,8 @@ public slots:
     bool deleteList(QString pListFileName);
     void addItem(int pScreenIndex, QString pName, QString pCategory, QString pPrice,
                  QString pAmount, int pAmountUnit, QString pNote);
-    void updateItem(int pScreenIndex, int pIndex, QString pName, QString pCategory,
-                    QString pPrice, QString pAmount, int pAmountUnit, QString pNote);
+    void updateItem(int pScreenIndex, int pIndex, QString pName, QString pCategory, QString pPrice,
+                    QString pAmount, int pAmountUnit, QString pNote);
     void updateListItems();
     void setCurrentLanguage(int pIndex);
     void translateUi();
