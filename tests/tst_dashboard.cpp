@@ -55,16 +55,16 @@ void tst_Dashboard::sendsTheSignalTwice()
 
     // A private session bus, so that nothing outside the test sees the signal.
     m_busDaemon.start(QStringLiteral("dbus-daemon"),
-                      { QStringLiteral("--session"), QStringLiteral("--nofork"),
-                        QStringLiteral("--print-address=1") });
+                      {QStringLiteral("--session"), QStringLiteral("--nofork"),
+                       QStringLiteral("--print-address=1")});
     QVERIFY2(m_busDaemon.waitForStarted(), "dbus-daemon is needed for this test");
     QTRY_VERIFY(m_busDaemon.canReadLine());
     const QByteArray address = m_busDaemon.readLine().trimmed();
     QVERIFY(!address.isEmpty());
     qputenv("DBUS_SESSION_BUS_ADDRESS", address);
 
-    QDBusConnection watcher =
-            QDBusConnection::connectToBus(QString::fromLatin1(address), QStringLiteral("watcher"));
+    QDBusConnection watcher = QDBusConnection::connectToBus(QString::fromLatin1(address),
+                                                            QStringLiteral("watcher"));
     QVERIFY(watcher.isConnected());
     DashboardListener listener;
     QVERIFY(watcher.connect(QString(), QStringLiteral("/"),
