@@ -1,9 +1,31 @@
 #!/bin/sh
-# Installs what is missing, builds everything and runs every test.
+# Installs what is missing, builds everything and runs every test: the suite,
+# the same suite under AddressSanitizer and UndefinedBehaviorSanitizer, and
+# each fuzzing harness for a bounded time.
 set -eu
 cd "$(dirname "$0")/.."
 scripts/setup.sh
 export QT_QPA_PLATFORM=offscreen
+fuzz_seconds="${PANTRIX_FUZZ_SECONDS:-60}"
+
+echo "== Build and test"
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build
 (cd build && ctest --output-on-failure --timeout 900 -j2)
+
+echo "== Build and test with AddressSanitizer and UndefinedBehaviorSanitizer"
+CC=clang CXX=clang++ cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DPANTRIX_FUZZ=ON
+cmake --build build-sanitize
+export ASAN_OPTIONS="detect_leaks=0:abort_on_error=1"
+export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+(cd build-sanitize && ctest --output-on-failure --timeout 1800 -j2)
+
+echo "== Fuzzing, ${fuzz_seconds} s per harness"
+for harness in listdocument overview settings operations; do
+    work="build-sanitize/fuzz-work/$harness"
+    rm -rf "$work" && mkdir -p "$work/corpus"
+    (cd "$work" && "../../fuzz/fuzz_$harness" -max_total_time="$fuzz_seconds" -rss_limit_mb=2048 \
+        -max_len=8192 -print_final_stats=1 corpus "../../../fuzz/corpus/$harness")
+done
+echo "All tests, sanitizer runs and fuzzing passed."

@@ -1,0 +1,56 @@
+// Feeds arbitrary bytes to the list document reader, then shows what it
+// accepted, saves it and reads it back.
+#include <QCoreApplication>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "ptListDataModel.h"
+
+namespace {
+
+QList<QHash<QString, QString>> shownItems(ptListDataModel &pModel)
+{
+    return pModel.items(true) + pModel.items(false);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *pData, size_t pSize)
+{
+    static int argc = 1;
+    static char name[] = "fuzz_listdocument";
+    static char *argv[] = { name, nullptr };
+    static QCoreApplication application(argc, argv);
+    static QTemporaryDir directory;
+
+    const QString path = directory.filePath(QStringLiteral("input.ptl"));
+    {
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly))
+            return 0;
+        file.write(reinterpret_cast<const char *>(pData), qsizetype(pSize));
+    }
+
+    ptListDataModel model;
+    if (model.loadModel(path)) {
+        model.updateModel();
+        for (int row = 0; row < model.rowCount(); ++row) {
+            for (int role = Qt::UserRole + 1; role <= Qt::UserRole + 13; ++role)
+                (void)model.data(model.index(row, 0), role);
+        }
+        model.updateCountPrice();
+
+        // Whatever was accepted survives a save and a load.
+        if (!model.listFileName().isEmpty()) {
+            const QList<QHash<QString, QString>> before = shownItems(model);
+            if (!model.saveModel())
+                __builtin_trap();
+            ptListDataModel reread;
+            if (!reread.loadModel(path) || shownItems(reread) != before)
+                __builtin_trap();
+            reread.releaseModel();
+        }
+    }
+    model.releaseModel();
+    return 0;
+}

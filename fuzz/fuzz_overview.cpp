@@ -1,0 +1,33 @@
+// Feeds arbitrary bytes to the lists overview as a stored list document.
+#include <QCoreApplication>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "ptListsDataModel.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *pData, size_t pSize)
+{
+    static int argc = 1;
+    static char name[] = "fuzz_overview";
+    static char *argv[] = { name, nullptr };
+    static QCoreApplication application(argc, argv);
+    static QTemporaryDir directory;
+
+    const QString path = directory.filePath(QStringLiteral("demo-list.ptl"));
+    {
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly))
+            return 0;
+        file.write(reinterpret_cast<const char *>(pData), qsizetype(pSize));
+    }
+
+    ptListsDataModel model;
+    model.loadData({ path, directory.filePath(QStringLiteral("missing.ptl")), path });
+    for (int row = 0; row < model.rowCount(); ++row) {
+        for (int role = 0; role <= Qt::UserRole + 7; ++role)
+            (void)model.data(model.index(row, 0), role);
+        if (model.listFileName(row) != path)
+            __builtin_trap();
+    }
+    return 0;
+}
