@@ -19,7 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *pData, size_t pSize)
 {
     static int argc = 1;
     static char name[] = "fuzz_listdocument";
-    static char *argv[] = { name, nullptr };
+    static char *argv[] = {name, nullptr};
     static QCoreApplication application(argc, argv);
     static QTemporaryDir directory;
 

@@ -79,14 +79,22 @@ private:
     size_t m_position = 0;
 };
 
-const QStringList names = { QStringLiteral("Milk"), QStringLiteral("milk"), QStringLiteral(" Bread "),
-                            QStringLiteral("A"), QString(), QStringLiteral("Tea  bags") };
-const QStringList categories = { QString(), QStringLiteral("Dairy"), QStringLiteral("dairy"),
-                                 QStringLiteral("A"), QStringLiteral("A1"),
-                                 QStringLiteral("Uncategorised"), QStringLiteral("\uF000") };
-const QStringList prices = { QString(), QStringLiteral("1.5"), QStringLiteral("2,5"),
-                             QStringLiteral("x") };
-const QStringList codes = { QStringLiteral("AFN"), QStringLiteral("EUR"), QStringLiteral("USD") };
+const QStringList names = {QStringLiteral("Milk"),
+                           QStringLiteral("milk"),
+                           QStringLiteral(" Bread "),
+                           QStringLiteral("A"),
+                           QString(),
+                           QStringLiteral("Tea  bags")};
+const QStringList categories = {QString(),
+                                QStringLiteral("Dairy"),
+                                QStringLiteral("dairy"),
+                                QStringLiteral("A"),
+                                QStringLiteral("A1"),
+                                QStringLiteral("Uncategorised"),
+                                QStringLiteral("\uF000")};
+const QStringList prices
+        = {QString(), QStringLiteral("1.5"), QStringLiteral("2,5"), QStringLiteral("x")};
+const QStringList codes = {QStringLiteral("AFN"), QStringLiteral("EUR"), QStringLiteral("USD")};
 
 void check(bool pCondition)
 {
@@ -118,7 +126,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *pData, size_t pSize)
 {
     static int argc = 1;
     static char name[] = "fuzz_operations";
-    static char *argv[] = { name, nullptr };
+    static char *argv[] = {name, nullptr};
     static QCoreApplication application(argc, argv);
 
     ptListDataModel list;
@@ -182,12 +190,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *pData, size_t pSize)
             break;
         case 11: {
             const int row = input.row(catalogue.rowCount());
-            const QString status =
-                    catalogue.data(catalogue.index(row, 0), ptCategoriesDataModel::ItemStatusRole)
-                            .toString();
-            const QString type =
-                    catalogue.data(catalogue.index(row, 0), ptCategoriesDataModel::ItemTypeRole)
-                            .toString();
+            const QString status
+                    = catalogue.data(catalogue.index(row, 0), ptCategoriesDataModel::ItemStatusRole)
+                              .toString();
+            const QString type
+                    = catalogue.data(catalogue.index(row, 0), ptCategoriesDataModel::ItemTypeRole)
+                              .toString();
             catalogue.toggleItem(row);
             if (type == QLatin1String("item") && status == QLatin1String("checked"))
                 --expectedSelected;

@@ -9,7 +9,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *pData, size_t pSize)
 {
     static int argc = 1;
     static char name[] = "fuzz_overview";
-    static char *argv[] = { name, nullptr };
+    static char *argv[] = {name, nullptr};
     static QCoreApplication application(argc, argv);
     static QTemporaryDir directory;
 
@@ -22,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *pData, size_t pSize)
     }
 
     ptListsDataModel model;
-    model.loadData({ path, directory.filePath(QStringLiteral("missing.ptl")), path });
+    model.loadData({path, directory.filePath(QStringLiteral("missing.ptl")), path});
     for (int row = 0; row < model.rowCount(); ++row) {
         for (int role = 0; role <= Qt::UserRole + 7; ++role)
             (void)model.data(model.index(row, 0), role);
