@@ -4,7 +4,6 @@
 #include <QAbstractListModel>
 #include <QHash>
 #include <QList>
-#include <QMap>
 #include <QString>
 #include <QStringList>
 
@@ -64,10 +63,22 @@ public slots:
     bool deleteCategory(int pIndex, bool pDeleteItems);
 
 private:
+    // One row: its key in the ordered row map and the entry it shows, or -1
+    // for a category header.
+    struct Row
+    {
+        QString key;
+        int entry;
+    };
+
+    QString normalisedCategory(const QString &pCategory) const;
+    int findEntry(const QString &pName, const QString &pCategory) const;
+    bool isItemRow(int pRow) const;
+
     int m_sortMode = 0;
     int m_selectedCount = 0;
     QList<QHash<QString, QString>> m_items;
-    QMap<QString, int> m_rows;
+    QList<Row> m_rows; // ordered by key, rebuilt by updateModel()
     QStringList m_categories;
     QString m_currencyCode;
 };

@@ -1,0 +1,11 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ru_RU">
+<context>
+    <name>ptCategoriesDataModel</name>
+    <message>
+        <source>Uncategorised</source>
+        <translation>Без категории</translation>
+    </message>
+</context>
+</TS>
