@@ -88,8 +88,9 @@ bool ptListsDataModel::loadData(QStringList pFilenames)
             result = false;
             break;
         }
+        // The length prefix may understate what the stream inflates to.
         const QByteArray document = ptXmlText::uncompressDocument(compressed);
-        if (document.isEmpty()) {
+        if (document.isEmpty() || document.size() > qsizetype(ptXmlText::MaxDocumentSize)) {
             result = false;
             break;
         }
