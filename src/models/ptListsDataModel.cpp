@@ -1,19 +1,139 @@
 #include "ptListsDataModel.h"
 
-// Placeholder implementation; replaced by the real one.
+#include "ptXmlText.h"
+
+#include <QFile>
+#include <QXmlStreamReader>
+
+namespace {
+
+const QString filenameKey = QStringLiteral("filename");
+
+// A compressed document larger than this cannot inflate to a document within
+// ptXmlText::MaxDocumentSize (zlib expands incompressible data by far less
+// than a thousandth).
+constexpr qint64 MaxCompressedSize
+        = qint64(ptXmlText::MaxDocumentSize) + ptXmlText::MaxDocumentSize / 1000 + 64;
+
+} // namespace
 
 ptListsDataModel::ptListsDataModel(QObject *parent) : QAbstractListModel(parent) { }
 
-QHash<int, QByteArray> ptListsDataModel::roleNames() const { return {}; }
+QHash<int, QByteArray> ptListsDataModel::roleNames() const
+{
+    return {
+        { ListNameRole, "list_name" },   { ListNoteRole, "list_note" },
+        { ItemsListRole, "items_list" }, { PriceListRole, "price_list" },
+        { PriceUnitRole, "price_unit" },
+    };
+}
 
-int ptListsDataModel::rowCount(const QModelIndex &) const { return 0; }
+int ptListsDataModel::rowCount(const QModelIndex &) const
+{
+    return int(m_lists.size());
+}
 
-QVariant ptListsDataModel::data(const QModelIndex &, int) const { return QVariant(); }
+QVariant ptListsDataModel::data(const QModelIndex &pIndex, int pRole) const
+{
+    if (!pIndex.isValid() || pIndex.row() >= m_lists.size())
+        return QVariant();
 
-QVariant ptListsDataModel::headerData(int, Qt::Orientation, int) const { return QVariant(); }
+    const QHash<QString, QString> &list = m_lists.at(pIndex.row());
+    switch (pRole) {
+    case Qt::DisplayRole:
+    case ListNameRole:
+        return list.value(QStringLiteral("name"));
+    case ListNoteRole:
+        return list.value(QStringLiteral("note"));
+    case ItemsListRole:
+        return list.value(QStringLiteral("items_list"));
+    case PriceListRole:
+        return list.value(QStringLiteral("price_list"));
+    case PriceUnitRole:
+        return list.value(QStringLiteral("currency"));
+    case FilenameRole:
+        return list.value(filenameKey);
+    default:
+        return QVariant();
+    }
+}
 
-bool ptListsDataModel::loadData(QStringList) { return false; }
+QVariant ptListsDataModel::headerData(int pSection, Qt::Orientation pOrientation, int pRole) const
+{
+    if (pRole != Qt::DisplayRole)
+        return QVariant();
+    if (pOrientation == Qt::Horizontal)
+        return QStringLiteral("Column %1").arg(pSection);
+    return QStringLiteral("Row %1").arg(pSection);
+}
 
-bool ptListsDataModel::deleteList(int) { return false; }
+bool ptListsDataModel::loadData(QStringList pFilenames)
+{
+    // One reset spans the whole load, so views also learn about the rows read
+    // before a load that stops early.
+    beginResetModel();
+    m_lists.clear();
+    bool result = true;
+    for (const QString &fileName : std::as_const(pFilenames)) {
+        QFile file(fileName);
+        if (!file.open(QIODevice::ReadOnly))
+            continue;
+        if (file.size() > MaxCompressedSize) {
+            result = false;
+            break;
+        }
+        const QByteArray compressed = file.readAll();
+        file.close();
+        if (compressed.isEmpty()) {
+            result = false;
+            break;
+        }
+        // The length prefix may understate what the stream inflates to.
+        const QByteArray document = ptXmlText::uncompressDocument(compressed);
+        if (document.isEmpty() || document.size() > qsizetype(ptXmlText::MaxDocumentSize)) {
+            result = false;
+            break;
+        }
 
-QString ptListsDataModel::listFileName(int) { return QString(); }
+        const QHash<QString, QString> summary = readSummary(document);
+        if (summary.isEmpty())
+            continue;
+        m_lists.append(summary);
+        m_lists.last().insert(filenameKey, fileName);
+    }
+    endResetModel();
+    return result;
+}
+
+bool ptListsDataModel::deleteList(int pListIndex)
+{
+    if (pListIndex < 0 || pListIndex >= m_lists.size())
+        return false;
+    const QString fileName = m_lists.at(pListIndex).value(filenameKey);
+    if (!QFile::exists(fileName))
+        return false;
+    return QFile::remove(fileName);
+}
+
+QString ptListsDataModel::listFileName(int pListIndex)
+{
+    if (pListIndex < 0 || pListIndex >= m_lists.size())
+        return QString();
+    return m_lists.at(pListIndex).value(filenameKey);
+}
+
+QHash<QString, QString> ptListsDataModel::readSummary(const QByteArray &pDocument)
+{
+    QHash<QString, QString> summary;
+    QXmlStreamReader xml(pDocument);
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (xml.isStartElement() && xml.name() == QLatin1String("pantrix_list")) {
+            const QXmlStreamAttributes attributes = xml.attributes();
+            for (const QXmlStreamAttribute &attribute : attributes)
+                summary.insert(attribute.qualifiedName().toString(), attribute.value().toString());
+            break;
+        }
+    }
+    return summary;
+}

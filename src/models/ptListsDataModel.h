@@ -37,6 +37,10 @@ public slots:
     QString listFileName(int pListIndex);
 
 private:
+    // The attributes of the first "pantrix_list" element, empty when there is
+    // none before the end of the document or the first XML error.
+    static QHash<QString, QString> readSummary(const QByteArray &pDocument);
+
     QList<QHash<QString, QString>> m_lists;
 };
 

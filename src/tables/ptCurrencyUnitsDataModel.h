@@ -45,6 +45,8 @@ public slots:
     QString currencySign(int pIndex);
 
 private:
+    QString value(int pIndex, const QString &pKey) const;
+
     int m_currentIndex = 0;
     QList<QHash<QString, QString>> m_currencies;
 };

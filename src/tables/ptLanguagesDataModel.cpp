@@ -1,23 +1,104 @@
 #include "ptLanguagesDataModel.h"
 
-// Placeholder implementation; replaced by the real one.
+#include <QCoreApplication>
 
-ptLanguagesDataModel::ptLanguagesDataModel(QObject *parent) : QAbstractListModel(parent) { }
+namespace {
 
-int ptLanguagesDataModel::rowCount(const QModelIndex &) const { return 0; }
+struct LanguageEntry
+{
+    const char *sourceName;
+    const char *code;
+};
 
-QVariant ptLanguagesDataModel::data(const QModelIndex &, int) const { return QVariant(); }
+// The settings file stores the language as the row here: never reorder.
+const LanguageEntry languageTable[] = {
+    { QT_TRANSLATE_NOOP("ptLanguagesDataModel", "English"), "en" },
+    { QT_TRANSLATE_NOOP("ptLanguagesDataModel", "Russian"), "ru" },
+};
 
-QVariant ptLanguagesDataModel::headerData(int, Qt::Orientation, int) const { return QVariant(); }
+const QString nameKey = QStringLiteral("name");
+const QString codeKey = QStringLiteral("code");
 
-QHash<int, QByteArray> ptLanguagesDataModel::roleNames() const { return {}; }
+} // namespace
 
-void ptLanguagesDataModel::retranslate() { }
+ptLanguagesDataModel::ptLanguagesDataModel(QObject *parent) : QAbstractListModel(parent)
+{
+    retranslate();
+}
 
-int ptLanguagesDataModel::currentLanguageIndex() { return 0; }
+int ptLanguagesDataModel::rowCount(const QModelIndex &) const
+{
+    return int(m_languages.size());
+}
 
-QString ptLanguagesDataModel::currentLanguageString() { return QString(); }
+QVariant ptLanguagesDataModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || index.row() >= m_languages.size())
+        return QString();
 
-QString ptLanguagesDataModel::currentLanguageCode() { return QString(); }
+    const QHash<QString, QString> &language = m_languages.at(index.row());
+    switch (role) {
+    case Qt::DisplayRole:
+    case LanguageNameRole:
+        return language.value(nameKey);
+    case LanguageCodeRole:
+        return language.value(codeKey);
+    default:
+        return QString();
+    }
+}
 
-void ptLanguagesDataModel::setCurrentLanguage(int) { }
+QHash<int, QByteArray> ptLanguagesDataModel::roleNames() const
+{
+    return {
+        { LanguageNameRole, "language_name" },
+        { LanguageCodeRole, "language_code" },
+    };
+}
+
+QVariant ptLanguagesDataModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (role != Qt::DisplayRole)
+        return QVariant();
+    if (orientation == Qt::Horizontal)
+        return QStringLiteral("Column %1").arg(section);
+    return QStringLiteral("Row %1").arg(section);
+}
+
+void ptLanguagesDataModel::retranslate()
+{
+    beginResetModel();
+    m_languages.clear();
+    for (const LanguageEntry &entry : languageTable) {
+        QHash<QString, QString> language;
+        language.insert(nameKey,
+                        QCoreApplication::translate("ptLanguagesDataModel", entry.sourceName));
+        language.insert(codeKey, QString::fromLatin1(entry.code));
+        m_languages.append(language);
+    }
+    endResetModel();
+}
+
+int ptLanguagesDataModel::currentLanguageIndex()
+{
+    return m_currentIndex;
+}
+
+QString ptLanguagesDataModel::currentLanguageString()
+{
+    if (m_currentIndex < 0 || m_currentIndex >= m_languages.size())
+        return QString();
+    return m_languages.at(m_currentIndex).value(nameKey);
+}
+
+QString ptLanguagesDataModel::currentLanguageCode()
+{
+    if (m_currentIndex < 0 || m_currentIndex >= m_languages.size())
+        return QString();
+    return m_languages.at(m_currentIndex).value(codeKey);
+}
+
+void ptLanguagesDataModel::setCurrentLanguage(int pCurrentLanguage)
+{
+    m_currentIndex = pCurrentLanguage;
+}
