@@ -42,6 +42,12 @@ Item {
         state = pState;
     }
 
+    // Runs in the screen's scope: deleting the row destroys the delegate that asked.
+    function deleteListItem(pIndex) {
+        listDataModel.deleteItem(pIndex);
+        listDataModel.updateCountPrice();
+    }
+
     function askCategoryDelete(pKind, pIndex, pCategory) {
         screenDelete.queryType = pKind;
         screenDelete.queryIndex = pIndex;
@@ -127,8 +133,7 @@ Item {
                                                       listRow.item_note);
                         }
                         onItemDeleteClicked: function(pIndex) {
-                            listDataModel.deleteItem(pIndex);
-                            listDataModel.updateCountPrice();
+                            screenEdit.deleteListItem(pIndex);
                         }
                         onCategoryDeleteClicked: function(pIndex) {
                             screenEdit.askCategoryDelete(1, pIndex, listRow.item_category);

@@ -21,6 +21,13 @@ Item {
     signal backClicked()
     signal editModeClicked()
 
+    // These run in the screen's scope: the row that asked is destroyed when the
+    // model removes it.
+    function deleteItem(pIndex) {
+        listDataModel.deleteItem(pIndex);
+        listDataModel.updateCountPrice();
+    }
+
     function tickItem(pIndex) {
         listDataModel.toggleItem(pIndex);
         listDataModel.updateCountPrice();
@@ -107,8 +114,7 @@ Item {
                         screenShop.state = "updateItem";
                     }
                     onItemDeleteClicked: function(pIndex) {
-                        listDataModel.deleteItem(pIndex);
-                        listDataModel.updateCountPrice();
+                        screenShop.deleteItem(pIndex);
                     }
                 }
             }

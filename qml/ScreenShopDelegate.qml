@@ -29,7 +29,7 @@ Item {
         id: fadeOut
 
         NumberAnimation {
-            target: editDelegate
+            target: shopDelegate
             property: "opacity"
             to: 0
             duration: 350
