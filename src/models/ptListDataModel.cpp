@@ -1,91 +1,817 @@
 #include "ptListDataModel.h"
 
-// Placeholder implementation; replaced by the real one.
+#include <QDateTime>
+#include <QFile>
+#include <QLocale>
+#include <QSet>
+#include <QStringList>
+#include <QXmlStreamReader>
+#include <QXmlStreamWriter>
+
+#include <algorithm>
+
+#include "ptXmlText.h"
+
+namespace {
+
+const QChar UncategorisedMarker(0xF000);
+
+const QString StatusUnchecked = QStringLiteral("unchecked");
+const QString StatusChecked = QStringLiteral("checked");
+const QString StatusDeleted = QStringLiteral("deleted");
+
+// The keys of a record made by addItem, in the order they are written.
+const QStringList RecordKeys = { QStringLiteral("name"),  QStringLiteral("category"),
+                                 QStringLiteral("price"), QStringLiteral("count"),
+                                 QStringLiteral("count_unit"), QStringLiteral("note"),
+                                 QStringLiteral("status") };
+
+bool isNameStartChar(char32_t c)
+{
+    return (c >= 'A' && c <= 'Z') || c == '_' || (c >= 'a' && c <= 'z')
+            || (c >= 0xC0 && c <= 0xD6) || (c >= 0xD8 && c <= 0xF6) || (c >= 0xF8 && c <= 0x2FF)
+            || (c >= 0x370 && c <= 0x37D) || (c >= 0x37F && c <= 0x1FFF)
+            || (c >= 0x200C && c <= 0x200D) || (c >= 0x2070 && c <= 0x218F)
+            || (c >= 0x2C00 && c <= 0x2FEF) || (c >= 0x3001 && c <= 0xD7FF)
+            || (c >= 0xF900 && c <= 0xFDCF) || (c >= 0xFDF0 && c <= 0xFFFD)
+            || (c >= 0x10000 && c <= 0xEFFFF);
+}
+
+bool isNameChar(char32_t c)
+{
+    return isNameStartChar(c) || c == '-' || c == '.' || (c >= '0' && c <= '9') || c == 0xB7
+            || (c >= 0x300 && c <= 0x36F) || (c >= 0x203F && c <= 0x2040);
+}
+
+// True when pName can be written as an attribute name without a namespace
+// declaration: an XML name without a colon, and not "xmlns".
+bool isAttributeName(const QString &pName)
+{
+    if (pName.isEmpty() || pName == QLatin1String("xmlns"))
+        return false;
+    const QList<uint> codePoints = pName.toUcs4();
+    for (qsizetype i = 0; i < codePoints.size(); ++i) {
+        const char32_t c = codePoints.at(i);
+        if (c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))
+            return false;
+        if (i == 0 ? !isNameStartChar(c) : !isNameChar(c))
+            return false;
+    }
+    return true;
+}
+
+void writeSafeAttribute(QXmlStreamWriter &pWriter, const QString &pName, const QString &pValue)
+{
+    pWriter.writeAttribute(pName, ptXmlText::xmlSafe(pValue));
+}
+
+} // namespace
 
 ptListDataModel::ptListDataModel(QObject *parent) : QAbstractListModel(parent) { }
 
-ptListDataModel::~ptListDataModel() { }
+ptListDataModel::~ptListDataModel()
+{
+    saveModel();
+}
 
-int ptListDataModel::rowCount(const QModelIndex &) const { return 0; }
+int ptListDataModel::rowCount(const QModelIndex &) const
+{
+    return int(m_rows.size());
+}
 
-QVariant ptListDataModel::data(const QModelIndex &, int) const { return QVariant(); }
+QVariant ptListDataModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || index.model() != this || index.row() < 0 || index.column() < 0
+        || index.row() >= m_rows.size())
+        return QString();
 
-QVariant ptListDataModel::headerData(int, Qt::Orientation, int) const { return QVariant(); }
+    const Row &row = m_rows.at(index.row());
+    if (row.item >= m_items.size())
+        return QString();
 
-QHash<int, QByteArray> ptListDataModel::roleNames() const { return {}; }
+    switch (role) {
+    case ItemPriceUnitRole:
+        return m_listInfo.value(QStringLiteral("currency"));
+    case ListNameRole:
+        return m_listInfo.value(QStringLiteral("name"));
+    case ListItemsListRole:
+        return m_listItemsAmount;
+    case ListPriceListRole:
+        return m_listItemsPrice;
+    case ListFilenameRole:
+        return m_listInfo.value(QStringLiteral("filename"));
+    default:
+        break;
+    }
 
-QString ptListDataModel::listItemsAmount() { return QString(); }
+    if (row.item < 0) {
+        switch (role) {
+        case ItemCategoryRole:
+            return row.key.chopped(1);
+        case ItemAmountUnitRole:
+            return tr("item");
+        case ItemTypeRole:
+            return QStringLiteral("category");
+        default:
+            return QString();
+        }
+    }
 
-QString ptListDataModel::listItemsPrice() { return QString(); }
+    const QHash<QString, QString> &item = m_items.at(row.item);
+    switch (role) {
+    case Qt::DisplayRole:
+    case ItemNameRole:
+        return item.value(QStringLiteral("name"));
+    case ItemCategoryRole:
+        return item.value(QStringLiteral("category"));
+    case ItemPriceRole:
+        return item.value(QStringLiteral("price"));
+    case ItemAmountRole:
+        return item.value(QStringLiteral("count"));
+    case ItemAmountUnitRole:
+        return item.value(QStringLiteral("count_unit"));
+    case ItemNoteRole:
+        return item.value(QStringLiteral("note"));
+    case ItemStatusRole:
+        return item.value(QStringLiteral("status"));
+    case ItemTypeRole:
+        return QStringLiteral("item");
+    default:
+        return QString();
+    }
+}
 
-QString ptListDataModel::cartItemsAmount() { return QString(); }
+QHash<int, QByteArray> ptListDataModel::roleNames() const
+{
+    return { { ItemNameRole, "item_name" },
+             { ItemCategoryRole, "item_category" },
+             { ItemPriceRole, "item_price" },
+             { ItemPriceUnitRole, "item_price_unit" },
+             { ItemAmountRole, "item_amount" },
+             { ItemAmountUnitRole, "item_amount_unit" },
+             { ItemNoteRole, "item_note" },
+             { ItemStatusRole, "item_status" },
+             { ItemTypeRole, "item_type" },
+             { ListNameRole, "list_name" },
+             { ListItemsListRole, "list_items_list" },
+             { ListPriceListRole, "list_price_list" },
+             { ListFilenameRole, "list_filename" } };
+}
 
-QString ptListDataModel::cartItemsPrice() { return QString(); }
+QVariant ptListDataModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (role != Qt::DisplayRole)
+        return QVariant();
+    if (orientation == Qt::Horizontal)
+        return QStringLiteral("Column %1").arg(section);
+    return QStringLiteral("Row %1").arg(section);
+}
 
-QList<QHash<QString, QString>> ptListDataModel::items(bool) { return {}; }
+QString ptListDataModel::listItemsAmount()
+{
+    return m_listItemsAmount;
+}
 
-QList<QHash<QString, QString>> ptListDataModel::items() { return {}; }
+QString ptListDataModel::listItemsPrice()
+{
+    return m_listItemsPrice;
+}
 
-void ptListDataModel::addItems(QList<QHash<QString, QString>>, QString) { }
+QString ptListDataModel::cartItemsAmount()
+{
+    return m_cartItemsAmount;
+}
 
-bool ptListDataModel::addItem(QString, QString, QString, QString, int, QString) { return false; }
+QString ptListDataModel::cartItemsPrice()
+{
+    return m_cartItemsPrice;
+}
 
-void ptListDataModel::updateItem(int, QString, QString, QString, QString, int, QString) { }
+QList<QHash<QString, QString>> ptListDataModel::items(bool pListItems)
+{
+    const QString wanted = pListItems ? StatusUnchecked : StatusChecked;
+    QList<QHash<QString, QString>> result;
+    for (const QHash<QString, QString> &item : std::as_const(m_items)) {
+        if (item.value(QStringLiteral("status")) == wanted)
+            result.append(item);
+    }
+    return result;
+}
 
-bool ptListDataModel::deleteItem(int) { return false; }
+QList<QHash<QString, QString>> ptListDataModel::items()
+{
+    return items(true);
+}
 
-void ptListDataModel::toggleItem(int) { }
+void ptListDataModel::addItems(QList<QHash<QString, QString>> pItems, QString pCurrencyCode)
+{
+    const QString priceKey = QStringLiteral("price") + pCurrencyCode;
+    for (const QHash<QString, QString> &item : std::as_const(pItems)) {
+        addItem(item.value(QStringLiteral("name")), item.value(QStringLiteral("category")),
+                item.value(priceKey), item.value(QStringLiteral("count")),
+                item.value(QStringLiteral("count_unit")).toInt(),
+                item.value(QStringLiteral("note")));
+    }
+}
 
-bool ptListDataModel::deleteCategory(int, bool) { return false; }
+bool ptListDataModel::addItem(QString pName, QString pCategory, QString pPrice, QString pAmount,
+                              int pAmountUnit, QString pNote)
+{
+    const QString name = pName.simplified();
+    const QString category = normalizedCategory(pCategory);
+    if (name.isEmpty())
+        return false;
 
-bool ptListDataModel::needsCheckout() { return false; }
+    QHash<QString, QString> record;
+    record.insert(QStringLiteral("name"), name);
+    record.insert(QStringLiteral("category"), category);
+    record.insert(QStringLiteral("price"), pPrice);
+    record.insert(QStringLiteral("count"), pAmount);
+    record.insert(QStringLiteral("count_unit"), QString::number(pAmountUnit));
+    record.insert(QStringLiteral("note"), pNote.simplified());
+    record.insert(QStringLiteral("status"), StatusUnchecked);
 
-bool ptListDataModel::checkout() { return false; }
+    if (!m_matchesValid)
+        rebuildMatches();
+    const QString key = matchKey(record);
+    const QList<int> matches = m_matches.value(key);
+    for (int match : matches) {
+        if (m_items.at(match).value(QStringLiteral("status")) == StatusUnchecked)
+            return false;
+    }
 
-bool ptListDataModel::newModel(QString, QString, int, QString) { return false; }
+    int item = -1;
+    if (!matches.isEmpty()
+        && m_items.at(matches.first()).value(QStringLiteral("status")) == StatusChecked) {
+        item = matches.first();
+        m_items[item].insert(QStringLiteral("status"), StatusUnchecked);
+    } else {
+        item = int(m_items.size());
+        m_items.append(record);
+        m_matches[key].append(item);
+    }
 
-bool ptListDataModel::updateModelInfo(QString, int, QString) { return false; }
+    emit itemAdded(record);
 
-bool ptListDataModel::loadModel(QString) { return false; }
+    // The cart view does not show the item; a rebuild keeps any attached
+    // view consistent whatever the rows were built from.
+    if (m_displayMode != 0) {
+        updateModel();
+        return true;
+    }
 
-bool ptListDataModel::saveModel() { return false; }
+    if (m_sortMode == 0) {
+        const QString headerKey = category + QLatin1Char(':');
+        if (headerPosition(headerKey) < 0)
+            insertRow(headerKey, -1);
+        insertRow(headerKey + name, item);
+    } else {
+        insertRow(name, item);
+    }
+    return true;
+}
 
-void ptListDataModel::releaseModel() { }
+void ptListDataModel::updateItem(int pIndex, QString pName, QString pCategory, QString pPrice,
+                                 QString pAmount, int pAmountUnit, QString pNote)
+{
+    if (pIndex < 0 || pIndex >= m_rows.size() || isHeaderRow(pIndex))
+        return;
+    const int item = m_rows.at(pIndex).item;
+    if (item >= m_items.size())
+        return;
 
-void ptListDataModel::updateModel() { }
+    const QString name = pName.simplified();
+    const QString category = normalizedCategory(pCategory);
+    if (name.isEmpty())
+        return;
 
-void ptListDataModel::updateCountPrice() { }
+    QHash<QString, QString> &record = m_items[item];
+    record.insert(QStringLiteral("name"), name);
+    record.insert(QStringLiteral("category"), category);
+    record.insert(QStringLiteral("price"), pPrice);
+    record.insert(QStringLiteral("count"), pAmount);
+    record.insert(QStringLiteral("count_unit"), QString::number(pAmountUnit));
+    record.insert(QStringLiteral("note"), pNote.simplified());
+    m_matchesValid = false;
 
-bool ptListDataModel::isSortByCategory() { return false; }
+    updateModel();
+}
 
-void ptListDataModel::sortByCategory(bool) { }
+bool ptListDataModel::deleteItem(int pIndex)
+{
+    if (pIndex < 0 || pIndex >= m_rows.size() || isHeaderRow(pIndex))
+        return false;
+    const int item = m_rows.at(pIndex).item;
+    if (item >= m_items.size())
+        return false;
 
-bool ptListDataModel::isSortByProduct() { return false; }
+    removeRow(pIndex);
+    m_items[item].insert(QStringLiteral("status"), StatusDeleted);
+    pruneHeader(m_items.at(item).value(QStringLiteral("category")));
+    return true;
+}
 
-void ptListDataModel::sortByProduct(bool) { }
+void ptListDataModel::toggleItem(int pIndex)
+{
+    if (pIndex < 0 || pIndex >= m_rows.size())
+        return;
+    const int item = m_rows.at(pIndex).item;
+    if (item < 0 || item >= m_items.size())
+        return;
 
-bool ptListDataModel::isDisplayList() { return false; }
+    QHash<QString, QString> &record = m_items[item];
+    const bool checked = record.value(QStringLiteral("status")) == StatusChecked;
+    record.insert(QStringLiteral("status"), checked ? StatusUnchecked : StatusChecked);
 
-void ptListDataModel::displayList(bool) { }
+    removeRow(pIndex);
+    pruneHeader(m_items.at(item).value(QStringLiteral("category")));
 
-bool ptListDataModel::isDisplayCart() { return false; }
+    updateCountPrice();
 
-void ptListDataModel::displayCart(bool) { }
+    if (m_displayMode == 0 && m_rows.isEmpty()) {
+        emit checkoutRequested();
+        emit checkoutAmountChanged();
+        emit checkoutPriceChanged();
+    }
+}
 
-int ptListDataModel::itemHeight(int) { return 0; }
+bool ptListDataModel::deleteCategory(int pIndex, bool pDeleteItems)
+{
+    if (pIndex < 0 || m_sortMode == 1 || pIndex >= m_rows.size())
+        return false;
 
-QString ptListDataModel::checkoutAmount() { return QString(); }
+    const QString category = data(index(pIndex), ItemCategoryRole).toString();
+    for (QHash<QString, QString> &item : m_items) {
+        if (item.value(QStringLiteral("category")) != category)
+            continue;
+        item.insert(QStringLiteral("category"), QString(UncategorisedMarker));
+        if (pDeleteItems)
+            item.insert(QStringLiteral("status"), StatusDeleted);
+    }
+    m_matchesValid = false;
 
-QString ptListDataModel::checkoutPrice() { return QString(); }
+    updateModel();
+    return true;
+}
 
-QString ptListDataModel::listName() { return QString(); }
+bool ptListDataModel::needsCheckout()
+{
+    return m_displayMode == 0 && m_rows.isEmpty();
+}
 
-QString ptListDataModel::listNote() { return QString(); }
+bool ptListDataModel::checkout()
+{
+    beginResetModel();
+    m_rows.clear();
+    m_items.clear();
+    m_matches.clear();
+    m_matchesValid = true;
+    endResetModel();
+    return true;
+}
 
-QString ptListDataModel::listFileName() { return QString(); }
+bool ptListDataModel::newModel(QString pListFilename, QString pListName, int pListCurrency,
+                               QString pListNote)
+{
+    if (pListFilename.isEmpty())
+        return false;
 
-int ptListDataModel::listCurrency() { return 0; }
+    const QString note = pListNote.simplified();
+    QString name = pListName.simplified();
+    if (name.isEmpty()) {
+        name = tr("List") + QLatin1Char(' ')
+                + QLocale().toString(QDateTime::currentDateTime(),
+                                     QStringLiteral("dd.MM.yyyy [hh.mm]"));
+    }
 
-int ptListDataModel::numberOfItems() { return 0; }
+    m_listItemsAmount.clear();
+    m_cartItemsAmount.clear();
+    m_listItemsPrice.clear();
+    m_cartItemsPrice.clear();
 
-QString ptListDataModel::itemsPrice() { return QString(); }
+    beginResetModel();
+    clearDocument();
+    endResetModel();
+
+    m_listInfo.insert(QStringLiteral("name"), name);
+    m_listInfo.insert(QStringLiteral("note"), note);
+    m_listInfo.insert(QStringLiteral("currency"), QString::number(pListCurrency));
+    m_listInfo.insert(QStringLiteral("filename"), pListFilename);
+
+    const bool saved = saveModel();
+    if (saved) {
+        emit listNameChanged();
+        emit listNoteChanged();
+    }
+    return saved;
+}
+
+bool ptListDataModel::updateModelInfo(QString pListName, int pListCurrency, QString pListNote)
+{
+    const QString note = pListNote.simplified();
+    QString name = pListName.simplified();
+    if (name.isEmpty()) {
+        name = tr("List") + QLatin1Char(' ')
+                + QLocale().toString(QDateTime::currentDateTime(),
+                                     QStringLiteral("dd MMMM yyyy hh.mm"));
+    }
+
+    m_listInfo.insert(QStringLiteral("name"), name);
+    m_listInfo.insert(QStringLiteral("note"), note);
+    m_listInfo.insert(QStringLiteral("currency"), QString::number(pListCurrency));
+
+    emit listNameChanged();
+    emit listNoteChanged();
+    emit listCurrencyChanged();
+    return true;
+}
+
+bool ptListDataModel::loadModel(QString pListFilename)
+{
+    if (pListFilename.isEmpty())
+        return false;
+    QFile file(pListFilename);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+
+    // Attached views must not keep rows that point into the old item list.
+    beginResetModel();
+    clearDocument();
+    endResetModel();
+
+    const QByteArray compressed = file.readAll();
+    file.close();
+    if (compressed.isEmpty())
+        return false;
+    const QByteArray xml = ptXmlText::uncompressDocument(compressed);
+    if (xml.isEmpty())
+        return false;
+
+    QXmlStreamReader reader(xml);
+    while (!reader.atEnd()) {
+        reader.readNext();
+        if (reader.hasError())
+            break;
+        if (!reader.isStartElement())
+            continue;
+        const QXmlStreamAttributes attributes = reader.attributes();
+        if (reader.qualifiedName() == QLatin1String("pantrix_list")) {
+            for (const QXmlStreamAttribute &attribute : attributes) {
+                m_listInfo.insert(attribute.qualifiedName().toString(),
+                                  attribute.value().toString());
+            }
+            m_listInfo.insert(QStringLiteral("filename"), pListFilename);
+        } else if (reader.qualifiedName() == QLatin1String("item")) {
+            QHash<QString, QString> record;
+            for (const QXmlStreamAttribute &attribute : attributes)
+                record.insert(attribute.qualifiedName().toString(), attribute.value().toString());
+            m_items.append(record);
+        }
+    }
+    m_matchesValid = false;
+
+    emit listNameChanged();
+    emit listNoteChanged();
+    return true;
+}
+
+bool ptListDataModel::saveModel()
+{
+    const QString fileName = m_listInfo.value(QStringLiteral("filename"));
+    if (fileName.isEmpty())
+        return false;
+
+    updateCountPrice();
+
+    QByteArray xml;
+    QXmlStreamWriter writer(&xml);
+    writer.setAutoFormatting(true);
+    writer.writeStartElement(QStringLiteral("pantrix_list"));
+    writer.writeAttribute(QStringLiteral("version"), QStringLiteral("1.0.0"));
+    writeSafeAttribute(writer, QStringLiteral("name"), m_listInfo.value(QStringLiteral("name")));
+    writeSafeAttribute(writer, QStringLiteral("currency"),
+                       m_listInfo.value(QStringLiteral("currency")));
+    writeSafeAttribute(writer, QStringLiteral("note"), m_listInfo.value(QStringLiteral("note")));
+    writer.writeAttribute(QStringLiteral("items_list"), m_listItemsAmount);
+    writer.writeAttribute(QStringLiteral("price_list"), m_listItemsPrice);
+
+    for (const QHash<QString, QString> &item : std::as_const(m_items)) {
+        if (item.value(QStringLiteral("status")) == StatusDeleted)
+            continue;
+        writer.writeEmptyElement(QStringLiteral("item"));
+        // The usual keys first, in a fixed order, then any others read from
+        // a document, sorted, so that equal lists give equal files.
+        for (const QString &key : RecordKeys) {
+            const auto it = item.constFind(key);
+            if (it != item.constEnd())
+                writeSafeAttribute(writer, key, it.value());
+        }
+        QStringList otherKeys;
+        for (auto it = item.constBegin(); it != item.constEnd(); ++it) {
+            if (!RecordKeys.contains(it.key()) && isAttributeName(it.key()))
+                otherKeys.append(it.key());
+        }
+        otherKeys.sort();
+        for (const QString &key : std::as_const(otherKeys))
+            writeSafeAttribute(writer, key, item.value(key));
+    }
+    writer.writeEndElement();
+    writer.writeEndDocument();
+
+    const QByteArray compressed = qCompress(xml, 9);
+    if (compressed.isEmpty())
+        return false;
+    return ptXmlText::writeFileAtomically(fileName, compressed);
+}
+
+void ptListDataModel::releaseModel()
+{
+    beginResetModel();
+    clearDocument();
+    endResetModel();
+}
+
+void ptListDataModel::updateModel()
+{
+    beginResetModel();
+    m_rows.clear();
+
+    const QString wanted = m_displayMode == 0 ? StatusUnchecked : StatusChecked;
+    const bool byCategory = m_sortMode == 0;
+    QList<Row> rows;
+    rows.reserve(m_items.size());
+    QSet<QString> categories;
+    for (int i = 0; i < m_items.size(); ++i) {
+        const QHash<QString, QString> &item = m_items.at(i);
+        if (item.value(QStringLiteral("status")) != wanted)
+            continue;
+        if (byCategory) {
+            const QString headerKey = item.value(QStringLiteral("category")) + QLatin1Char(':');
+            if (!categories.contains(headerKey)) {
+                categories.insert(headerKey);
+                rows.append(Row { headerKey, -1 });
+            }
+            rows.append(Row { headerKey + item.value(QStringLiteral("name")), i });
+        } else {
+            rows.append(Row { item.value(QStringLiteral("name")), i });
+        }
+    }
+
+    // The order the one-by-one insertions give: by key, a header before items
+    // of an equal key, and later items before earlier ones of an equal key.
+    std::sort(rows.begin(), rows.end(), [](const Row &a, const Row &b) {
+        const int order = a.key.compare(b.key);
+        if (order != 0)
+            return order < 0;
+        if (a.item < 0 || b.item < 0)
+            return a.item < 0 && b.item >= 0;
+        return a.item > b.item;
+    });
+    m_rows = std::move(rows);
+
+    endResetModel();
+}
+
+void ptListDataModel::updateCountPrice()
+{
+    m_listItemsAmount.clear();
+    m_cartItemsAmount.clear();
+    m_listItemsPrice.clear();
+    m_cartItemsPrice.clear();
+
+    int listCount = 0;
+    int cartCount = 0;
+    double listSum = 0.0;
+    double cartSum = 0.0;
+    for (const QHash<QString, QString> &item : std::as_const(m_items)) {
+        const QString count = item.value(QStringLiteral("count"));
+        const QString price = item.value(QStringLiteral("price"));
+        const double amount = count.isEmpty() ? 1.0 : readNumber(count);
+        const double unitPrice = price.isEmpty() ? 0.0 : readNumber(price);
+        const QString status = item.value(QStringLiteral("status"));
+        if (status == StatusUnchecked) {
+            ++listCount;
+            listSum += amount * unitPrice;
+        } else if (status == StatusChecked) {
+            ++cartCount;
+            cartSum += amount * unitPrice;
+        }
+    }
+
+    m_listItemsAmount = QString::number(listCount);
+    m_listItemsPrice = QString::number(listSum, 'f', 2);
+    m_cartItemsAmount = QString::number(cartCount);
+    m_cartItemsPrice = QString::number(cartSum, 'f', 2);
+
+    emit numberOfItemsChanged();
+    emit itemsPriceChanged();
+}
+
+bool ptListDataModel::isSortByCategory()
+{
+    return m_sortMode == 0;
+}
+
+void ptListDataModel::sortByCategory(bool pUpdateModel)
+{
+    m_sortMode = 0;
+    if (pUpdateModel)
+        updateModel();
+}
+
+bool ptListDataModel::isSortByProduct()
+{
+    return m_sortMode == 1;
+}
+
+void ptListDataModel::sortByProduct(bool pUpdateModel)
+{
+    m_sortMode = 1;
+    if (pUpdateModel)
+        updateModel();
+}
+
+bool ptListDataModel::isDisplayList()
+{
+    return m_displayMode == 0;
+}
+
+void ptListDataModel::displayList(bool pUpdateModel)
+{
+    m_displayMode = 0;
+    if (pUpdateModel)
+        updateModel();
+    emit isDisplayListChanged();
+}
+
+bool ptListDataModel::isDisplayCart()
+{
+    return m_displayMode == 1;
+}
+
+void ptListDataModel::displayCart(bool pUpdateModel)
+{
+    m_displayMode = 1;
+    if (pUpdateModel)
+        updateModel();
+    emit isDisplayListChanged();
+}
+
+int ptListDataModel::itemHeight(int pIndex)
+{
+    if (data(index(pIndex), ItemTypeRole).toString() == QLatin1String("category"))
+        return 50;
+    return 70;
+}
+
+QString ptListDataModel::checkoutAmount()
+{
+    return m_cartItemsAmount;
+}
+
+QString ptListDataModel::checkoutPrice()
+{
+    return m_cartItemsPrice;
+}
+
+QString ptListDataModel::listName()
+{
+    return m_listInfo.value(QStringLiteral("name"));
+}
+
+QString ptListDataModel::listNote()
+{
+    return m_listInfo.value(QStringLiteral("note"));
+}
+
+QString ptListDataModel::listFileName()
+{
+    return m_listInfo.value(QStringLiteral("filename"));
+}
+
+int ptListDataModel::listCurrency()
+{
+    return m_listInfo.value(QStringLiteral("currency")).toInt();
+}
+
+int ptListDataModel::numberOfItems()
+{
+    return m_displayMode == 0 ? m_listItemsAmount.toInt() : m_cartItemsAmount.toInt();
+}
+
+QString ptListDataModel::itemsPrice()
+{
+    return m_displayMode == 0 ? m_listItemsPrice : m_cartItemsPrice;
+}
+
+QString ptListDataModel::normalizedCategory(const QString &pCategory) const
+{
+    const QString category = pCategory.simplified();
+    if (category.isEmpty() || category == QLatin1String("Uncategorised")
+        || category == tr("Uncategorised"))
+        return QString(UncategorisedMarker);
+    return category;
+}
+
+bool ptListDataModel::isHeaderRow(int pRow) const
+{
+    return m_rows.at(pRow).item < 0;
+}
+
+int ptListDataModel::headerPosition(const QString &pHeaderKey) const
+{
+    const auto it = std::lower_bound(
+            m_rows.cbegin(), m_rows.cend(), pHeaderKey,
+            [](const Row &row, const QString &key) { return row.key.compare(key) < 0; });
+    if (it != m_rows.cend() && it->item < 0 && it->key == pHeaderKey)
+        return int(it - m_rows.cbegin());
+    return -1;
+}
+
+int ptListDataModel::insertRow(const QString &pKey, int pItem)
+{
+    // A new entry goes before the entries of an equal key; only a header of
+    // an equal key stays in front of a new item.
+    const bool header = pItem < 0;
+    const auto it = std::lower_bound(m_rows.cbegin(), m_rows.cend(), pKey,
+                                     [header](const Row &row, const QString &key) {
+                                         const int order = row.key.compare(key);
+                                         return order < 0 || (order == 0 && !header && row.item < 0);
+                                     });
+    const int position = int(it - m_rows.cbegin());
+    beginInsertRows(QModelIndex(), position, position);
+    m_rows.insert(position, Row { pKey, pItem });
+    endInsertRows();
+    return position;
+}
+
+void ptListDataModel::removeRow(int pRow)
+{
+    beginRemoveRows(QModelIndex(), pRow, pRow);
+    m_rows.removeAt(pRow);
+    endRemoveRows();
+}
+
+void ptListDataModel::pruneHeader(const QString &pCategory)
+{
+    // The header goes with the last row of its group. The group's rows follow
+    // the header, but rows of a category such as "a:b" may stand among those
+    // of "a", so look on through every key that starts with the header key.
+    if (m_sortMode != 0)
+        return;
+    const QString headerKey = pCategory + QLatin1Char(':');
+    const int header = headerPosition(headerKey);
+    if (header < 0)
+        return;
+    for (int row = header + 1; row < m_rows.size() && m_rows.at(row).key.startsWith(headerKey);
+         ++row) {
+        const int item = m_rows.at(row).item;
+        if (item >= 0 && m_items.value(item).value(QStringLiteral("category")) == pCategory)
+            return;
+    }
+    removeRow(header);
+}
+
+void ptListDataModel::clearDocument()
+{
+    m_listInfo.clear();
+    m_items.clear();
+    m_rows.clear();
+    m_matches.clear();
+    m_matchesValid = true;
+}
+
+void ptListDataModel::rebuildMatches()
+{
+    m_matches.clear();
+    for (int i = 0; i < m_items.size(); ++i)
+        m_matches[matchKey(m_items.at(i))].append(i);
+    m_matchesValid = true;
+}
+
+QString ptListDataModel::matchKey(const QHash<QString, QString> &pItem)
+{
+    // Each value prefixed by its length, so that no two different sets of
+    // values give the same key.
+    QString key;
+    for (qsizetype i = 0; i < RecordKeys.size() - 1; ++i) {
+        const QString value = pItem.value(RecordKeys.at(i));
+        key += QString::number(value.size()) + QLatin1Char(':') + value;
+    }
+    return key;
+}
+
+double ptListDataModel::readNumber(const QString &pText)
+{
+    // The C locale takes "." as decimal point and accepts "," only between
+    // groups of three digits, so "1,500" reads as 1500; the German locale
+    // then takes the decimal comma ("2,5", "1.500,25").
+    static const QLocale cLocale = QLocale::c();
+    static const QLocale germanLocale(QLocale::German, QLocale::Germany);
+    bool ok = false;
+    double value = cLocale.toDouble(pText, &ok);
+    if (ok)
+        return value;
+    value = germanLocale.toDouble(pText, &ok);
+    return ok ? value : 0.0;
+}

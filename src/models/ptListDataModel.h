@@ -4,7 +4,6 @@
 #include <QAbstractListModel>
 #include <QHash>
 #include <QList>
-#include <QMultiMap>
 #include <QString>
 
 // The one open shopping list: its information, its item records and the
@@ -106,6 +105,26 @@ public slots:
     QString itemsPrice();
 
 private:
+    // One entry of the row map: the row key and the item index it shows
+    // (-1 for a category header).
+    struct Row
+    {
+        QString key;
+        int item = -1;
+    };
+
+    QString normalizedCategory(const QString &pCategory) const;
+    QString rowKey(const QHash<QString, QString> &pItem) const;
+    bool isHeaderRow(int pRow) const;
+    int headerPosition(const QString &pHeaderKey) const;
+    int insertRow(const QString &pKey, int pItem);
+    void removeRow(int pRow);
+    void pruneHeader(const QString &pCategory);
+    void clearDocument();
+    void rebuildMatches();
+    static QString matchKey(const QHash<QString, QString> &pItem);
+    static double readNumber(const QString &pText);
+
     int m_sortMode = 0;
     int m_displayMode = 0;
     QString m_listItemsAmount;
@@ -114,7 +133,14 @@ private:
     QString m_cartItemsPrice;
     QHash<QString, QString> m_listInfo;
     QList<QHash<QString, QString>> m_items;
-    QMultiMap<QString, int> m_rows;
+    // Sorted by key (UTF-16 code units); a header before items of an equal
+    // key; otherwise a newer entry before older ones of an equal key.
+    QList<Row> m_rows;
+    // Item indexes, in item-list order, of the records with the same six
+    // values (name, category, price, count, count_unit, note); rebuilt on
+    // demand after any change other than appending a record.
+    QHash<QString, QList<int>> m_matches;
+    bool m_matchesValid = false;
 };
 
 #endif // PTLISTDATAMODEL_H
