@@ -27,14 +27,16 @@ void writeSettings(const QByteArray &pBytes)
 
 QByteArray settingsDocument(int pLanguage, int pCurrency)
 {
-    return QByteArray("<pantrix_settings version=\"1.0.0\">\n"
+    // The stream writer's auto-formatting starts the document with a line
+    // break and ends it without one.
+    return QByteArray("\n<pantrix_settings version=\"1.0.0\">\n"
                       "    <item name=\"language\" value=\"")
             + QByteArray::number(pLanguage)
             + "\"/>\n"
               "    <item name=\"currency\" value=\""
             + QByteArray::number(pCurrency)
             + "\"/>\n"
-              "</pantrix_settings>\n";
+              "</pantrix_settings>";
 }
 
 QString uncategorised()

@@ -93,6 +93,9 @@ bool ptApplicationManager::initialize()
             &ptApplicationManager::onCurrentCurrencyChanged);
 
     loadSettings();
+    // Without a stored currency no change is signalled, yet the catalogue
+    // files its prices under the current code from the first item on.
+    onCurrentCurrencyChanged();
     return updateListsDataModel();
 }
 

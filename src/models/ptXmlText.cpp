@@ -28,8 +28,9 @@ QString ptXmlText::xmlSafe(const QString &pText)
 
 bool ptXmlText::writeFileAtomically(const QString &pFileName, const QByteArray &pData)
 {
+    // Unbuffered, so that a short or failed write shows in write() itself.
     QSaveFile file(pFileName);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return false;
     if (file.write(pData) != pData.size()) {
         file.cancelWriting();
