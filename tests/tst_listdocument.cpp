@@ -79,10 +79,9 @@ int rowOfName(ptListDataModel &pModel, const QString &pName)
 // surrogates, U+FFFE/U+FFFF, markup characters and characters outside the BMP.
 QString randomText(QRandomGenerator &pRandom)
 {
-    static const char16_t pool[] = { u'a',    u'Z',    u' ',    u'\t',   u'\n',   u'\r',
-                                     u'<',    u'&',    u'"',    u'\'',   u'>',    0x01,
-                                     0x1F,    0x7F,    0xD800,  0xDC00,  0xFFFE,  0xFFFF,
-                                     0xF000,  0x0416,  0x00E9,  u',',    u'.',    u'1' };
+    static const char16_t pool[] = { u'a',   u'Z',   u' ',   u'\t',  u'\n',  u'\r', u'<',   u'&',
+                                     u'"',   u'\'',  u'>',   0x01,   0x1F,   0x7F,  0xD800, 0xDC00,
+                                     0xFFFE, 0xFFFF, 0xF000, 0x0416, 0x00E9, u',',  u'.',   u'1' };
     QString text;
     const int length = pRandom.bounded(12);
     for (int i = 0; i < length; ++i) {
@@ -194,8 +193,8 @@ void tst_ListDocument::documentBytes()
     QCOMPARE(all.at(0).attributeNames,
              QStringList({ "version", "name", "currency", "note", "items_list", "price_list" }));
     QCOMPARE(all.at(1).name, QStringLiteral("item"));
-    const Record milk = { { "name", "Milk" },   { "category", "Dairy" }, { "price", "2" },
-                          { "count", "3" },     { "count_unit", "1" },   { "note", "" },
+    const Record milk = { { "name", "Milk" },       { "category", "Dairy" }, { "price", "2" },
+                          { "count", "3" },         { "count_unit", "1" },   { "note", "" },
                           { "status", "unchecked" } };
     QCOMPARE(all.at(1).attributes, milk);
     QCOMPARE(all.at(2).attributes.value("category"), QString(QChar(0xF000)));
@@ -218,13 +217,14 @@ void tst_ListDocument::documentBytes()
 void tst_ListDocument::unknownAttributes()
 {
     const QString fileName = path(QStringLiteral("extra.ptl"));
-    const QByteArray xml =
-            "<pantrix_list version=\"1.0.0\" name=\"Extra\" currency=\"7\" note=\"n\" "
-            "owner=\"me\" filename=\"/elsewhere.ptl\">"
-            "<item name=\"Milk\" category=\"Dairy\" status=\"unchecked\" shop=\"Corner\"/>"
-            "<group><item xmlns:x=\"urn:x\" x:aisle=\"3\" name=\"Tea\" status=\"checked\"/></group>"
-            "<item name=\"Salt\" status=\"unchecked\"/>"
-            "</pantrix_list>";
+    const QByteArray xml
+            = "<pantrix_list version=\"1.0.0\" name=\"Extra\" currency=\"7\" note=\"n\" "
+              "owner=\"me\" filename=\"/elsewhere.ptl\">"
+              "<item name=\"Milk\" category=\"Dairy\" status=\"unchecked\" shop=\"Corner\"/>"
+              "<group><item xmlns:x=\"urn:x\" x:aisle=\"3\" name=\"Tea\" "
+              "status=\"checked\"/></group>"
+              "<item name=\"Salt\" status=\"unchecked\"/>"
+              "</pantrix_list>";
     QVERIFY(writeFile(fileName, qCompress(xml, 9)));
 
     ptListDataModel model;
@@ -253,7 +253,8 @@ void tst_ListDocument::unknownAttributes()
     QCOMPARE(all.at(3).attributes.value("name"), QStringLiteral("Salt"));
 
     // A document without the root element loads, but has no file name to save to.
-    QVERIFY(writeFile(fileName, qCompress("<other><item name=\"X\" status=\"unchecked\"/></other>", 9)));
+    QVERIFY(writeFile(fileName,
+                      qCompress("<other><item name=\"X\" status=\"unchecked\"/></other>", 9)));
     QVERIFY(model.loadModel(fileName));
     QCOMPARE(model.items().size(), 1);
     QVERIFY(model.listFileName().isEmpty());
@@ -316,27 +317,28 @@ void tst_ListDocument::countAndSum_data()
     QTest::addColumn<QStringList>("figures"); // list amount, list price, cart amount, cart price
 
     auto item = [](const QString &pPrice, const QString &pCount, const QString &pStatus) {
-        return Record { { "name", "x" }, { "price", pPrice }, { "count", pCount },
-                        { "status", pStatus } };
+        return Record{
+            { "name", "x" }, { "price", pPrice }, { "count", pCount }, { "status", pStatus }
+        };
     };
-    QTest::newRow("empty") << QList<Record>() << QStringList { "0", "0.00", "0", "0.00" };
+    QTest::newRow("empty") << QList<Record>() << QStringList{ "0", "0.00", "0", "0.00" };
     QTest::newRow("point and comma")
-            << QList<Record> { item("2", "3", "unchecked"), item("1,25", "2", "unchecked") }
-            << QStringList { "2", "8.50", "0", "0.00" };
+            << QList<Record>{ item("2", "3", "unchecked"), item("1,25", "2", "unchecked") }
+            << QStringList{ "2", "8.50", "0", "0.00" };
     QTest::newRow("thousands separators")
-            << QList<Record> { item("1,500", "", "unchecked"), item("1.500,25", "2", "checked") }
-            << QStringList { "1", "1500.00", "1", "3000.50" };
+            << QList<Record>{ item("1,500", "", "unchecked"), item("1.500,25", "2", "checked") }
+            << QStringList{ "1", "1500.00", "1", "3000.50" };
     QTest::newRow("not numbers count but add nothing")
-            << QList<Record> { item("abc", "2", "unchecked"), item("3", "many", "unchecked"),
-                               item("", "4", "unchecked") }
-            << QStringList { "3", "0.00", "0", "0.00" };
+            << QList<Record>{ item("abc", "2", "unchecked"), item("3", "many", "unchecked"),
+                              item("", "4", "unchecked") }
+            << QStringList{ "3", "0.00", "0", "0.00" };
     QTest::newRow("white space and sign")
-            << QList<Record> { item(" 2.5 ", " 2 ", "unchecked"), item("-1", "3", "checked") }
-            << QStringList { "1", "5.00", "1", "-3.00" };
+            << QList<Record>{ item(" 2.5 ", " 2 ", "unchecked"), item("-1", "3", "checked") }
+            << QStringList{ "1", "5.00", "1", "-3.00" };
     QTest::newRow("deleted and other states count nowhere")
-            << QList<Record> { item("5", "1", "deleted"), item("5", "1", ""),
-                               item("5", "1", "Checked"), item("0,5", "0,5", "checked") }
-            << QStringList { "0", "0.00", "1", "0.25" };
+            << QList<Record>{ item("5", "1", "deleted"), item("5", "1", ""),
+                              item("5", "1", "Checked"), item("0,5", "0,5", "checked") }
+            << QStringList{ "0", "0.00", "1", "0.25" };
 }
 
 void tst_ListDocument::countAndSum()
@@ -353,8 +355,8 @@ void tst_ListDocument::countAndSum()
     model.updateCountPrice();
     QCOMPARE(countSpy.count(), 1);
     QCOMPARE(priceSpy.count(), 1);
-    QCOMPARE(QStringList({ model.listItemsAmount(), model.listItemsPrice(),
-                           model.cartItemsAmount(), model.cartItemsPrice() }),
+    QCOMPARE(QStringList({ model.listItemsAmount(), model.listItemsPrice(), model.cartItemsAmount(),
+                           model.cartItemsPrice() }),
              figures);
     QCOMPARE(model.numberOfItems(), figures.at(0).toInt());
     QCOMPARE(model.itemsPrice(), figures.at(1));
@@ -442,11 +444,11 @@ void tst_ListDocument::shortWrite()
     QVERIFY(model.newModel(fileName, QStringLiteral("Old"), 0, QString()));
     const QByteArray old = readFile(fileName);
     for (int i = 0; i < itemCount; ++i) {
-        model.addItem(QStringLiteral("item %1").arg(i), QString(), QString::number(i), QString(),
-                      0, QUuid::createUuid().toString());
+        model.addItem(QStringLiteral("item %1").arg(i), QString(), QString::number(i), QString(), 0,
+                      QUuid::createUuid().toString());
     }
 
-    rlimit previous {};
+    rlimit previous{};
     QCOMPARE(getrlimit(RLIMIT_FSIZE, &previous), 0);
     const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
     rlimit small = previous;
@@ -458,7 +460,7 @@ void tst_ListDocument::shortWrite()
 
     QVERIFY(!saved);
     QCOMPARE(readFile(fileName), old);
-    QCOMPARE(QDir(m_work->path()).entryList(QDir::Files), QStringList { "list.ptl" });
+    QCOMPARE(QDir(m_work->path()).entryList(QDir::Files), QStringList{ "list.ptl" });
     QVERIFY(model.saveModel());
     QVERIFY(readFile(fileName) != old);
 }
@@ -484,8 +486,8 @@ void tst_ListDocument::newModelAndRelease()
     QVERIFY2(pattern.match(model.listName()).hasMatch(), qPrintable(model.listName()));
     QCOMPARE(model.listNote(), QStringLiteral("a note"));
     QCOMPARE(model.listCurrency(), 4);
-    QCOMPARE(QStringList({ model.listItemsAmount(), model.listItemsPrice(),
-                           model.cartItemsAmount(), model.cartItemsPrice() }),
+    QCOMPARE(QStringList({ model.listItemsAmount(), model.listItemsPrice(), model.cartItemsAmount(),
+                           model.cartItemsPrice() }),
              QStringList({ "0", "0.00", "0", "0.00" }));
     QCOMPARE(qUncompress(readFile(fileName)),
              QByteArray("\n<pantrix_list version=\"1.0.0\" name=\"" + model.listName().toUtf8()
@@ -516,8 +518,8 @@ void tst_ListDocument::destructorSaves()
     {
         ptListDataModel model;
         QVERIFY(model.newModel(fileName, QStringLiteral("Kept"), 0, QString()));
-        QVERIFY(model.addItem(QStringLiteral("Milk"), QStringLiteral("Dairy"), QString(),
-                              QString(), 0, QString()));
+        QVERIFY(model.addItem(QStringLiteral("Milk"), QStringLiteral("Dairy"), QString(), QString(),
+                              0, QString()));
     }
     ptListDataModel model;
     QVERIFY(model.loadModel(fileName));
@@ -532,8 +534,7 @@ void tst_ListDocument::crashWhileSaving()
     QRandomGenerator random(12345);
     for (int round = 0; round < 30; ++round) {
         QProcess saver;
-        saver.start(QStringLiteral(PANTRIX_CRASHSAVER),
-                    { fileName, QString::number(itemCount) });
+        saver.start(QStringLiteral(PANTRIX_CRASHSAVER), { fileName, QString::number(itemCount) });
         QVERIFY(saver.waitForStarted());
         while (!saver.canReadLine())
             QVERIFY(saver.waitForReadyRead(30000));

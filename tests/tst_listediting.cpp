@@ -27,12 +27,11 @@ QString describeRow(ptListDataModel &pModel, int pRow)
     auto role = [&](int pRole) { return pModel.data(index, pRole).toString(); };
     if (role(ptListDataModel::ItemTypeRole) == QLatin1String("category"))
         return QStringLiteral("[") + role(ptListDataModel::ItemCategoryRole) + QStringLiteral("]");
-    return QStringList({ role(ptListDataModel::ItemCategoryRole),
-                         role(ptListDataModel::ItemNameRole), role(ptListDataModel::ItemPriceRole),
-                         role(ptListDataModel::ItemAmountRole),
-                         role(ptListDataModel::ItemAmountUnitRole),
-                         role(ptListDataModel::ItemNoteRole),
-                         role(ptListDataModel::ItemStatusRole) })
+    return QStringList(
+                   { role(ptListDataModel::ItemCategoryRole), role(ptListDataModel::ItemNameRole),
+                     role(ptListDataModel::ItemPriceRole), role(ptListDataModel::ItemAmountRole),
+                     role(ptListDataModel::ItemAmountUnitRole), role(ptListDataModel::ItemNoteRole),
+                     role(ptListDataModel::ItemStatusRole) })
             .join(QLatin1Char('|'));
 }
 
@@ -186,10 +185,10 @@ void tst_ListEditing::rowOrder()
     add("nuts", "#snacks");
     add("Apple", "Fruit");
     add("éclair", "Bakery");
-    const QStringList byCategory = { "[#snacks]", "nuts",    "[10 drinks]", "7up",
-                                     "[Bakery]",  "Bread",   "éclair",      "[Fruit]",
-                                     "Apple",     "apple",   "[Zucchini]",  "Zuke",
-                                     "[fruit]",   "banana",  "[" + Marker + "]", "carrot" };
+    const QStringList byCategory = { "[#snacks]", "nuts",   "[10 drinks]",      "7up",
+                                     "[Bakery]",  "Bread",  "éclair",           "[Fruit]",
+                                     "Apple",     "apple",  "[Zucchini]",       "Zuke",
+                                     "[fruit]",   "banana", "[" + Marker + "]", "carrot" };
     QCOMPARE(namesOf(model), byCategory);
     model.sortByProduct(true);
     QCOMPARE(namesOf(model),
@@ -277,8 +276,8 @@ void tst_ListEditing::addNotifications()
     QVERIFY(model.addItem(QStringLiteral("Milk"), QStringLiteral("Dairy"), QString(), QString(), 0,
                           QString()));
     QCOMPARE(recorder.take(), QStringList({ "ins 0", "ins 1" }));
-    QVERIFY(model.addItem(QStringLiteral("Apple"), QStringLiteral("Fruit"), QString(), QString(),
-                          0, QString()));
+    QVERIFY(model.addItem(QStringLiteral("Apple"), QStringLiteral("Fruit"), QString(), QString(), 0,
+                          QString()));
     QCOMPARE(recorder.take(), QStringList({ "ins 2", "ins 3" }));
     QVERIFY(model.addItem(QStringLiteral("Butter"), QStringLiteral("Dairy"), QString(), QString(),
                           0, QString()));
@@ -333,7 +332,8 @@ void tst_ListEditing::removeNotifications()
                       QString());
     model.addItem(QStringLiteral("Apple"), QStringLiteral("Fruit"), QString(), QString(), 0,
                   QString());
-    QCOMPARE(namesOf(model), QStringList({ "[Dairy]", "Butter", "Cheese", "Milk", "[Fruit]", "Apple" }));
+    QCOMPARE(namesOf(model),
+             QStringList({ "[Dairy]", "Butter", "Cheese", "Milk", "[Fruit]", "Apple" }));
     RowRecorder recorder(&model);
 
     // Invalid rows and header rows change nothing.
@@ -475,19 +475,28 @@ void tst_ListEditing::addItemsWithCurrencyPrice()
 {
     ptListDataModel &model = *m_model;
     const QList<Record> catalogue = {
-        { { "name", "Milk" }, { "category", "Dairy" }, { "priceEUR", "1,20" },
-          { "priceUSD", "1.30" }, { "count", "2" }, { "count_unit", "3" }, { "note", " n " },
+        { { "name", "Milk" },
+          { "category", "Dairy" },
+          { "priceEUR", "1,20" },
+          { "priceUSD", "1.30" },
+          { "count", "2" },
+          { "count_unit", "3" },
+          { "note", " n " },
           { "status", "selected" } },
         { { "name", "Salt" }, { "priceUSD", "0.5" } },
-        { { "name", "Milk" }, { "category", "Dairy" }, { "priceEUR", "1,20" }, { "count", "2" },
-          { "count_unit", "3" }, { "note", "n" } },
+        { { "name", "Milk" },
+          { "category", "Dairy" },
+          { "priceEUR", "1,20" },
+          { "count", "2" },
+          { "count_unit", "3" },
+          { "note", "n" } },
         { { "category", "Nameless" } },
     };
     model.addItems(catalogue, QStringLiteral("EUR"));
     const QList<Record> items = model.items();
     QCOMPARE(items.size(), 2);
-    const Record milk = { { "name", "Milk" }, { "category", "Dairy" }, { "price", "1,20" },
-                          { "count", "2" },   { "count_unit", "3" },   { "note", "n" },
+    const Record milk = { { "name", "Milk" },       { "category", "Dairy" }, { "price", "1,20" },
+                          { "count", "2" },         { "count_unit", "3" },   { "note", "n" },
                           { "status", "unchecked" } };
     QCOMPARE(items.at(0), milk);
     QCOMPARE(items.at(1).value("price"), QString());
@@ -499,7 +508,8 @@ void tst_ListEditing::updateAndDeleteCategory()
 {
     ptListDataModel &model = *m_model;
     RowRecorder recorder(&model);
-    model.addItem(QStringLiteral("Milk"), QStringLiteral("Dairy"), QString(), QString(), 0, QString());
+    model.addItem(QStringLiteral("Milk"), QStringLiteral("Dairy"), QString(), QString(), 0,
+                  QString());
     model.addItem(QStringLiteral("Cheese"), QStringLiteral("Dairy"), QString(), QString(), 0,
                   QString());
     model.addItem(QStringLiteral("Salt"), QString(), QString(), QString(), 0, QString());
@@ -707,8 +717,8 @@ void tst_ListEditing::randomOperations()
     const QString copyPath = listPath(QStringLiteral("copy.ptl"));
 
     const QStringList names = { "apple", "Apple", "bread", "Milk", "milk", "2%", "éclair", "b:c" };
-    const QStringList categories = { "Fruit", "fruit", "Uncategorised", "", "Zucchini", "a", "a:b",
-                                     "a:" };
+    const QStringList categories = { "Fruit",    "fruit", "Uncategorised", "",
+                                     "Zucchini", "a",     "a:b",           "a:" };
     const QStringList prices = { "", "1", "2,5" };
     auto pick = [&](const QStringList &pList) {
         return pList.at(random.bounded(int(pList.size())));
@@ -721,8 +731,7 @@ void tst_ListEditing::randomOperations()
         QList<QPair<QString, QString>> rows;
         for (int row = 0; row < pModel.rowCount(); ++row) {
             const QModelIndex index = pModel.index(row);
-            const QString category =
-                    pModel.data(index, ptListDataModel::ItemCategoryRole).toString();
+            const QString category = pModel.data(index, ptListDataModel::ItemCategoryRole).toString();
             const QString name = pModel.data(index, ptListDataModel::ItemNameRole).toString();
             const bool header = pModel.data(index, ptListDataModel::ItemTypeRole).toString()
                     == QLatin1String("category");

@@ -3,7 +3,6 @@
 #include <QDateTime>
 #include <QFile>
 #include <QLocale>
-#include <QSet>
 #include <QStringList>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
@@ -21,20 +20,19 @@ const QString StatusChecked = QStringLiteral("checked");
 const QString StatusDeleted = QStringLiteral("deleted");
 
 // The keys of a record made by addItem, in the order they are written.
-const QStringList RecordKeys = { QStringLiteral("name"),  QStringLiteral("category"),
-                                 QStringLiteral("price"), QStringLiteral("count"),
+const QStringList RecordKeys = { QStringLiteral("name"),       QStringLiteral("category"),
+                                 QStringLiteral("price"),      QStringLiteral("count"),
                                  QStringLiteral("count_unit"), QStringLiteral("note"),
                                  QStringLiteral("status") };
 
 bool isNameStartChar(char32_t c)
 {
-    return (c >= 'A' && c <= 'Z') || c == '_' || (c >= 'a' && c <= 'z')
-            || (c >= 0xC0 && c <= 0xD6) || (c >= 0xD8 && c <= 0xF6) || (c >= 0xF8 && c <= 0x2FF)
-            || (c >= 0x370 && c <= 0x37D) || (c >= 0x37F && c <= 0x1FFF)
-            || (c >= 0x200C && c <= 0x200D) || (c >= 0x2070 && c <= 0x218F)
-            || (c >= 0x2C00 && c <= 0x2FEF) || (c >= 0x3001 && c <= 0xD7FF)
-            || (c >= 0xF900 && c <= 0xFDCF) || (c >= 0xFDF0 && c <= 0xFFFD)
-            || (c >= 0x10000 && c <= 0xEFFFF);
+    return (c >= 'A' && c <= 'Z') || c == '_' || (c >= 'a' && c <= 'z') || (c >= 0xC0 && c <= 0xD6)
+            || (c >= 0xD8 && c <= 0xF6) || (c >= 0xF8 && c <= 0x2FF) || (c >= 0x370 && c <= 0x37D)
+            || (c >= 0x37F && c <= 0x1FFF) || (c >= 0x200C && c <= 0x200D)
+            || (c >= 0x2070 && c <= 0x218F) || (c >= 0x2C00 && c <= 0x2FEF)
+            || (c >= 0x3001 && c <= 0xD7FF) || (c >= 0xF900 && c <= 0xFDCF)
+            || (c >= 0xFDF0 && c <= 0xFFFD) || (c >= 0x10000 && c <= 0xEFFFF);
 }
 
 bool isNameChar(char32_t c)
@@ -231,8 +229,8 @@ bool ptListDataModel::addItem(QString pName, QString pCategory, QString pPrice, 
     record.insert(QStringLiteral("note"), pNote.simplified());
     record.insert(QStringLiteral("status"), StatusUnchecked);
 
-    if (!m_matchesValid)
-        rebuildMatches();
+    ensureIndex();
+    ensureMatches();
     const QString key = matchKey(record);
     const QList<int> matches = m_matches.value(key);
     for (int match : matches) {
@@ -244,11 +242,11 @@ bool ptListDataModel::addItem(QString pName, QString pCategory, QString pPrice, 
     if (!matches.isEmpty()
         && m_items.at(matches.first()).value(QStringLiteral("status")) == StatusChecked) {
         item = matches.first();
-        m_items[item].insert(QStringLiteral("status"), StatusUnchecked);
+        setStatus(item, StatusUnchecked);
     } else {
         item = int(m_items.size());
         m_items.append(record);
-        m_matches[key].append(item);
+        appendToIndex(item);
     }
 
     emit itemAdded(record);
@@ -260,13 +258,14 @@ bool ptListDataModel::addItem(QString pName, QString pCategory, QString pPrice, 
         return true;
     }
 
+    const ItemCache &cache = m_cache.at(item);
     if (m_sortMode == 0) {
-        const QString headerKey = category + QLatin1Char(':');
+        const QString &headerKey = m_headerKeys.at(cache.category);
         if (headerPosition(headerKey) < 0)
             insertRow(headerKey, -1);
-        insertRow(headerKey + name, item);
+        insertRow(cache.rowKey, item);
     } else {
-        insertRow(name, item);
+        insertRow(cache.name, item);
     }
     return true;
 }
@@ -292,7 +291,7 @@ void ptListDataModel::updateItem(int pIndex, QString pName, QString pCategory, Q
     record.insert(QStringLiteral("count"), pAmount);
     record.insert(QStringLiteral("count_unit"), QString::number(pAmountUnit));
     record.insert(QStringLiteral("note"), pNote.simplified());
-    m_matchesValid = false;
+    invalidateIndex();
 
     updateModel();
 }
@@ -306,7 +305,7 @@ bool ptListDataModel::deleteItem(int pIndex)
         return false;
 
     removeRow(pIndex);
-    m_items[item].insert(QStringLiteral("status"), StatusDeleted);
+    setStatus(item, StatusDeleted);
     pruneHeader(m_items.at(item).value(QStringLiteral("category")));
     return true;
 }
@@ -319,9 +318,8 @@ void ptListDataModel::toggleItem(int pIndex)
     if (item < 0 || item >= m_items.size())
         return;
 
-    QHash<QString, QString> &record = m_items[item];
-    const bool checked = record.value(QStringLiteral("status")) == StatusChecked;
-    record.insert(QStringLiteral("status"), checked ? StatusUnchecked : StatusChecked);
+    const bool checked = m_items.at(item).value(QStringLiteral("status")) == StatusChecked;
+    setStatus(item, checked ? StatusUnchecked : StatusChecked);
 
     removeRow(pIndex);
     pruneHeader(m_items.at(item).value(QStringLiteral("category")));
@@ -348,7 +346,7 @@ bool ptListDataModel::deleteCategory(int pIndex, bool pDeleteItems)
         if (pDeleteItems)
             item.insert(QStringLiteral("status"), StatusDeleted);
     }
-    m_matchesValid = false;
+    invalidateIndex();
 
     updateModel();
     return true;
@@ -364,8 +362,7 @@ bool ptListDataModel::checkout()
     beginResetModel();
     m_rows.clear();
     m_items.clear();
-    m_matches.clear();
-    m_matchesValid = true;
+    invalidateIndex();
     endResetModel();
     return true;
 }
@@ -468,7 +465,7 @@ bool ptListDataModel::loadModel(QString pListFilename)
             m_items.append(record);
         }
     }
-    m_matchesValid = false;
+    invalidateIndex();
 
     emit listNameChanged();
     emit listNoteChanged();
@@ -536,24 +533,24 @@ void ptListDataModel::updateModel()
     beginResetModel();
     m_rows.clear();
 
-    const QString wanted = m_displayMode == 0 ? StatusUnchecked : StatusChecked;
+    ensureIndex();
+    const char wanted = m_displayMode == 0 ? 'u' : 'c';
     const bool byCategory = m_sortMode == 0;
     QList<Row> rows;
-    rows.reserve(m_items.size());
-    QSet<QString> categories;
-    for (int i = 0; i < m_items.size(); ++i) {
-        const QHash<QString, QString> &item = m_items.at(i);
-        if (item.value(QStringLiteral("status")) != wanted)
+    rows.reserve(m_cache.size() + (byCategory ? m_headerKeys.size() : 0));
+    QList<bool> hasHeader(m_headerKeys.size(), false);
+    for (int i = 0; i < m_cache.size(); ++i) {
+        const ItemCache &item = m_cache.at(i);
+        if (item.status != wanted)
             continue;
         if (byCategory) {
-            const QString headerKey = item.value(QStringLiteral("category")) + QLatin1Char(':');
-            if (!categories.contains(headerKey)) {
-                categories.insert(headerKey);
-                rows.append(Row { headerKey, -1 });
+            if (!hasHeader.at(item.category)) {
+                hasHeader[item.category] = true;
+                rows.append(Row{ m_headerKeys.at(item.category), -1 });
             }
-            rows.append(Row { headerKey + item.value(QStringLiteral("name")), i });
+            rows.append(Row{ item.rowKey, i });
         } else {
-            rows.append(Row { item.value(QStringLiteral("name")), i });
+            rows.append(Row{ item.name, i });
         }
     }
 
@@ -583,18 +580,24 @@ void ptListDataModel::updateCountPrice()
     int cartCount = 0;
     double listSum = 0.0;
     double cartSum = 0.0;
-    for (const QHash<QString, QString> &item : std::as_const(m_items)) {
-        const QString count = item.value(QStringLiteral("count"));
-        const QString price = item.value(QStringLiteral("price"));
-        const double amount = count.isEmpty() ? 1.0 : readNumber(count);
-        const double unitPrice = price.isEmpty() ? 0.0 : readNumber(price);
-        const QString status = item.value(QStringLiteral("status"));
-        if (status == StatusUnchecked) {
+    ensureIndex();
+    for (int i = 0; i < m_cache.size(); ++i) {
+        ItemCache &item = m_cache[i];
+        if (!item.hasTotal) {
+            // An item without amount is priced as one unit; one without price adds nothing.
+            const QString count = m_items.at(i).value(QStringLiteral("count"));
+            const QString price = m_items.at(i).value(QStringLiteral("price"));
+            const double amount = count.isEmpty() ? 1.0 : readNumber(count);
+            const double unitPrice = price.isEmpty() ? 0.0 : readNumber(price);
+            item.total = amount * unitPrice;
+            item.hasTotal = true;
+        }
+        if (item.status == 'u') {
             ++listCount;
-            listSum += amount * unitPrice;
-        } else if (status == StatusChecked) {
+            listSum += item.total;
+        } else if (item.status == 'c') {
             ++cartCount;
-            cartSum += amount * unitPrice;
+            cartSum += item.total;
         }
     }
 
@@ -733,14 +736,14 @@ int ptListDataModel::insertRow(const QString &pKey, int pItem)
     // A new entry goes before the entries of an equal key; only a header of
     // an equal key stays in front of a new item.
     const bool header = pItem < 0;
-    const auto it = std::lower_bound(m_rows.cbegin(), m_rows.cend(), pKey,
-                                     [header](const Row &row, const QString &key) {
-                                         const int order = row.key.compare(key);
-                                         return order < 0 || (order == 0 && !header && row.item < 0);
-                                     });
+    const auto it = std::lower_bound(
+            m_rows.cbegin(), m_rows.cend(), pKey, [header](const Row &row, const QString &key) {
+                const int order = row.key.compare(key);
+                return order < 0 || (order == 0 && !header && row.item < 0);
+            });
     const int position = int(it - m_rows.cbegin());
     beginInsertRows(QModelIndex(), position, position);
-    m_rows.insert(position, Row { pKey, pItem });
+    m_rows.insert(position, Row{ pKey, pItem });
     endInsertRows();
     return position;
 }
@@ -772,21 +775,72 @@ void ptListDataModel::pruneHeader(const QString &pCategory)
     removeRow(header);
 }
 
+void ptListDataModel::setStatus(int pItem, const QString &pStatus)
+{
+    m_items[pItem].insert(QStringLiteral("status"), pStatus);
+    if (m_indexValid)
+        m_cache[pItem].status = pStatus == StatusUnchecked ? 'u'
+                : pStatus == StatusChecked                 ? 'c'
+                                                           : 0;
+}
+
 void ptListDataModel::clearDocument()
 {
     m_listInfo.clear();
     m_items.clear();
     m_rows.clear();
-    m_matches.clear();
-    m_matchesValid = true;
+    invalidateIndex();
 }
 
-void ptListDataModel::rebuildMatches()
+void ptListDataModel::ensureIndex()
 {
+    if (m_indexValid)
+        return;
+    m_cache.clear();
+    m_headerKeys.clear();
+    m_headerNumbers.clear();
+    m_cache.reserve(m_items.size());
+    m_indexValid = true;
+    for (int i = 0; i < m_items.size(); ++i)
+        appendToIndex(i);
+}
+
+void ptListDataModel::ensureMatches()
+{
+    if (m_matchesValid)
+        return;
     m_matches.clear();
     for (int i = 0; i < m_items.size(); ++i)
         m_matches[matchKey(m_items.at(i))].append(i);
     m_matchesValid = true;
+}
+
+void ptListDataModel::invalidateIndex()
+{
+    m_indexValid = false;
+    m_matchesValid = false;
+}
+
+void ptListDataModel::appendToIndex(int pItem)
+{
+    const QHash<QString, QString> &record = m_items.at(pItem);
+    ItemCache item;
+    item.name = record.value(QStringLiteral("name"));
+    const QString headerKey = record.value(QStringLiteral("category")) + QLatin1Char(':');
+    item.rowKey = headerKey + item.name;
+    const auto number = m_headerNumbers.constFind(headerKey);
+    if (number != m_headerNumbers.constEnd()) {
+        item.category = number.value();
+    } else {
+        item.category = int(m_headerKeys.size());
+        m_headerNumbers.insert(headerKey, item.category);
+        m_headerKeys.append(headerKey);
+    }
+    const QString status = record.value(QStringLiteral("status"));
+    item.status = status == StatusUnchecked ? 'u' : status == StatusChecked ? 'c' : 0;
+    m_cache.append(item);
+    if (m_matchesValid)
+        m_matches[matchKey(record)].append(pItem);
 }
 
 QString ptListDataModel::matchKey(const QHash<QString, QString> &pItem)

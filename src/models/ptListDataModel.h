@@ -70,10 +70,10 @@ public slots:
     QList<QHash<QString, QString>> items(bool pListItems);
     QList<QHash<QString, QString>> items();
     void addItems(QList<QHash<QString, QString>> pItems, QString pCurrencyCode);
-    bool addItem(QString pName, QString pCategory, QString pPrice, QString pAmount,
-                 int pAmountUnit, QString pNote);
-    void updateItem(int pIndex, QString pName, QString pCategory, QString pPrice,
-                    QString pAmount, int pAmountUnit, QString pNote);
+    bool addItem(QString pName, QString pCategory, QString pPrice, QString pAmount, int pAmountUnit,
+                 QString pNote);
+    void updateItem(int pIndex, QString pName, QString pCategory, QString pPrice, QString pAmount,
+                    int pAmountUnit, QString pNote);
     bool deleteItem(int pIndex);
     void toggleItem(int pIndex);
     bool deleteCategory(int pIndex, bool pDeleteItems);
@@ -113,15 +113,30 @@ private:
         int item = -1;
     };
 
+    // What the rows and the figures need of one item record, kept beside the
+    // record so that rebuilding and recounting do not search every record's hash.
+    struct ItemCache
+    {
+        QString name;
+        QString rowKey; // category, ":" and name
+        int category = 0; // index into m_headerKeys
+        char status = 0; // 'u' unchecked, 'c' checked, 0 any other
+        bool hasTotal = false; // total is read on the first recount
+        double total = 0.0; // amount times price
+    };
+
     QString normalizedCategory(const QString &pCategory) const;
-    QString rowKey(const QHash<QString, QString> &pItem) const;
     bool isHeaderRow(int pRow) const;
     int headerPosition(const QString &pHeaderKey) const;
     int insertRow(const QString &pKey, int pItem);
     void removeRow(int pRow);
     void pruneHeader(const QString &pCategory);
+    void setStatus(int pItem, const QString &pStatus);
     void clearDocument();
-    void rebuildMatches();
+    void ensureIndex();
+    void ensureMatches();
+    void appendToIndex(int pItem);
+    void invalidateIndex();
     static QString matchKey(const QHash<QString, QString> &pItem);
     static double readNumber(const QString &pText);
 
@@ -136,10 +151,18 @@ private:
     // Sorted by key (UTF-16 code units); a header before items of an equal
     // key; otherwise a newer entry before older ones of an equal key.
     QList<Row> m_rows;
-    // Item indexes, in item-list order, of the records with the same six
-    // values (name, category, price, count, count_unit, note); rebuilt on
-    // demand after any change other than appending a record.
+    // Rebuilt on demand after any change to the records other than appending
+    // one or changing a status:
+    // - for each record, in item-list order, its ItemCache;
+    // - the header keys (category and ":"), numbered in order of appearance;
+    // - (only once an item is added) for each set of the six values name,
+    //   category, price, count, count_unit and note, the indexes of the
+    //   records holding them, in item-list order.
+    QList<ItemCache> m_cache;
+    QStringList m_headerKeys;
+    QHash<QString, int> m_headerNumbers;
     QHash<QString, QList<int>> m_matches;
+    bool m_indexValid = false;
     bool m_matchesValid = false;
 };
 

@@ -1,0 +1,195 @@
+// Times the list model's document and editing operations against the work a
+// plain implementation cannot avoid, and prints one table (median of several runs).
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QSet>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <QXmlStreamReader>
+#include <QXmlStreamWriter>
+
+#include <algorithm>
+#include <functional>
+
+#include "ptListDataModel.h"
+
+namespace {
+
+const int Runs = 11;
+
+double medianMs(const std::function<void()> &pPrepare, const std::function<void()> &pWork)
+{
+    QList<double> times;
+    for (int run = 0; run < Runs; ++run) {
+        pPrepare();
+        QElapsedTimer timer;
+        timer.start();
+        pWork();
+        times.append(double(timer.nsecsElapsed()) / 1e6);
+    }
+    std::sort(times.begin(), times.end());
+    return times.at(times.size() / 2);
+}
+
+void fill(ptListDataModel &pModel, int pCount)
+{
+    for (int i = 0; i < pCount; ++i) {
+        pModel.addItem(QStringLiteral("Item %1").arg(i), QStringLiteral("Category %1").arg(i % 40),
+                       QString::number(i % 17) + QStringLiteral(",25"), QString::number(i % 5 + 1),
+                       i % 16, i % 3 == 0 ? QStringLiteral("note %1").arg(i) : QString());
+    }
+}
+
+// The document the model writes, built with the stream writer alone.
+QByteArray plainDocument(ptListDataModel &pModel)
+{
+    QByteArray xml;
+    QXmlStreamWriter writer(&xml);
+    writer.setAutoFormatting(true);
+    writer.writeStartElement(QStringLiteral("pantrix_list"));
+    writer.writeAttribute(QStringLiteral("version"), QStringLiteral("1.0.0"));
+    writer.writeAttribute(QStringLiteral("name"), pModel.listName());
+    writer.writeAttribute(QStringLiteral("currency"), QString::number(pModel.listCurrency()));
+    writer.writeAttribute(QStringLiteral("note"), pModel.listNote());
+    writer.writeAttribute(QStringLiteral("items_list"), pModel.listItemsAmount());
+    writer.writeAttribute(QStringLiteral("price_list"), pModel.listItemsPrice());
+    const QList<QHash<QString, QString>> items = pModel.items(true) + pModel.items(false);
+    for (const QHash<QString, QString> &item : items) {
+        writer.writeEmptyElement(QStringLiteral("item"));
+        for (auto it = item.cbegin(); it != item.cend(); ++it)
+            writer.writeAttribute(it.key(), it.value());
+    }
+    writer.writeEndElement();
+    writer.writeEndDocument();
+    return xml;
+}
+
+QString row(const QString &pName, int pCount, double pModel, double pFloor)
+{
+    QString text = QStringLiteral("%1 %2 %3 ms")
+                           .arg(pName, -44)
+                           .arg(pCount, 7)
+                           .arg(pModel, 10, 'f', 3);
+    if (pFloor > 0.0)
+        text += QStringLiteral(" %1 ms %2x").arg(pFloor, 10, 'f', 3).arg(pModel / pFloor, 6, 'f', 2);
+    return text;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QTemporaryDir directory;
+    if (!directory.isValid())
+        return 1;
+    qputenv("XDG_DATA_HOME", directory.path().toLocal8Bit());
+    QTextStream out(stdout);
+    out << QStringLiteral("%1 %2 %3 %4 %5")
+                    .arg(QStringLiteral("operation"), -44)
+                    .arg(QStringLiteral("items"), 7)
+                    .arg(QStringLiteral("model"), 13)
+                    .arg(QStringLiteral("floor"), 13)
+                    .arg(QStringLiteral("ratio"), 7)
+        << Qt::endl;
+
+    for (int count : { 100, 1000, 10000 }) {
+        const QString fileName = directory.filePath(QStringLiteral("list-%1.ptl").arg(count));
+        ptListDataModel model;
+        model.newModel(fileName, QStringLiteral("Bench"), 3, QStringLiteral("bench"));
+        fill(model, count);
+
+        const double save = medianMs([]() {}, [&]() { model.saveModel(); });
+        const double saveFloor = medianMs([]() {},
+                                          [&]() {
+                                              const QByteArray compressed = qCompress(
+                                                      plainDocument(model), 9);
+                                              Q_UNUSED(compressed);
+                                          });
+        out << row(QStringLiteral("saveModel"), count, save, saveFloor) << Qt::endl;
+
+        QFile file(fileName);
+        file.open(QIODevice::ReadOnly);
+        const QByteArray bytes = file.readAll();
+        file.close();
+        ptListDataModel loaded;
+        const double load = medianMs([]() {},
+                                     [&]() {
+                                         loaded.loadModel(fileName);
+                                         loaded.updateModel();
+                                     });
+        const double loadFloor = medianMs([]() {},
+                                          [&]() {
+                                              QXmlStreamReader reader(qUncompress(bytes));
+                                              qsizetype attributes = 0;
+                                              while (!reader.atEnd()) {
+                                                  if (reader.readNext()
+                                                      == QXmlStreamReader::StartElement)
+                                                      attributes += reader.attributes().size();
+                                              }
+                                              Q_UNUSED(attributes);
+                                          });
+        out << row(QStringLiteral("loadModel + updateModel"), count, load, loadFloor) << Qt::endl;
+        loaded.releaseModel();
+        model.releaseModel();
+    }
+
+    {
+        std::unique_ptr<ptListDataModel> model;
+        const double add = medianMs([&]() { model = std::make_unique<ptListDataModel>(); },
+                                    [&]() { fill(*model, 10000); });
+        out << row(QStringLiteral("addItem, distinct items"), 10000, add, 0.0) << Qt::endl;
+
+        const double addProduct = medianMs(
+                [&]() {
+                    model = std::make_unique<ptListDataModel>();
+                    model->sortByProduct(false);
+                },
+                [&]() { fill(*model, 10000); });
+        out << row(QStringLiteral("addItem, distinct items, by product"), 10000, addProduct, 0.0)
+            << Qt::endl;
+    }
+
+    {
+        std::unique_ptr<ptListDataModel> model;
+        const double toggle = medianMs(
+                [&]() {
+                    model = std::make_unique<ptListDataModel>();
+                    fill(*model, 1000);
+                },
+                [&]() {
+                    while (model->rowCount() > 0) {
+                        const int middle = model->rowCount() / 2;
+                        model->toggleItem(model->itemHeight(middle) == 50 ? middle + 1 : middle);
+                    }
+                });
+        out << row(QStringLiteral("toggleItem, every item to the cart"), 1000, toggle, 0.0)
+            << Qt::endl;
+    }
+
+    {
+        ptListDataModel model;
+        fill(model, 10000);
+        // The same keys in the same order as the rebuild meets them.
+        QStringList keys;
+        QSet<QString> headers;
+        const QList<QHash<QString, QString>> items = model.items();
+        for (const QHash<QString, QString> &item : items) {
+            const QString header = item.value(QStringLiteral("category")) + QLatin1Char(':');
+            if (!headers.contains(header)) {
+                headers.insert(header);
+                keys.append(header);
+            }
+            keys.append(header + item.value(QStringLiteral("name")));
+        }
+        const double rebuild = medianMs([]() {}, [&]() { model.updateModel(); });
+        QStringList copy;
+        const double sortFloor = medianMs([&]() { copy = keys; },
+                                          [&]() { std::sort(copy.begin(), copy.end()); });
+        out << row(QStringLiteral("updateModel vs std::sort of the keys"), 10000, rebuild, sortFloor)
+            << Qt::endl;
+    }
+    return 0;
+}
