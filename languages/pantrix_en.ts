@@ -13,6 +13,17 @@
     </message>
 </context>
 <context>
+    <name>ScreenAbout</name>
+    <message>
+        <source>Pantrix v1.1.1&lt;br&gt;Shopping lists&lt;br&gt;for touch screens</source>
+        <translation>Pantrix v1.1.1&lt;br&gt;Shopping lists&lt;br&gt;for touch screens</translation>
+    </message>
+    <message>
+        <source>Copyright 2026 Orvelle&lt;br&gt;Tap anywhere to close</source>
+        <translation>Copyright 2026 Orvelle&lt;br&gt;Tap anywhere to close</translation>
+    </message>
+</context>
+<context>
     <name>ScreenCategoriesDelegate</name>
     <message>
         <source>Uncategorised</source>
@@ -136,6 +147,66 @@
     </message>
 </context>
 <context>
+    <name>ScreenLanguages</name>
+    <message>
+        <source>Choose language</source>
+        <translation>Choose language</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>Ok</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenMain</name>
+    <message>
+        <source>Pantrix</source>
+        <translation>Pantrix</translation>
+    </message>
+    <message>
+        <source>available  lists</source>
+        <translation>available  lists</translation>
+    </message>
+    <message>
+        <source>List</source>
+        <translation>List</translation>
+    </message>
+    <message>
+        <source>will be deleted. Continue?</source>
+        <translation>will be deleted. Continue?</translation>
+    </message>
+    <message>
+        <source>new list</source>
+        <translation>new list</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>List already exists. Do you want to overwrite it?</source>
+        <translation>List already exists. Do you want to overwrite it?</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenMainDelegate</name>
+    <message numerus="yes">
+        <source>%n item(s)</source>
+        <translation>
+            <numerusform>%n item</numerusform>
+            <numerusform>%n items</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>ScreenNewItem</name>
     <message>
         <source>Name</source>
@@ -172,6 +243,56 @@
     <message>
         <source>Choose unit</source>
         <translation>Choose unit</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenNewList</name>
+    <message>
+        <source>List info</source>
+        <translation>List info</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Currency</source>
+        <translation>Currency</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>Ok</translation>
+    </message>
+    <message>
+        <source>Choose currency</source>
+        <translation>Choose currency</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenQueryDialog</name>
+    <message>
+        <source>Warning</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Yes</translation>
     </message>
 </context>
 <context>

@@ -13,6 +13,17 @@
     </message>
 </context>
 <context>
+    <name>ScreenAbout</name>
+    <message>
+        <source>Pantrix v1.1.1&lt;br&gt;Shopping lists&lt;br&gt;for touch screens</source>
+        <translation>Pantrix v1.1.1&lt;br&gt;Shopping lists&lt;br&gt;for touch screens</translation>
+    </message>
+    <message>
+        <source>Copyright 2026 Orvelle&lt;br&gt;Tap anywhere to close</source>
+        <translation>Copyright 2026 Orvelle&lt;br&gt;Tap anywhere to close</translation>
+    </message>
+</context>
+<context>
     <name>ScreenCategoriesDelegate</name>
     <message>
         <source>Uncategorised</source>
@@ -137,6 +148,67 @@
     </message>
 </context>
 <context>
+    <name>ScreenLanguages</name>
+    <message>
+        <source>Choose language</source>
+        <translation>Выберите язык</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>Ok</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenMain</name>
+    <message>
+        <source>Pantrix</source>
+        <translation>Pantrix</translation>
+    </message>
+    <message>
+        <source>available  lists</source>
+        <translation>доступные списки</translation>
+    </message>
+    <message>
+        <source>List</source>
+        <translation>Список</translation>
+    </message>
+    <message>
+        <source>will be deleted. Continue?</source>
+        <translation>будет удален. Продолжить?</translation>
+    </message>
+    <message>
+        <source>new list</source>
+        <translation>новый список</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Язык</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>О программе</translation>
+    </message>
+    <message>
+        <source>List already exists. Do you want to overwrite it?</source>
+        <translation>Список уже существует. Хотите заменить его?</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenMainDelegate</name>
+    <message numerus="yes">
+        <source>%n item(s)</source>
+        <translation>
+            <numerusform>%n шт</numerusform>
+            <numerusform>%n шт</numerusform>
+            <numerusform>%n шт</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>ScreenNewItem</name>
     <message>
         <source>Name</source>
@@ -173,6 +245,56 @@
     <message>
         <source>Choose unit</source>
         <translation>Выберите единицу измерения</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenNewList</name>
+    <message>
+        <source>List info</source>
+        <translation>Информация о списке</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Название</translation>
+    </message>
+    <message>
+        <source>Currency</source>
+        <translation>Ден.ед.</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Заметка</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>Ok</translation>
+    </message>
+    <message>
+        <source>Choose currency</source>
+        <translation>Выберите денежную единицу</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenQueryDialog</name>
+    <message>
+        <source>Warning</source>
+        <translation>Предупреждение</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Нет</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Да</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,7 @@
 import QtQuick
 
+// The root scene: the lists screen, the editing and shopping container that
+// slides in from the right, and the about window.
 Rectangle {
     id: root
 
@@ -7,7 +9,90 @@ Rectangle {
     height: 480
     color: "#000000"
 
-    Component.onCompleted: myItemsTimer.start()
+    Component.onCompleted: {
+        mainLoader.source = "qrc:/qml/qml/ScreenMain.qml";
+        myItemsTimer.start();
+    }
+
+    Loader {
+        id: mainLoader
+
+        objectName: "mainLoader"
+        x: 0
+        width: parent.width
+        height: parent.height
+        opacity: 0
+        visible: opacity > 0
+        onLoaded: opacity = 1
+
+        Connections {
+            target: mainLoader.item
+
+            function onButtonAboutClicked() {
+                aboutLoader.source = "qrc:/qml/qml/ScreenAbout.qml";
+            }
+
+            function onNewListCreated() {
+                editShopLoader.stateToActivate = "edit";
+                editShopLoader.source = "qrc:/qml/qml/ScreenEditShop.qml";
+            }
+
+            function onListReadyForShop() {
+                listDataModel.displayList(true);
+                editShopLoader.stateToActivate = "shop";
+                editShopLoader.source = "qrc:/qml/qml/ScreenEditShop.qml";
+            }
+
+            function onListReadyForEdit() {
+                editShopLoader.stateToActivate = "edit";
+                editShopLoader.source = "qrc:/qml/qml/ScreenEditShop.qml";
+            }
+        }
+    }
+
+    Loader {
+        id: editShopLoader
+
+        property string stateToActivate: ""
+
+        objectName: "editShopLoader"
+        x: parent.width
+        width: parent.width
+        height: parent.height
+        opacity: 0
+        visible: opacity > 0
+        onLoaded: root.state = stateToActivate
+
+        Connections {
+            target: editShopLoader.item
+
+            function onListsClicked() {
+                applicationManager.updateListsDataModel();
+                listDataModel.releaseModel();
+                root.state = "";
+                editShopLoader.source = "";
+            }
+        }
+    }
+
+    Loader {
+        id: aboutLoader
+
+        objectName: "aboutLoader"
+        anchors.fill: parent
+        opacity: 0
+        visible: opacity > 0
+        onLoaded: root.state = "about"
+
+        Connections {
+            target: aboutLoader.item
+
+            function onAreaClicked() {
+                root.state = "";
+                aboutLoader.source = "";
+            }
+        }
+    }
 
     Timer {
         id: myItemsTimer
@@ -15,5 +100,69 @@ Rectangle {
         interval: 500
         repeat: false
         onTriggered: categoriesDataModel.loadModel()
+    }
+
+    states: [
+        State {
+            name: "about"
+
+            PropertyChanges {
+                target: aboutLoader
+                opacity: 1
+            }
+
+            PropertyChanges {
+                target: aboutLoader.item
+                winScale: 1.0
+            }
+        },
+        State {
+            name: "edit"
+
+            PropertyChanges {
+                target: editShopLoader.item
+                state: "edit"
+            }
+
+            PropertyChanges {
+                target: editShopLoader
+                x: 0
+                opacity: 1
+            }
+
+            PropertyChanges {
+                target: mainLoader
+                x: -mainLoader.width
+                opacity: 0
+            }
+        },
+        State {
+            name: "shop"
+
+            PropertyChanges {
+                target: editShopLoader.item
+                state: "shop"
+            }
+
+            PropertyChanges {
+                target: editShopLoader
+                x: 0
+                opacity: 1
+            }
+
+            PropertyChanges {
+                target: mainLoader
+                x: -mainLoader.width
+                opacity: 0
+            }
+        }
+    ]
+
+    transitions: Transition {
+        NumberAnimation {
+            properties: "winScale,x"
+            duration: 450
+            easing.type: Easing.InOutQuart
+        }
     }
 }

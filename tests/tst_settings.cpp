@@ -178,14 +178,14 @@ void tst_Settings::withoutSettingsTheSourceTextsShow()
 {
     ptApplicationManager manager;
     QVERIFY(manager.initialize());
-    QCOMPARE(QCoreApplication::translate("ScreenEdit", "%n item(s)", nullptr, 3),
+    QCOMPARE(QCoreApplication::translate("ScreenMainDelegate", "%n item(s)", nullptr, 3),
              QStringLiteral("3 item(s)"));
     QVERIFY(!QFile::exists(ptApplicationManager::settingsFilePath()));
 
     manager.setCurrentLanguage(0);
-    QCOMPARE(QCoreApplication::translate("ScreenEdit", "%n item(s)", nullptr, 3),
+    QCOMPARE(QCoreApplication::translate("ScreenMainDelegate", "%n item(s)", nullptr, 3),
              QStringLiteral("3 items"));
-    QCOMPARE(QCoreApplication::translate("ScreenEdit", "%n item(s)", nullptr, 1),
+    QCOMPARE(QCoreApplication::translate("ScreenMainDelegate", "%n item(s)", nullptr, 1),
              QStringLiteral("1 item"));
     QCOMPARE(manager.currencyUnitsDataModel()->currentCurrencyName(),
              QStringLiteral("Afghan afghani"));

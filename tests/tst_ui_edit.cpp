@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "ptApplicationManager.h"
+#include "ptStartup.h"
 
 // Drives the list editing screen, the item dialog and the shopping screen
 // through the real scenes and the real controller, by taps and key presses.
@@ -43,6 +44,7 @@ private:
     QQuickItem *editScreen() const;
     QQuickItem *shopScreen() const;
     QQuickItem *itemDialog() const;
+    qreal editFooterY() const;
     QQuickItem *rowOf(const QString &pPage, const QString &pText) const;
     void click(QQuickItem *pItem);
     void typeText(const QString &pText);
@@ -87,21 +89,11 @@ void tst_ui_edit::startApp()
 {
     m_manager = std::make_unique<ptApplicationManager>();
     QVERIFY(m_manager->initialize());
+    m_manager->setCurrentLanguage(0); // the person has chosen English
     m_view = std::make_unique<QQuickView>();
     m_manager->setView(m_view.get());
 
-    QQmlContext *context = m_view->rootContext();
-    context->setContextProperty(QStringLiteral("applicationManager"), m_manager.get());
-    context->setContextProperty(QStringLiteral("listsDataModel"), m_manager->listsDataModel());
-    context->setContextProperty(QStringLiteral("listDataModel"), m_manager->listDataModel());
-    context->setContextProperty(QStringLiteral("categoriesDataModel"),
-                                m_manager->categoriesDataModel());
-    context->setContextProperty(QStringLiteral("amountUnitsDataModel"),
-                                m_manager->amountUnitsDataModel());
-    context->setContextProperty(QStringLiteral("currencyUnitsDataModel"),
-                                m_manager->currencyUnitsDataModel());
-    context->setContextProperty(QStringLiteral("languagesDataModel"),
-                                m_manager->languagesDataModel());
+    ptStartup::publishModels(m_view->rootContext(), m_manager.get());
 
     m_view->setSource(QUrl(QStringLiteral("qrc:/qml/qml/main.qml")));
     m_view->setResizeMode(QQuickView::SizeRootObjectToView);
@@ -175,6 +167,13 @@ QQuickItem *tst_ui_edit::itemDialog() const
     return form ? form->parentItem() : nullptr;
 }
 
+// Where the editing screen's button bar is; -1 while the screen is not shown.
+qreal tst_ui_edit::editFooterY() const
+{
+    QQuickItem *newItem = named(QStringLiteral("buttonNewItem"));
+    return newItem ? newItem->parentItem()->y() : -1;
+}
+
 // The delegate on the named page whose name or category text is pText.
 QQuickItem *tst_ui_edit::rowOf(const QString &pPage, const QString &pText) const
 {
@@ -240,7 +239,7 @@ void tst_ui_edit::createList(const QString &pName)
 
     QTRY_VERIFY(editScreen());
     QTRY_COMPARE(named(QStringLiteral("pageList"))->opacity(), 1.0);
-    QTRY_COMPARE(named(QStringLiteral("buttonNewItem"))->parentItem()->y(), 0.0);
+    QTRY_COMPARE(editFooterY(), 0.0);
 }
 
 void tst_ui_edit::addItem(const QString &pName, const QString &pCategory, const QString &pPrice,
@@ -548,7 +547,7 @@ void tst_ui_edit::rememberedCategory()
     QTRY_COMPARE(shopScreen()->opacity(), 1.0);
     openMenuEntry(named(QStringLiteral("shopHeader")), QStringLiteral("menuEditList"));
     QTRY_VERIFY(editScreen());
-    QTRY_COMPARE(named(QStringLiteral("buttonNewItem"))->parentItem()->y(), 0.0);
+    QTRY_COMPARE(editFooterY(), 0.0);
 
     click(named(QStringLiteral("buttonNewItem")));
     QTRY_VERIFY(named(QStringLiteral("pageNewItem")));
@@ -816,7 +815,7 @@ void tst_ui_edit::russianTexts()
     openMenuEntry(shopHeader, QStringLiteral("menuEditList"));
     QTRY_VERIFY(editScreen());
     QTRY_COMPARE(named(QStringLiteral("pageList"))->opacity(), 1.0);
-    QTRY_COMPARE(named(QStringLiteral("buttonNewItem"))->parentItem()->y(), 0.0);
+    QTRY_COMPARE(editFooterY(), 0.0);
     header = named(QStringLiteral("editHeader"));
 
     // The category question.

@@ -17,6 +17,21 @@ void ptStartup::setIdentity()
     QCoreApplication::setApplicationName(QStringLiteral("PantrixApp"));
 }
 
+void ptStartup::publishModels(QQmlContext *pContext, ptApplicationManager *pManager)
+{
+    pContext->setContextProperty(QStringLiteral("applicationManager"), pManager);
+    pContext->setContextProperty(QStringLiteral("listsDataModel"), pManager->listsDataModel());
+    pContext->setContextProperty(QStringLiteral("listDataModel"), pManager->listDataModel());
+    pContext->setContextProperty(QStringLiteral("categoriesDataModel"),
+                                 pManager->categoriesDataModel());
+    pContext->setContextProperty(QStringLiteral("amountUnitsDataModel"),
+                                 pManager->amountUnitsDataModel());
+    pContext->setContextProperty(QStringLiteral("currencyUnitsDataModel"),
+                                 pManager->currencyUnitsDataModel());
+    pContext->setContextProperty(QStringLiteral("languagesDataModel"),
+                                 pManager->languagesDataModel());
+}
+
 int ptStartup::run()
 {
     int exitCode = 1;
@@ -37,19 +52,7 @@ int ptStartup::run()
         view.setTitle(QStringLiteral("Pantrix"));
         manager->setView(&view);
 
-        QQmlContext *context = view.rootContext();
-        context->setContextProperty(QStringLiteral("applicationManager"), manager.get());
-        context->setContextProperty(QStringLiteral("listsDataModel"), manager->listsDataModel());
-        context->setContextProperty(QStringLiteral("listDataModel"), manager->listDataModel());
-        context->setContextProperty(QStringLiteral("categoriesDataModel"),
-                                    manager->categoriesDataModel());
-        context->setContextProperty(QStringLiteral("amountUnitsDataModel"),
-                                    manager->amountUnitsDataModel());
-        context->setContextProperty(QStringLiteral("currencyUnitsDataModel"),
-                                    manager->currencyUnitsDataModel());
-        context->setContextProperty(QStringLiteral("languagesDataModel"),
-                                    manager->languagesDataModel());
-
+        publishModels(view.rootContext(), manager.get());
         view.setSource(QUrl(QStringLiteral("qrc:/qml/qml/main.qml")));
         view.setResizeMode(QQuickView::SizeRootObjectToView);
         view.showFullScreen();

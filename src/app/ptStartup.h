@@ -1,6 +1,9 @@
 #ifndef PTSTARTUP_H
 #define PTSTARTUP_H
 
+class QQmlContext;
+class ptApplicationManager;
+
 // Start-up and teardown of the program, apart from the application object,
 // which the entry point creates.
 class ptStartup
@@ -8,6 +11,10 @@ class ptStartup
 public:
     // Organisation and application names; they also fix the data directory.
     static void setIdentity();
+
+    // Publishes the controller and its six models to the scenes, in the
+    // order the scenes' bindings are set up in.
+    static void publishModels(QQmlContext *pContext, ptApplicationManager *pManager);
 
     // Creates the controller, initialises it, shows the root scene and runs
     // the event loop of the existing application object. Returns the exit

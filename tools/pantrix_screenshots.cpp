@@ -1,0 +1,254 @@
+// Writes a PNG of every screen, sheet and dialog of the program, in English
+// and Russian. It runs the real scenes with the real controller on a scratch
+// data directory; nothing in the user's own data directory is touched.
+//
+//     pantrix_screenshots <output directory>
+//
+// Each file is named <shot>-<language>.png, for example lists-en.png.
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QImage>
+#include <QQuickItem>
+#include <QQuickView>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+
+#include "ptApplicationManager.h"
+#include "ptCurrencyUnitsDataModel.h"
+#include "ptListDataModel.h"
+#include "ptMeasureUnitsDataModel.h"
+#include "ptStartup.h"
+
+namespace {
+
+struct SampleItem
+{
+    const char *name;
+    const char *category;
+    const char *price;
+    const char *amount;
+    const char *unit;
+    const char *note;
+};
+
+// The list every screenshot shows.
+const SampleItem sampleItems[] = {
+    { "Milk", "Dairy", "1.20", "2", "l", "" },
+    { "Cheese", "Dairy", "4.80", "0.3", "kg", "Mild" },
+    { "Apples", "Fruit", "2.50", "1.5", "kg", "Green ones" },
+    { "Bananas", "Fruit", "1.10", "1", "kg", "" },
+    { "Bread", "Bakery", "2.10", "1", "pc", "" },
+};
+
+void wait(int pMilliseconds)
+{
+    QEventLoop loop;
+    QTimer::singleShot(pMilliseconds, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+class ScreenshotSession
+{
+public:
+    explicit ScreenshotSession(const QString &pOutput) : m_output(pOutput) { }
+
+    bool start();
+    void shoot(const QString &pLanguage);
+    int written() const { return m_written.size(); }
+
+private:
+    using Step = std::function<void()>;
+
+    QQuickItem *find(const QString &pName, QQuickItem *pFrom = nullptr) const;
+    QQuickItem *listsScreen() const { return loadedItem(QStringLiteral("mainLoader")); }
+    QQuickItem *loadedItem(const QString &pLoader, QQuickItem *pFrom = nullptr) const;
+    void setState(QQuickItem *pItem, const char *pState);
+    void save(const QString &pShot, const QString &pLanguage);
+    void seedList();
+    int currencyIndex(const QString &pCode) const;
+    int unitIndex(const QString &pName) const;
+
+    QString m_output;
+    std::unique_ptr<ptApplicationManager> m_manager;
+    std::unique_ptr<QQuickView> m_view;
+    QStringList m_written;
+};
+
+bool ScreenshotSession::start()
+{
+    m_manager = std::make_unique<ptApplicationManager>();
+    if (!m_manager->initialize())
+        return false;
+    seedList();
+
+    m_view = std::make_unique<QQuickView>();
+    m_view->setTitle(QStringLiteral("Pantrix"));
+    m_manager->setView(m_view.get());
+    ptStartup::publishModels(m_view->rootContext(), m_manager.get());
+    m_view->setSource(QUrl(QStringLiteral("qrc:/qml/qml/main.qml")));
+    m_view->setResizeMode(QQuickView::SizeRootObjectToView);
+    m_view->resize(800, 480);
+    m_view->show();
+    wait(800);
+    return m_view->rootObject() && listsScreen();
+}
+
+void ScreenshotSession::seedList()
+{
+    m_manager->createNewList(QStringLiteral("Weekend market"), currencyIndex(QStringLiteral("EUR")),
+                             QStringLiteral("Saturday morning"));
+    for (const SampleItem &item : sampleItems) {
+        m_manager->addItem(0, QString::fromUtf8(item.name), QString::fromUtf8(item.category),
+                           QString::fromUtf8(item.price), QString::fromUtf8(item.amount),
+                           unitIndex(QString::fromUtf8(item.unit)), QString::fromUtf8(item.note));
+    }
+    m_manager->listDataModel()->saveModel();
+    m_manager->listDataModel()->releaseModel();
+    m_manager->updateListsDataModel();
+}
+
+int ScreenshotSession::currencyIndex(const QString &pCode) const
+{
+    ptCurrencyUnitsDataModel *currencies = m_manager->currencyUnitsDataModel();
+    for (int row = 0; row < currencies->rowCount(); ++row) {
+        if (currencies->currencyCode(row) == pCode)
+            return row;
+    }
+    return 0;
+}
+
+int ScreenshotSession::unitIndex(const QString &pName) const
+{
+    ptMeasureUnitsDataModel *units = m_manager->amountUnitsDataModel();
+    const int nameRole = units->roleNames().key("measure_name");
+    for (int row = 0; row < units->rowCount(); ++row) {
+        if (units->data(units->index(row, 0), nameRole).toString() == pName)
+            return row;
+    }
+    return 0;
+}
+
+QQuickItem *ScreenshotSession::find(const QString &pName, QQuickItem *pFrom) const
+{
+    QList<QQuickItem *> pending { pFrom ? pFrom : m_view->rootObject() };
+    while (!pending.isEmpty()) {
+        QQuickItem *item = pending.takeFirst();
+        if (item->objectName() == pName)
+            return item;
+        pending.append(item->childItems());
+    }
+    return nullptr;
+}
+
+QQuickItem *ScreenshotSession::loadedItem(const QString &pLoader, QQuickItem *pFrom) const
+{
+    QQuickItem *loader = find(pLoader, pFrom);
+    return loader ? qvariant_cast<QQuickItem *>(loader->property("item")) : nullptr;
+}
+
+void ScreenshotSession::setState(QQuickItem *pItem, const char *pState)
+{
+    if (pItem)
+        pItem->setProperty("state", QString::fromLatin1(pState));
+    // Long enough for the 450 ms transitions to end.
+    wait(700);
+}
+
+void ScreenshotSession::save(const QString &pShot, const QString &pLanguage)
+{
+    const QString path = QDir(m_output).filePath(pShot + QLatin1Char('-') + pLanguage
+                                                 + QStringLiteral(".png"));
+    if (m_view->grabWindow().save(path))
+        m_written.append(path);
+    else
+        QTextStream(stderr) << "cannot write " << path << Qt::endl;
+}
+
+void ScreenshotSession::shoot(const QString &pLanguage)
+{
+    m_manager->setCurrentLanguage(pLanguage == QLatin1String("ru") ? 1 : 0);
+    QQuickItem *lists = listsScreen();
+    wait(300);
+
+    save(QStringLiteral("lists"), pLanguage);
+
+    setState(lists, "menu");
+    save(QStringLiteral("lists-menu"), pLanguage);
+    setState(lists, "");
+
+    setState(lists, "newListRequest");
+    save(QStringLiteral("overwrite-question"), pLanguage);
+    setState(lists, "");
+
+    setState(lists, "newList");
+    if (QQuickItem *sheet = loadedItem(QStringLiteral("newListLoader"), lists)) {
+        sheet->setProperty("listNameString", QStringLiteral("Party"));
+        sheet->setProperty("listNoteString", QStringLiteral("Friday, 8 guests"));
+        wait(100);
+        save(QStringLiteral("new-list"), pLanguage);
+        setState(sheet, "currencyList");
+        save(QStringLiteral("currency-chooser"), pLanguage);
+    }
+    setState(lists, "");
+
+    lists->setProperty("state", QString());
+    if (QQuickItem *languages = find(QStringLiteral("languageSheet"), lists))
+        languages->setProperty("currentLanguage", pLanguage == QLatin1String("ru") ? 1 : 0);
+    setState(lists, "languages");
+    save(QStringLiteral("languages"), pLanguage);
+    setState(lists, "");
+
+    if (QQuickItem *row = find(QStringLiteral("listDeleteZone"), lists)) {
+        // The row's own delete zone fills in the question.
+        QQuickItem *delegate = row->parentItem()->parentItem();
+        QMetaObject::invokeMethod(delegate, "itemDeleteClicked", Q_ARG(int, 0));
+        wait(700);
+        save(QStringLiteral("delete-question"), pLanguage);
+        setState(lists, "");
+    }
+
+    QMetaObject::invokeMethod(lists, "buttonAboutClicked");
+    wait(700);
+    save(QStringLiteral("about"), pLanguage);
+    if (QQuickItem *about = loadedItem(QStringLiteral("aboutLoader")))
+        QMetaObject::invokeMethod(about, "areaClicked");
+    wait(700);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (argc != 2) {
+        QTextStream(stderr) << "usage: pantrix_screenshots <output directory>" << Qt::endl;
+        return 2;
+    }
+    const QString output = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
+
+    QTemporaryDir data;
+    if (!data.isValid() || !QDir().mkpath(output))
+        return 1;
+    qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+
+    QApplication application(argc, argv);
+    ptStartup::setIdentity();
+
+    ScreenshotSession session(output);
+    if (!session.start()) {
+        QTextStream(stderr) << "the root scene did not come up" << Qt::endl;
+        return 1;
+    }
+    session.shoot(QStringLiteral("en"));
+    session.shoot(QStringLiteral("ru"));
+    QTextStream(stdout) << session.written() << " screenshots in " << output << Qt::endl;
+    return 0;
+}
