@@ -40,11 +40,11 @@ struct SampleItem
 
 // The list every screenshot shows.
 const SampleItem sampleItems[] = {
-    { "Milk", "Dairy", "1.20", "2", "l", "" },
-    { "Cheese", "Dairy", "4.80", "0.3", "kg", "Mild" },
-    { "Apples", "Fruit", "2.50", "1.5", "kg", "Green ones" },
-    { "Bananas", "Fruit", "1.10", "1", "kg", "" },
-    { "Bread", "Bakery", "2.10", "1", "pc", "" },
+        {"Milk", "Dairy", "1.20", "2", "l", ""},
+        {"Cheese", "Dairy", "4.80", "0.3", "kg", "Mild"},
+        {"Apples", "Fruit", "2.50", "1.5", "kg", "Green ones"},
+        {"Bananas", "Fruit", "1.10", "1", "kg", ""},
+        {"Bread", "Bakery", "2.10", "1", "pc", ""},
 };
 
 void wait(int pMilliseconds)
@@ -137,7 +137,7 @@ int ScreenshotSession::unitIndex(const QString &pName) const
 
 QQuickItem *ScreenshotSession::find(const QString &pName, QQuickItem *pFrom) const
 {
-    QList<QQuickItem *> pending { pFrom ? pFrom : m_view->rootObject() };
+    QList<QQuickItem *> pending {pFrom ? pFrom : m_view->rootObject()};
     while (!pending.isEmpty()) {
         QQuickItem *item = pending.takeFirst();
         if (item->objectName() == pName)
