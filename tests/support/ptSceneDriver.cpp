@@ -1,0 +1,161 @@
+#include "ptSceneDriver.h"
+
+#include <QAbstractItemModel>
+#include <QQuickItem>
+#include <QQuickView>
+#include <QtTest>
+
+#include "ptApplicationManager.h"
+#include "ptStartup.h"
+
+ptSceneDriver::ptSceneDriver() = default;
+
+ptSceneDriver::~ptSceneDriver()
+{
+    stop();
+}
+
+bool ptSceneDriver::start()
+{
+    m_manager = std::make_unique<ptApplicationManager>();
+    if (!m_manager->initialize()) {
+        QTest::qFail("the controller did not initialise", __FILE__, __LINE__);
+        return false;
+    }
+    m_view = std::make_unique<QQuickView>();
+    m_manager->setView(m_view.get());
+    ptStartup::publishModels(m_view->rootContext(), m_manager.get());
+    m_view->setSource(QUrl(QStringLiteral("qrc:/qml/qml/main.qml")));
+    m_view->setResizeMode(QQuickView::SizeRootObjectToView);
+    m_view->resize(800, 480);
+    m_view->show();
+    if (!QTest::qWaitForWindowExposed(m_view.get()) || !root()) {
+        QTest::qFail("the root scene did not come up", __FILE__, __LINE__);
+        return false;
+    }
+    if (!QTest::qWaitFor([this] { return button(QStringLiteral("new list")) != nullptr; })) {
+        QTest::qFail("the lists screen did not come up", __FILE__, __LINE__);
+        return false;
+    }
+    return true;
+}
+
+void ptSceneDriver::stop()
+{
+    if (m_manager)
+        m_manager->setView(nullptr);
+    m_view.reset();
+    m_manager.reset();
+}
+
+QQuickItem *ptSceneDriver::root() const
+{
+    return m_view ? m_view->rootObject() : nullptr;
+}
+
+bool ptSceneDriver::isShown(QQuickItem *pItem)
+{
+    for (QQuickItem *item = pItem; item; item = item->parentItem()) {
+        if (!item->isVisible() || item->opacity() <= 0.0)
+            return false;
+    }
+    return true;
+}
+
+QList<QQuickItem *> ptSceneDriver::findAll(const Predicate &pPredicate, QQuickItem *pFrom) const
+{
+    QList<QQuickItem *> found;
+    QList<QQuickItem *> pending {pFrom ? pFrom : root()};
+    while (!pending.isEmpty()) {
+        QQuickItem *item = pending.takeFirst();
+        if (!item)
+            continue;
+        if (pPredicate(item))
+            found.append(item);
+        pending.append(item->childItems());
+    }
+    return found;
+}
+
+QQuickItem *ptSceneDriver::named(const QString &pName, QQuickItem *pFrom) const
+{
+    return findAll(
+                   [&](QQuickItem *pItem) {
+                       return pItem->objectName() == pName && isShown(pItem);
+                   },
+                   pFrom)
+            .value(0);
+}
+
+QQuickItem *ptSceneDriver::button(const QString &pLabel, QQuickItem *pFrom) const
+{
+    const QList<QQuickItem *> found = findAll(
+            [&](QQuickItem *pItem) {
+                const QVariant label = pItem->property("buttonLabel");
+                return label.isValid() && label.toString() == pLabel && isShown(pItem);
+            },
+            pFrom);
+    return found.isEmpty() ? nullptr : found.last();
+}
+
+QQuickItem *ptSceneDriver::text(const QString &pText, QQuickItem *pFrom) const
+{
+    return findAll(
+                   [&](QQuickItem *pItem) {
+                       return pItem->inherits("QQuickText")
+                               && pItem->property("text").toString() == pText && isShown(pItem);
+                   },
+                   pFrom)
+            .value(0);
+}
+
+QQuickItem *ptSceneDriver::anyNamed(const QString &pName) const
+{
+    return findAll([&](QQuickItem *pItem) { return pItem->objectName() == pName; }).value(0);
+}
+
+QQuickItem *ptSceneDriver::loaded(const QString &pLoaderName) const
+{
+    QQuickItem *loader = anyNamed(pLoaderName);
+    return loader ? qvariant_cast<QQuickItem *>(loader->property("item")) : nullptr;
+}
+
+void ptSceneDriver::click(QQuickItem *pItem)
+{
+    QVERIFY(pItem);
+    QVERIFY(isShown(pItem));
+    const QPointF centre = pItem->mapToScene(QPointF(pItem->width() / 2, pItem->height() / 2));
+    clickAt(centre.toPoint());
+}
+
+void ptSceneDriver::clickAt(const QPoint &pPoint)
+{
+    QTest::mouseClick(m_view.get(), Qt::LeftButton, Qt::NoModifier, pPoint);
+}
+
+void ptSceneDriver::typeText(const QString &pText)
+{
+    for (const QChar ch : pText) {
+        if (ch.unicode() < 128)
+            QTest::keyClick(m_view.get(), ch.toLatin1());
+        else
+            QTest::sendKeyEvent(QTest::Click, m_view.get(), Qt::Key_unknown, QString(ch),
+                                Qt::NoModifier);
+    }
+}
+
+void ptSceneDriver::typeInto(const QString &pInputName, const QString &pText)
+{
+    QQuickItem *input = named(pInputName);
+    QVERIFY2(input, qPrintable(pInputName));
+    click(input);
+    QTRY_VERIFY(input->hasActiveFocus());
+    QTest::keyClick(m_view.get(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(m_view.get(), Qt::Key_Backspace);
+    typeText(pText);
+}
+
+QString ptSceneDriver::roleText(QAbstractItemModel *pModel, int pRow, const QByteArray &pRole)
+{
+    return pModel->data(pModel->index(pRow, 0), pModel->roleNames().key(pRole)).toString();
+}
