@@ -89,11 +89,7 @@ bool ScreenshotSession::start()
     seedList();
 
     m_view = std::make_unique<QQuickView>();
-    m_view->setTitle(QStringLiteral("Pantrix"));
-    m_manager->setView(m_view.get());
-    ptStartup::publishModels(m_view->rootContext(), m_manager.get());
-    m_view->setSource(QUrl(QStringLiteral("qrc:/qml/qml/main.qml")));
-    m_view->setResizeMode(QQuickView::SizeRootObjectToView);
+    ptStartup::loadRootScene(m_view.get(), m_manager.get());
     m_view->resize(800, 480);
     m_view->show();
     wait(800);

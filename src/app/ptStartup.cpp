@@ -32,6 +32,15 @@ void ptStartup::publishModels(QQmlContext *pContext, ptApplicationManager *pMana
                                  pManager->languagesDataModel());
 }
 
+void ptStartup::loadRootScene(QQuickView *pView, ptApplicationManager *pManager)
+{
+    pView->setTitle(QStringLiteral("Pantrix"));
+    pManager->setView(pView);
+    publishModels(pView->rootContext(), pManager);
+    pView->setSource(QUrl(QStringLiteral("qrc:/qml/qml/main.qml")));
+    pView->setResizeMode(QQuickView::SizeRootObjectToView);
+}
+
 int ptStartup::run()
 {
     int exitCode = 1;
@@ -49,12 +58,7 @@ int ptStartup::run()
 
     {
         QQuickView view;
-        view.setTitle(QStringLiteral("Pantrix"));
-        manager->setView(&view);
-
-        publishModels(view.rootContext(), manager.get());
-        view.setSource(QUrl(QStringLiteral("qrc:/qml/qml/main.qml")));
-        view.setResizeMode(QQuickView::SizeRootObjectToView);
+        loadRootScene(&view, manager.get());
         view.showFullScreen();
 
         exitCode = QCoreApplication::exec();
