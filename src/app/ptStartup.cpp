@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "ptApplicationManager.h"
+#include "ptSignalQuitter.h"
 
 void ptStartup::setIdentity()
 {
@@ -55,6 +56,17 @@ int ptStartup::run()
         box.exec();
         return exitCode;
     }
+
+    // A termination signal (the session ending, a service manager, Ctrl+C)
+    // and the desktop closing the window end the program the way the quit
+    // button does, so the teardown below saves the open list and the settings.
+    // The window's close is wired here rather than left to the application's
+    // quitOnLastWindowClosed default.
+    ptSignalQuitter signalQuitter;
+    QObject::connect(&signalQuitter, &ptSignalQuitter::quitRequested, manager.get(),
+                     &ptApplicationManager::quit);
+    QObject::connect(qGuiApp, &QGuiApplication::lastWindowClosed, manager.get(),
+                     &ptApplicationManager::quit);
 
     {
         QQuickView view;
