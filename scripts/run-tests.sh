@@ -1,7 +1,8 @@
 #!/bin/sh
 # Installs what is missing, builds everything and runs every test: the suite,
 # the same suite under AddressSanitizer and UndefinedBehaviorSanitizer, and
-# each fuzzing harness for a bounded time.
+# each fuzzing harness for a bounded time, and at the end the Debian package,
+# built from a copy of the tree, installed (or unpacked), started and quit.
 set -eu
 cd "$(dirname "$0")/.."
 scripts/setup.sh
@@ -31,3 +32,5 @@ export ASAN_OPTIONS="detect_leaks=0:abort_on_error=1"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 (cd build-sanitize && ctest --output-on-failure --timeout 1800 -j2)
 
+echo "== The Debian package"
+scripts/check-deb.sh

@@ -7,7 +7,8 @@ packages="cmake ninja-build g++ clang libclang-rt-14-dev
     qt6-base-dev qt6-declarative-dev qt6-declarative-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
     qml6-module-qtquick qml6-module-qtquick-window qml6-module-qtqml qml6-module-qtqml-models
     qml6-module-qtqml-workerscript qt6-qpa-plugins libgl-dev
-    dbus fonts-dejavu-core"
+    dbus fonts-dejavu-core
+    desktop-file-utils appstream build-essential dpkg-dev debhelper"
 
 missing=""
 for package in $packages; do
