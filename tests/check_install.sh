@@ -51,8 +51,9 @@ fi
 for size in $sizes; do
     png="$root/share/icons/hicolor/${size}x${size}/apps/$id.png"
     header="$(od -An -tx1 -N8 "$png" | tr -d ' \n')"
-    dimensions="$(od -An -tu1 -j16 -N8 "$png" | tr -s ' \n' ' ' | sed 's/^ //; s/ $//')"
-    if [ "$header" != "89504e470d0a1a0a" ] || [ "$dimensions" != "0 0 0 $size 0 0 0 $size" ]; then
+    dimensions="$(od -An -tx1 -j16 -N8 "$png" | tr -d ' \n')"
+    if [ "$header" != "89504e470d0a1a0a" ] \
+        || [ "$dimensions" != "$(printf '%08x%08x' "$size" "$size")" ]; then
         echo "FAIL: $png is not a ${size}x${size} PNG ($dimensions)" >&2
         exit 1
     fi
