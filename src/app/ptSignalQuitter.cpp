@@ -48,17 +48,6 @@ ptSignalQuitter::~ptSignalQuitter()
     s_sockets[0] = s_sockets[1] = -1;
 }
 
-bool ptSignalQuitter::isListening() const
-{
-    if (!m_notifier)
-        return false;
-    for (bool installed : m_installed) {
-        if (!installed)
-            return false;
-    }
-    return true;
-}
-
 void ptSignalQuitter::handleSignal(int pSignal)
 {
     // Only async-signal-safe calls here; errno belongs to the interrupted code.

@@ -14,6 +14,8 @@ class QSocketNotifier;
 // program does in response runs outside the handler.
 //
 // One instance at a time; its destructor puts the previous handlers back.
+// Should the socket pair or a handler not be set up, those signals keep
+// their previous handling.
 class ptSignalQuitter : public QObject
 {
     Q_OBJECT
@@ -21,10 +23,6 @@ class ptSignalQuitter : public QObject
 public:
     explicit ptSignalQuitter(QObject *parent = nullptr);
     ~ptSignalQuitter() override;
-
-    // False when the socket pair or a handler could not be set up; the
-    // signals then keep their previous handling.
-    bool isListening() const;
 
 signals:
     void quitRequested(int pSignal);
