@@ -49,6 +49,7 @@ wanted="./usr/bin/pantrix
 ./usr/share/icons/hicolor/48x48/apps/$id.png
 ./usr/share/icons/hicolor/64x64/apps/$id.png
 ./usr/share/icons/hicolor/scalable/apps/$id.svg
+./usr/share/man/man1/pantrix.1.gz
 ./usr/share/metainfo/$id.metainfo.xml"
 wanted="$(printf '%s\n' "$wanted" | LC_ALL=C sort)"
 if [ "$files" != "$wanted" ]; then

@@ -26,7 +26,8 @@ sizes="16 24 32 48 64 128 256"
 expected="bin/pantrix
 share/applications/$id.desktop
 share/metainfo/$id.metainfo.xml
-share/icons/hicolor/scalable/apps/$id.svg"
+share/icons/hicolor/scalable/apps/$id.svg
+share/man/man1/pantrix.1"
 for size in $sizes; do
     expected="$expected
 share/icons/hicolor/${size}x${size}/apps/$id.png"
@@ -62,6 +63,10 @@ grep -q '<svg' "$root/share/icons/hicolor/scalable/apps/$id.svg" \
     || { echo "FAIL: the scalable icon is not an SVG document" >&2; exit 1; }
 
 desktop-file-validate "$root/share/applications/$id.desktop"
+if groff -man -ww -z -Tutf8 "$root/share/man/man1/pantrix.1" 2>&1 | grep .; then
+    echo "FAIL: the manual page has formatting errors" >&2
+    exit 1
+fi
 appstreamcli validate --no-net "$root/share/metainfo/$id.metainfo.xml"
 
 # The names that tie the three together, and the version against the build's.
