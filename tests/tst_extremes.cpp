@@ -1,6 +1,4 @@
-#include <QDir>
 #include <QFile>
-#include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -130,24 +128,36 @@ void tst_Extremes::listRowsOutOfRange()
 {
     fillSmallList();
     ptListDataModel &list = *m_manager->listDataModel();
-    const QStringList before = rowsOf(list);
     const auto unchecked = list.items(true);
-    QCOMPARE(role(list, 0, ptListDataModel::ItemTypeRole), QStringLiteral("category"));
 
-    for (int row : {-1, INT_MIN, INT_MAX, list.rowCount()}) {
-        list.updateItem(row, QStringLiteral("X"), QStringLiteral("Y"), QString(), QString(), 0,
-                        QString());
-        QVERIFY(!list.deleteItem(row));
-        list.toggleItem(row);
-        QVERIFY(!list.deleteCategory(row, true));
-        QCOMPARE(list.itemHeight(row), 70);
-        QCOMPARE(list.data(list.index(row, 0), ptListDataModel::ItemNameRole).toString(),
-                 QString());
-        QCOMPARE(rowsOf(list), before);
+    // By category, by product, and the (empty) cart.
+    for (int view = 0; view < 3; ++view) {
+        if (view == 1)
+            list.sortByProduct(true);
+        if (view == 2) {
+            list.sortByCategory(false);
+            list.displayCart(true);
+        }
+        const QStringList before = rowsOf(list);
+        for (int row : {-1, INT_MIN, INT_MAX, list.rowCount()}) {
+            list.updateItem(row, QStringLiteral("X"), QStringLiteral("Y"), QString(), QString(), 0,
+                            QString());
+            QVERIFY(!list.deleteItem(row));
+            list.toggleItem(row);
+            QVERIFY(!list.deleteCategory(row, true));
+            QCOMPARE(list.itemHeight(row), 70);
+            QCOMPARE(list.data(list.index(row, 0), ptListDataModel::ItemNameRole).toString(),
+                     QString());
+            QCOMPARE(rowsOf(list), before);
+        }
     }
+    QCOMPARE(list.rowCount(), 0);
 
     // Header rows (0 and 2) take no item operation.
+    list.displayList(true);
+    const QStringList before = rowsOf(list);
     for (int header : {0, 2}) {
+        QCOMPARE(role(list, header, ptListDataModel::ItemTypeRole), QStringLiteral("category"));
         list.updateItem(header, QStringLiteral("X"), QStringLiteral("Y"), QString(), QString(), 0,
                         QString());
         QVERIFY(!list.deleteItem(header));
