@@ -1,7 +1,10 @@
 // Saves in an endless loop until it is killed: "settings" switches the
 // language back and forth, "list" rewrites the list document with one of two
-// contents. The data directory comes from XDG_DATA_HOME.
+// contents. The data directory comes from XDG_DATA_HOME. Prints "saving"
+// once the first save is on disk, so the killer knows a file exists.
 #include <QApplication>
+
+#include <cstdio>
 
 #include "ptApplicationManager.h"
 #include "ptStartup.h"
@@ -34,6 +37,10 @@ int main(int argc, char *argv[])
                               QStringLiteral("1.00"), QStringLiteral("2"), 0, QString());
             if (!list->saveModel())
                 return 1;
+        }
+        if (round == 0) {
+            std::fputs("saving\n", stdout);
+            std::fflush(stdout);
         }
     }
 }

@@ -227,7 +227,8 @@ void tst_Faults::killedWhileSavingRestartsIntoAWorkingApp()
         QProcess process;
         process.start(saver, {mode});
         QVERIFY(process.waitForStarted());
-        QTest::qWait(150 + int(random.bounded(250)));
+        QVERIFY(process.waitForReadyRead(60000));
+        QTest::qWait(int(random.bounded(250)));
         QCOMPARE(process.state(), QProcess::Running);
         process.kill();
         QVERIFY(process.waitForFinished());
