@@ -81,5 +81,17 @@ version="$(sed -n 's/^project(Pantrix VERSION \([0-9.]*\).*/\1/p' "$source/CMake
 grep -q "<release version=\"$version\"" "$root/share/metainfo/$id.metainfo.xml" \
     || { echo "FAIL: the metadata has no release $version" >&2; exit 1; }
 
+# Each screenshot the metadata names is a file of the tree, of the size given.
+sed -n 's|.*<image type="source" width="\([0-9]*\)" height="\([0-9]*\)">[^<]*/raw/branch/main/\([^<]*\)</image>.*|\1 \2 \3|p' \
+    "$root/share/metainfo/$id.metainfo.xml" >"$stage/screenshots"
+[ -s "$stage/screenshots" ] || { echo "FAIL: the metadata names no screenshots" >&2; exit 1; }
+while read -r width height path; do
+    dimensions="$(od -An -tx1 -j16 -N8 "$source/$path" 2>/dev/null | tr -d ' \n')"
+    if [ "$dimensions" != "$(printf '%08x%08x' "$width" "$height")" ]; then
+        echo "FAIL: screenshot $path is missing or not ${width}x${height}" >&2
+        exit 1
+    fi
+done <"$stage/screenshots"
+
 sh "$source/tests/start_and_quit.sh" "$root/bin/pantrix"
 echo "ok: $(printf '%s\n' "$expected" | wc -l) files installed under $prefix and checked"
