@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QProcess>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTextStream>
@@ -14,6 +15,7 @@
 #include <functional>
 
 #include "ptListDataModel.h"
+#include "ptListsDataModel.h"
 
 namespace {
 
@@ -68,13 +70,82 @@ QByteArray plainDocument(ptListDataModel &pModel)
 
 QString row(const QString &pName, int pCount, double pModel, double pFloor)
 {
-    QString text = QStringLiteral("%1 %2 %3 ms")
-                           .arg(pName, -44)
-                           .arg(pCount, 7)
-                           .arg(pModel, 10, 'f', 3);
+    QString text
+            = QStringLiteral("%1 %2 %3 ms").arg(pName, -44).arg(pCount, 7).arg(pModel, 10, 'f', 3);
     if (pFloor > 0.0)
-        text += QStringLiteral(" %1 ms %2x").arg(pFloor, 10, 'f', 3).arg(pModel / pFloor, 6, 'f', 2);
+        text += QStringLiteral(" %1 ms %2x")
+                        .arg(pFloor, 10, 'f', 3)
+                        .arg(pModel / pFloor, 6, 'f', 2);
     return text;
+}
+
+// Peak resident size of this process in kB.
+qint64 peakResidentKb()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly | QIODevice::Text))
+        return -1;
+    const QList<QByteArray> lines = status.readAll().split('\n');
+    for (const QByteArray &line : lines) {
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLongLong();
+    }
+    return -1;
+}
+
+// Every attribute value of every element, each item's values in one list:
+// the document's texts held with no index at all.
+QList<QStringList> plainRecords(const QByteArray &pCompressed)
+{
+    QList<QStringList> records;
+    QXmlStreamReader reader(qUncompress(pCompressed));
+    while (!reader.atEnd()) {
+        if (reader.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        QStringList values;
+        const QXmlStreamAttributes attributes = reader.attributes();
+        for (const QXmlStreamAttribute &attribute : attributes)
+            values.append(attribute.value().toString());
+        records.append(values);
+    }
+    return records;
+}
+
+// In a child process: opens the document with the model, or holds its texts
+// plainly, and prints the peak resident size in kB.
+int memoryChild(const QString &pWhat, const QString &pFileName)
+{
+    const qint64 before = peakResidentKb();
+    if (pWhat == QLatin1String("model")) {
+        ptListDataModel model;
+        if (!model.loadModel(pFileName))
+            return 1;
+        model.updateModel();
+        QTextStream(stdout) << peakResidentKb() << ' ' << before << Qt::endl;
+        model.releaseModel();
+        return 0;
+    }
+    QFile file(pFileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return 1;
+    const QList<QStringList> records = plainRecords(file.readAll());
+    QTextStream(stdout) << peakResidentKb() << ' ' << before << ' ' << records.size() << Qt::endl;
+    return 0;
+}
+
+double childPeakKb(const QString &pWhat, const QString &pFileName)
+{
+    QList<double> peaks;
+    for (int run = 0; run < 5; ++run) {
+        QProcess process;
+        process.start(QCoreApplication::applicationFilePath(),
+                      {QStringLiteral("--memory"), pWhat, pFileName});
+        if (!process.waitForFinished(60000) || process.exitCode() != 0)
+            return -1.0;
+        peaks.append(process.readAllStandardOutput().split(' ').value(0).toDouble());
+    }
+    std::sort(peaks.begin(), peaks.end());
+    return peaks.at(peaks.size() / 2);
 }
 
 } // namespace
@@ -82,6 +153,8 @@ QString row(const QString &pName, int pCount, double pModel, double pFloor)
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
+    if (argc == 4 && qstrcmp(argv[1], "--memory") == 0)
+        return memoryChild(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
     QTemporaryDir directory;
     if (!directory.isValid())
         return 1;
@@ -95,7 +168,7 @@ int main(int argc, char *argv[])
                     .arg(QStringLiteral("ratio"), 7)
         << Qt::endl;
 
-    for (int count : { 100, 1000, 10000 }) {
+    for (int count : {100, 1000, 10000}) {
         const QString fileName = directory.filePath(QStringLiteral("list-%1.ptl").arg(count));
         ptListDataModel model;
         model.newModel(fileName, QStringLiteral("Bench"), 3, QStringLiteral("bench"));
@@ -104,8 +177,8 @@ int main(int argc, char *argv[])
         const double save = medianMs([]() {}, [&]() { model.saveModel(); });
         const double saveFloor = medianMs([]() {},
                                           [&]() {
-                                              const QByteArray compressed = qCompress(
-                                                      plainDocument(model), 9);
+                                              const QByteArray compressed
+                                                      = qCompress(plainDocument(model), 9);
                                               Q_UNUSED(compressed);
                                           });
         out << row(QStringLiteral("saveModel"), count, save, saveFloor) << Qt::endl;
@@ -120,18 +193,59 @@ int main(int argc, char *argv[])
                                          loaded.loadModel(fileName);
                                          loaded.updateModel();
                                      });
-        const double loadFloor = medianMs([]() {},
-                                          [&]() {
-                                              QXmlStreamReader reader(qUncompress(bytes));
-                                              qsizetype attributes = 0;
-                                              while (!reader.atEnd()) {
-                                                  if (reader.readNext()
-                                                      == QXmlStreamReader::StartElement)
-                                                      attributes += reader.attributes().size();
-                                              }
-                                              Q_UNUSED(attributes);
-                                          });
+        const double loadFloor
+                = medianMs([]() {},
+                           [&]() {
+                               QXmlStreamReader reader(qUncompress(bytes));
+                               qsizetype attributes = 0;
+                               while (!reader.atEnd()) {
+                                   if (reader.readNext() == QXmlStreamReader::StartElement)
+                                       attributes += reader.attributes().size();
+                               }
+                               Q_UNUSED(attributes);
+                           });
         out << row(QStringLiteral("loadModel + updateModel"), count, load, loadFloor) << Qt::endl;
+
+        QList<QStringList> records;
+        const double release = medianMs(
+                [&]() {
+                    loaded.loadModel(fileName);
+                    loaded.updateModel();
+                },
+                [&]() { loaded.releaseModel(); });
+        const double releaseFloor
+                = medianMs([&]() { records = plainRecords(bytes); }, [&]() { records.clear(); });
+        out << row(QStringLiteral("releaseModel vs freeing the texts"), count, release,
+                   releaseFloor)
+            << Qt::endl;
+
+        ptListsDataModel overview;
+        const double summary = medianMs([]() {}, [&]() { overview.loadData({fileName}); });
+        const double summaryFloor = medianMs(
+                []() {},
+                [&]() {
+                    QFile document(fileName);
+                    document.open(QIODevice::ReadOnly);
+                    QXmlStreamReader reader(qUncompress(document.readAll()));
+                    while (!reader.atEnd() && reader.readNext() != QXmlStreamReader::StartElement) {
+                    }
+                    const QXmlStreamAttributes attributes = reader.attributes();
+                    Q_UNUSED(attributes);
+                });
+        out << row(QStringLiteral("lists overview loadData"), count, summary, summaryFloor)
+            << Qt::endl;
+
+        if (count == 10000) {
+            const double modelPeak = childPeakKb(QStringLiteral("model"), fileName);
+            const double floorPeak = childPeakKb(QStringLiteral("floor"), fileName);
+            out << QStringLiteral("%1 %2 %3 MB %4 MB %5x")
+                            .arg(QStringLiteral("peak RSS after loadModel + updateModel"), -44)
+                            .arg(count, 7)
+                            .arg(modelPeak / 1024.0, 10, 'f', 1)
+                            .arg(floorPeak / 1024.0, 10, 'f', 1)
+                            .arg(modelPeak / floorPeak, 6, 'f', 2)
+                << Qt::endl;
+        }
         loaded.releaseModel();
         model.releaseModel();
     }
@@ -186,9 +300,10 @@ int main(int argc, char *argv[])
         }
         const double rebuild = medianMs([]() {}, [&]() { model.updateModel(); });
         QStringList copy;
-        const double sortFloor = medianMs([&]() { copy = keys; },
-                                          [&]() { std::sort(copy.begin(), copy.end()); });
-        out << row(QStringLiteral("updateModel vs std::sort of the keys"), 10000, rebuild, sortFloor)
+        const double sortFloor
+                = medianMs([&]() { copy = keys; }, [&]() { std::sort(copy.begin(), copy.end()); });
+        out << row(QStringLiteral("updateModel vs std::sort of the keys"), 10000, rebuild,
+                   sortFloor)
             << Qt::endl;
     }
     return 0;

@@ -20,10 +20,24 @@ const QString StatusChecked = QStringLiteral("checked");
 const QString StatusDeleted = QStringLiteral("deleted");
 
 // The keys of a record made by addItem, in the order they are written.
-const QStringList RecordKeys = { QStringLiteral("name"),       QStringLiteral("category"),
-                                 QStringLiteral("price"),      QStringLiteral("count"),
-                                 QStringLiteral("count_unit"), QStringLiteral("note"),
-                                 QStringLiteral("status") };
+const QStringList RecordKeys
+        = {QStringLiteral("name"),  QStringLiteral("category"),   QStringLiteral("price"),
+           QStringLiteral("count"), QStringLiteral("count_unit"), QStringLiteral("note"),
+           QStringLiteral("status")};
+
+// Positions in RecordKeys.
+const qsizetype NameKey = 0;
+const qsizetype NoteKey = 5;
+
+// The position of pKey in RecordKeys, or -1.
+qsizetype recordKeyIndex(QStringView pKey)
+{
+    for (qsizetype i = 0; i < RecordKeys.size(); ++i) {
+        if (RecordKeys.at(i) == pKey)
+            return i;
+    }
+    return -1;
+}
 
 bool isNameStartChar(char32_t c)
 {
@@ -141,19 +155,19 @@ QVariant ptListDataModel::data(const QModelIndex &index, int role) const
 
 QHash<int, QByteArray> ptListDataModel::roleNames() const
 {
-    return { { ItemNameRole, "item_name" },
-             { ItemCategoryRole, "item_category" },
-             { ItemPriceRole, "item_price" },
-             { ItemPriceUnitRole, "item_price_unit" },
-             { ItemAmountRole, "item_amount" },
-             { ItemAmountUnitRole, "item_amount_unit" },
-             { ItemNoteRole, "item_note" },
-             { ItemStatusRole, "item_status" },
-             { ItemTypeRole, "item_type" },
-             { ListNameRole, "list_name" },
-             { ListItemsListRole, "list_items_list" },
-             { ListPriceListRole, "list_price_list" },
-             { ListFilenameRole, "list_filename" } };
+    return {{ItemNameRole, "item_name"},
+            {ItemCategoryRole, "item_category"},
+            {ItemPriceRole, "item_price"},
+            {ItemPriceUnitRole, "item_price_unit"},
+            {ItemAmountRole, "item_amount"},
+            {ItemAmountUnitRole, "item_amount_unit"},
+            {ItemNoteRole, "item_note"},
+            {ItemStatusRole, "item_status"},
+            {ItemTypeRole, "item_type"},
+            {ListNameRole, "list_name"},
+            {ListItemsListRole, "list_items_list"},
+            {ListPriceListRole, "list_price_list"},
+            {ListFilenameRole, "list_filename"}};
 }
 
 QVariant ptListDataModel::headerData(int section, Qt::Orientation orientation, int role) const
@@ -444,6 +458,27 @@ bool ptListDataModel::loadModel(QString pListFilename)
     if (xml.isEmpty())
         return false;
 
+    // Records are indexed as they are read. The key texts are shared with
+    // the constants, and the values that tend to repeat (category, price,
+    // amount, unit, status) with the first equal value read.
+    m_cache.clear();
+    m_headerKeys.clear();
+    m_headerNumbers.clear();
+    m_colonCategories = 0;
+    m_cache.reserve(xml.size() / 128);
+    m_indexValid = true;
+    QHash<size_t, QString> pool;
+    const auto shared = [&pool](QStringView pText) -> QString {
+        const size_t hash = qHash(pText);
+        const auto it = pool.constFind(hash);
+        if (it != pool.constEnd()) {
+            if (it.value() == pText)
+                return it.value();
+            return pText.toString();
+        }
+        return pool.insert(hash, pText.toString()).value();
+    };
+
     QXmlStreamReader reader(xml);
     while (!reader.atEnd()) {
         reader.readNext();
@@ -460,12 +495,21 @@ bool ptListDataModel::loadModel(QString pListFilename)
             m_listInfo.insert(QStringLiteral("filename"), pListFilename);
         } else if (reader.qualifiedName() == QLatin1String("item")) {
             QHash<QString, QString> record;
-            for (const QXmlStreamAttribute &attribute : attributes)
-                record.insert(attribute.qualifiedName().toString(), attribute.value().toString());
+            for (const QXmlStreamAttribute &attribute : attributes) {
+                const QStringView key = attribute.qualifiedName();
+                const QStringView value = attribute.value();
+                const qsizetype known = recordKeyIndex(key);
+                if (known < 0)
+                    record.insert(key.toString(), value.toString());
+                else if (known == NameKey || known == NoteKey)
+                    record.insert(RecordKeys.at(known), value.toString());
+                else
+                    record.insert(RecordKeys.at(known), shared(value));
+            }
             m_items.append(record);
+            appendToIndex(int(m_items.size() - 1));
         }
     }
-    invalidateIndex();
 
     emit listNameChanged();
     emit listNoteChanged();
@@ -534,36 +578,56 @@ void ptListDataModel::updateModel()
     m_rows.clear();
 
     ensureIndex();
+    ensureOrder();
     const char wanted = m_displayMode == 0 ? 'u' : 'c';
-    const bool byCategory = m_sortMode == 0;
     QList<Row> rows;
-    rows.reserve(m_cache.size() + (byCategory ? m_headerKeys.size() : 0));
-    QList<bool> hasHeader(m_headerKeys.size(), false);
-    for (int i = 0; i < m_cache.size(); ++i) {
+    if (m_sortMode != 0) {
+        rows.reserve(m_cache.size());
+        for (int i : std::as_const(m_order)) {
+            const ItemCache &item = m_cache.at(i);
+            if (item.status == wanted)
+                rows.append(Row {item.name, i});
+        }
+        m_rows = std::move(rows);
+        endResetModel();
+        return;
+    }
+
+    // The headers of the categories that have a shown item, merged with the
+    // shown items; a header goes before an item of an equal key.
+    QList<bool> shown(m_headerKeys.size(), false);
+    qsizetype headers = 0;
+    qsizetype items = 0;
+    for (const ItemCache &item : std::as_const(m_cache)) {
+        if (item.status != wanted)
+            continue;
+        ++items;
+        if (!shown.at(item.category)) {
+            shown[item.category] = true;
+            ++headers;
+        }
+    }
+    rows.reserve(items + headers);
+    qsizetype header = 0;
+    const auto nextHeader = [&]() {
+        while (header < m_headerOrder.size() && !shown.at(m_headerOrder.at(header)))
+            ++header;
+    };
+    nextHeader();
+    for (int i : std::as_const(m_order)) {
         const ItemCache &item = m_cache.at(i);
         if (item.status != wanted)
             continue;
-        if (byCategory) {
-            if (!hasHeader.at(item.category)) {
-                hasHeader[item.category] = true;
-                rows.append(Row{ m_headerKeys.at(item.category), -1 });
-            }
-            rows.append(Row{ item.rowKey, i });
-        } else {
-            rows.append(Row{ item.name, i });
+        while (header < m_headerOrder.size()
+               && (m_colonCategories == 0
+                           ? m_headerOrder.at(header) == item.category
+                           : m_headerKeys.at(m_headerOrder.at(header)).compare(item.rowKey) <= 0)) {
+            rows.append(Row {m_headerKeys.at(m_headerOrder.at(header)), -1});
+            ++header;
+            nextHeader();
         }
+        rows.append(Row {item.rowKey, i});
     }
-
-    // The order the one-by-one insertions give: by key, a header before items
-    // of an equal key, and later items before earlier ones of an equal key.
-    std::sort(rows.begin(), rows.end(), [](const Row &a, const Row &b) {
-        const int order = a.key.compare(b.key);
-        if (order != 0)
-            return order < 0;
-        if (a.item < 0 || b.item < 0)
-            return a.item < 0 && b.item >= 0;
-        return a.item > b.item;
-    });
     m_rows = std::move(rows);
 
     endResetModel();
@@ -743,7 +807,7 @@ int ptListDataModel::insertRow(const QString &pKey, int pItem)
             });
     const int position = int(it - m_rows.cbegin());
     beginInsertRows(QModelIndex(), position, position);
-    m_rows.insert(position, Row{ pKey, pItem });
+    m_rows.insert(position, Row {pKey, pItem});
     endInsertRows();
     return position;
 }
@@ -799,6 +863,7 @@ void ptListDataModel::ensureIndex()
     m_cache.clear();
     m_headerKeys.clear();
     m_headerNumbers.clear();
+    m_colonCategories = 0;
     m_cache.reserve(m_items.size());
     m_indexValid = true;
     for (int i = 0; i < m_items.size(); ++i)
@@ -815,8 +880,54 @@ void ptListDataModel::ensureMatches()
     m_matchesValid = true;
 }
 
+void ptListDataModel::ensureOrder()
+{
+    if (m_orderMode == m_sortMode)
+        return;
+    m_order.resize(m_cache.size());
+    for (int i = 0; i < m_order.size(); ++i)
+        m_order[i] = i;
+    if (m_sortMode != 0) {
+        std::sort(m_order.begin(), m_order.end(), [this](int a, int b) {
+            const int order = m_cache.at(a).name.compare(m_cache.at(b).name);
+            return order != 0 ? order < 0 : a > b;
+        });
+        m_orderMode = m_sortMode;
+        return;
+    }
+
+    m_headerOrder.resize(m_headerKeys.size());
+    for (int i = 0; i < m_headerOrder.size(); ++i)
+        m_headerOrder[i] = i;
+    std::sort(m_headerOrder.begin(), m_headerOrder.end(),
+              [this](int a, int b) { return m_headerKeys.at(a) < m_headerKeys.at(b); });
+    if (m_colonCategories == 0) {
+        // Without a ":" in any category, the first difference of two keys of
+        // different categories lies within their header keys, so the keys
+        // order as the header keys do and then as the names do.
+        QList<int> rank(m_headerKeys.size());
+        for (int i = 0; i < m_headerOrder.size(); ++i)
+            rank[m_headerOrder.at(i)] = i;
+        std::sort(m_order.begin(), m_order.end(), [this, &rank](int a, int b) {
+            const ItemCache &left = m_cache.at(a);
+            const ItemCache &right = m_cache.at(b);
+            if (left.category != right.category)
+                return rank.at(left.category) < rank.at(right.category);
+            const int order = left.name.compare(right.name);
+            return order != 0 ? order < 0 : a > b;
+        });
+    } else {
+        std::sort(m_order.begin(), m_order.end(), [this](int a, int b) {
+            const int order = m_cache.at(a).rowKey.compare(m_cache.at(b).rowKey);
+            return order != 0 ? order < 0 : a > b;
+        });
+    }
+    m_orderMode = m_sortMode;
+}
+
 void ptListDataModel::invalidateIndex()
 {
+    m_orderMode = -1;
     m_indexValid = false;
     m_matchesValid = false;
 }
@@ -826,16 +937,19 @@ void ptListDataModel::appendToIndex(int pItem)
     const QHash<QString, QString> &record = m_items.at(pItem);
     ItemCache item;
     item.name = record.value(QStringLiteral("name"));
-    const QString headerKey = record.value(QStringLiteral("category")) + QLatin1Char(':');
-    item.rowKey = headerKey + item.name;
-    const auto number = m_headerNumbers.constFind(headerKey);
+    const QString category = record.value(QStringLiteral("category"));
+    const auto number = m_headerNumbers.constFind(category);
     if (number != m_headerNumbers.constEnd()) {
         item.category = number.value();
     } else {
         item.category = int(m_headerKeys.size());
-        m_headerNumbers.insert(headerKey, item.category);
-        m_headerKeys.append(headerKey);
+        m_headerNumbers.insert(category, item.category);
+        m_headerKeys.append(category + QLatin1Char(':'));
+        if (category.contains(QLatin1Char(':')))
+            ++m_colonCategories;
     }
+    m_orderMode = -1;
+    item.rowKey = m_headerKeys.at(item.category) + item.name;
     const QString status = record.value(QStringLiteral("status"));
     item.status = status == StatusUnchecked ? 'u' : status == StatusChecked ? 'c' : 0;
     m_cache.append(item);

@@ -135,6 +135,7 @@ private:
     void clearDocument();
     void ensureIndex();
     void ensureMatches();
+    void ensureOrder();
     void appendToIndex(int pItem);
     void invalidateIndex();
     static QString matchKey(const QHash<QString, QString> &pItem);
@@ -154,14 +155,22 @@ private:
     // Rebuilt on demand after any change to the records other than appending
     // one or changing a status:
     // - for each record, in item-list order, its ItemCache;
-    // - the header keys (category and ":"), numbered in order of appearance;
+    // - the header keys (category and ":"), numbered in order of appearance,
+    //   and the numbers by category;
     // - (only once an item is added) for each set of the six values name,
     //   category, price, count, count_unit and note, the indexes of the
     //   records holding them, in item-list order.
     QList<ItemCache> m_cache;
     QStringList m_headerKeys;
-    QHash<QString, int> m_headerNumbers;
+    QHash<QString, int> m_headerNumbers; // by category
     QHash<QString, QList<int>> m_matches;
+    // Every record's index (whatever its status) in row order for the sort
+    // mode m_orderMode (-1: none), and the header numbers in key order;
+    // rebuilt on demand after any change to the index.
+    QList<int> m_order;
+    QList<int> m_headerOrder;
+    int m_orderMode = -1;
+    int m_colonCategories = 0; // categories holding a ":"
     bool m_indexValid = false;
     bool m_matchesValid = false;
 };
