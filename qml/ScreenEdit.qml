@@ -93,52 +93,41 @@ Item {
         anchors.bottomMargin: 5
         width: parent.width
 
-        Flickable {
+        // Only the rows in view are made, however long the list.
+        ListView {
             id: pageList
 
             objectName: "pageList"
             anchors.fill: parent
             clip: true
-            contentWidth: width
-            contentHeight: listColumn.height
-            flickableDirection: Flickable.VerticalFlick
             opacity: screenEdit.myItemsShown ? 0 : screenEdit.opacity
             visible: opacity > 0
+            model: listDataModel
+
+            delegate: ScreenEditDelegate {
+                id: listRow
+
+                width: pageList.width
+                onItemEditClicked: function(pIndex) {
+                    screenEdit.openItemDialog("updateItem", pIndex, listRow.item_name,
+                                              listRow.item_category, listRow.item_price,
+                                              parseInt(listRow.item_price_unit),
+                                              listRow.item_amount,
+                                              parseInt(listRow.item_amount_unit),
+                                              listRow.item_note);
+                }
+                onItemDeleteClicked: function(pIndex) {
+                    screenEdit.deleteListItem(pIndex);
+                }
+                onCategoryDeleteClicked: function(pIndex) {
+                    screenEdit.askCategoryDelete(1, pIndex, listRow.item_category);
+                }
+            }
 
             Behavior on opacity {
                 NumberAnimation {
                     duration: 450
                     easing.type: Easing.InOutQuart
-                }
-            }
-
-            Column {
-                id: listColumn
-
-                width: pageList.width
-
-                Repeater {
-                    model: listDataModel
-
-                    delegate: ScreenEditDelegate {
-                        id: listRow
-
-                        width: listColumn.width
-                        onItemEditClicked: function(pIndex) {
-                            screenEdit.openItemDialog("updateItem", pIndex, listRow.item_name,
-                                                      listRow.item_category, listRow.item_price,
-                                                      parseInt(listRow.item_price_unit),
-                                                      listRow.item_amount,
-                                                      parseInt(listRow.item_amount_unit),
-                                                      listRow.item_note);
-                        }
-                        onItemDeleteClicked: function(pIndex) {
-                            screenEdit.deleteListItem(pIndex);
-                        }
-                        onCategoryDeleteClicked: function(pIndex) {
-                            screenEdit.askCategoryDelete(1, pIndex, listRow.item_category);
-                        }
-                    }
                 }
             }
         }
