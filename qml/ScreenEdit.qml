@@ -130,6 +130,23 @@ Item {
                     easing.type: Easing.InOutQuart
                 }
             }
+
+            // The rows follow the model at once, not only before the next frame.
+            Connections {
+                target: listDataModel
+
+                function onRowsInserted() {
+                    pageList.forceLayout();
+                }
+
+                function onRowsRemoved() {
+                    pageList.forceLayout();
+                }
+
+                function onModelReset() {
+                    pageList.forceLayout();
+                }
+            }
         }
 
         Flickable {

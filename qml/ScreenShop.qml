@@ -108,6 +108,23 @@ Item {
                 screenShop.deleteItem(pIndex);
             }
         }
+
+        // The rows follow the model at once, not only before the next frame.
+        Connections {
+            target: listDataModel
+
+            function onRowsInserted() {
+                rows.forceLayout();
+            }
+
+            function onRowsRemoved() {
+                rows.forceLayout();
+            }
+
+            function onModelReset() {
+                rows.forceLayout();
+            }
+        }
     }
 
     SequentialAnimation {
