@@ -19,15 +19,12 @@ const QString StatusUnchecked = QStringLiteral("unchecked");
 const QString StatusChecked = QStringLiteral("checked");
 const QString StatusDeleted = QStringLiteral("deleted");
 
-// The keys of a record made by addItem, in the order they are written.
+// The keys of a record made by addItem, in the order they are written (the
+// order of ptListDataModel::Field).
 const QStringList RecordKeys
         = {QStringLiteral("name"),  QStringLiteral("category"),   QStringLiteral("price"),
            QStringLiteral("count"), QStringLiteral("count_unit"), QStringLiteral("note"),
            QStringLiteral("status")};
-
-// Positions in RecordKeys.
-const qsizetype NameKey = 0;
-const qsizetype NoteKey = 5;
 
 // The position of pKey in RecordKeys, or -1.
 qsizetype recordKeyIndex(QStringView pKey)
@@ -129,23 +126,23 @@ QVariant ptListDataModel::data(const QModelIndex &index, int role) const
         }
     }
 
-    const QHash<QString, QString> &item = m_items.at(row.item);
+    const Record &item = m_items.at(row.item);
     switch (role) {
     case Qt::DisplayRole:
     case ItemNameRole:
-        return item.value(QStringLiteral("name"));
+        return item.value(NameField);
     case ItemCategoryRole:
-        return item.value(QStringLiteral("category"));
+        return item.value(CategoryField);
     case ItemPriceRole:
-        return item.value(QStringLiteral("price"));
+        return item.value(PriceField);
     case ItemAmountRole:
-        return item.value(QStringLiteral("count"));
+        return item.value(CountField);
     case ItemAmountUnitRole:
-        return item.value(QStringLiteral("count_unit"));
+        return item.value(CountUnitField);
     case ItemNoteRole:
-        return item.value(QStringLiteral("note"));
+        return item.value(NoteField);
     case ItemStatusRole:
-        return item.value(QStringLiteral("status"));
+        return item.value(StatusField);
     case ItemTypeRole:
         return QStringLiteral("item");
     default:
@@ -203,9 +200,9 @@ QList<QHash<QString, QString>> ptListDataModel::items(bool pListItems)
 {
     const QString wanted = pListItems ? StatusUnchecked : StatusChecked;
     QList<QHash<QString, QString>> result;
-    for (const QHash<QString, QString> &item : std::as_const(m_items)) {
-        if (item.value(QStringLiteral("status")) == wanted)
-            result.append(item);
+    for (const Record &item : std::as_const(m_items)) {
+        if (item.value(StatusField) == wanted)
+            result.append(item.toHash());
     }
     return result;
 }
@@ -234,27 +231,26 @@ bool ptListDataModel::addItem(QString pName, QString pCategory, QString pPrice, 
     if (name.isEmpty())
         return false;
 
-    QHash<QString, QString> record;
-    record.insert(QStringLiteral("name"), name);
-    record.insert(QStringLiteral("category"), category);
-    record.insert(QStringLiteral("price"), pPrice);
-    record.insert(QStringLiteral("count"), pAmount);
-    record.insert(QStringLiteral("count_unit"), QString::number(pAmountUnit));
-    record.insert(QStringLiteral("note"), pNote.simplified());
-    record.insert(QStringLiteral("status"), StatusUnchecked);
+    Record record;
+    record.set(NameField, name);
+    record.set(CategoryField, category);
+    record.set(PriceField, pPrice);
+    record.set(CountField, pAmount);
+    record.set(CountUnitField, QString::number(pAmountUnit));
+    record.set(NoteField, pNote.simplified());
+    record.set(StatusField, StatusUnchecked);
 
     ensureIndex();
     ensureMatches();
     const QString key = matchKey(record);
     const QList<int> matches = m_matches.value(key);
     for (int match : matches) {
-        if (m_items.at(match).value(QStringLiteral("status")) == StatusUnchecked)
+        if (m_items.at(match).value(StatusField) == StatusUnchecked)
             return false;
     }
 
     int item = -1;
-    if (!matches.isEmpty()
-        && m_items.at(matches.first()).value(QStringLiteral("status")) == StatusChecked) {
+    if (!matches.isEmpty() && m_items.at(matches.first()).value(StatusField) == StatusChecked) {
         item = matches.first();
         setStatus(item, StatusUnchecked);
     } else {
@@ -263,7 +259,7 @@ bool ptListDataModel::addItem(QString pName, QString pCategory, QString pPrice, 
         appendToIndex(item);
     }
 
-    emit itemAdded(record);
+    emit itemAdded(record.toHash());
 
     // The cart view does not show the item; a rebuild keeps any attached
     // view consistent whatever the rows were built from.
@@ -298,13 +294,13 @@ void ptListDataModel::updateItem(int pIndex, QString pName, QString pCategory, Q
     if (name.isEmpty())
         return;
 
-    QHash<QString, QString> &record = m_items[item];
-    record.insert(QStringLiteral("name"), name);
-    record.insert(QStringLiteral("category"), category);
-    record.insert(QStringLiteral("price"), pPrice);
-    record.insert(QStringLiteral("count"), pAmount);
-    record.insert(QStringLiteral("count_unit"), QString::number(pAmountUnit));
-    record.insert(QStringLiteral("note"), pNote.simplified());
+    Record &record = m_items[item];
+    record.set(NameField, name);
+    record.set(CategoryField, category);
+    record.set(PriceField, pPrice);
+    record.set(CountField, pAmount);
+    record.set(CountUnitField, QString::number(pAmountUnit));
+    record.set(NoteField, pNote.simplified());
     invalidateIndex();
 
     updateModel();
@@ -320,7 +316,7 @@ bool ptListDataModel::deleteItem(int pIndex)
 
     removeRow(pIndex);
     setStatus(item, StatusDeleted);
-    pruneHeader(m_items.at(item).value(QStringLiteral("category")));
+    pruneHeader(m_items.at(item).value(CategoryField));
     return true;
 }
 
@@ -332,11 +328,11 @@ void ptListDataModel::toggleItem(int pIndex)
     if (item < 0 || item >= m_items.size())
         return;
 
-    const bool checked = m_items.at(item).value(QStringLiteral("status")) == StatusChecked;
+    const bool checked = m_items.at(item).value(StatusField) == StatusChecked;
     setStatus(item, checked ? StatusUnchecked : StatusChecked);
 
     removeRow(pIndex);
-    pruneHeader(m_items.at(item).value(QStringLiteral("category")));
+    pruneHeader(m_items.at(item).value(CategoryField));
 
     updateCountPrice();
 
@@ -353,12 +349,12 @@ bool ptListDataModel::deleteCategory(int pIndex, bool pDeleteItems)
         return false;
 
     const QString category = data(index(pIndex), ItemCategoryRole).toString();
-    for (QHash<QString, QString> &item : m_items) {
-        if (item.value(QStringLiteral("category")) != category)
+    for (Record &item : m_items) {
+        if (item.value(CategoryField) != category)
             continue;
-        item.insert(QStringLiteral("category"), QString(UncategorisedMarker));
+        item.set(CategoryField, QString(UncategorisedMarker));
         if (pDeleteItems)
-            item.insert(QStringLiteral("status"), StatusDeleted);
+            item.set(StatusField, StatusDeleted);
     }
     invalidateIndex();
 
@@ -494,19 +490,19 @@ bool ptListDataModel::loadModel(QString pListFilename)
             }
             m_listInfo.insert(QStringLiteral("filename"), pListFilename);
         } else if (reader.qualifiedName() == QLatin1String("item")) {
-            QHash<QString, QString> record;
+            Record record;
             for (const QXmlStreamAttribute &attribute : attributes) {
                 const QStringView key = attribute.qualifiedName();
                 const QStringView value = attribute.value();
                 const qsizetype known = recordKeyIndex(key);
                 if (known < 0)
-                    record.insert(key.toString(), value.toString());
-                else if (known == NameKey || known == NoteKey)
-                    record.insert(RecordKeys.at(known), value.toString());
+                    record.setOther(key.toString(), value.toString());
+                else if (known == NameField || known == NoteField)
+                    record.set(Field(known), value.toString());
                 else
-                    record.insert(RecordKeys.at(known), shared(value));
+                    record.set(Field(known), shared(value));
             }
-            m_items.append(record);
+            m_items.append(std::move(record));
             appendToIndex(int(m_items.size() - 1));
         }
     }
@@ -536,25 +532,28 @@ bool ptListDataModel::saveModel()
     writer.writeAttribute(QStringLiteral("items_list"), m_listItemsAmount);
     writer.writeAttribute(QStringLiteral("price_list"), m_listItemsPrice);
 
-    for (const QHash<QString, QString> &item : std::as_const(m_items)) {
-        if (item.value(QStringLiteral("status")) == StatusDeleted)
+    QList<std::pair<QString, QString>> others;
+    for (const Record &item : std::as_const(m_items)) {
+        if (item.value(StatusField) == StatusDeleted)
             continue;
         writer.writeEmptyElement(QStringLiteral("item"));
         // The usual keys first, in a fixed order, then any others read from
         // a document, sorted, so that equal lists give equal files.
-        for (const QString &key : RecordKeys) {
-            const auto it = item.constFind(key);
-            if (it != item.constEnd())
-                writeSafeAttribute(writer, key, it.value());
+        for (int field = 0; field < FieldCount; ++field) {
+            if (item.holds(Field(field)))
+                writeSafeAttribute(writer, RecordKeys.at(field), item.value(Field(field)));
         }
-        QStringList otherKeys;
-        for (auto it = item.constBegin(); it != item.constEnd(); ++it) {
-            if (!RecordKeys.contains(it.key()) && isAttributeName(it.key()))
-                otherKeys.append(it.key());
+        if (item.others.isEmpty())
+            continue;
+        others.clear();
+        for (const auto &other : item.others) {
+            if (isAttributeName(other.first))
+                others.append(other);
         }
-        otherKeys.sort();
-        for (const QString &key : std::as_const(otherKeys))
-            writeSafeAttribute(writer, key, item.value(key));
+        std::sort(others.begin(), others.end(),
+                  [](const auto &a, const auto &b) { return a.first < b.first; });
+        for (const auto &other : std::as_const(others))
+            writeSafeAttribute(writer, other.first, other.second);
     }
     writer.writeEndElement();
     writer.writeEndDocument();
@@ -649,8 +648,8 @@ void ptListDataModel::updateCountPrice()
         ItemCache &item = m_cache[i];
         if (!item.hasTotal) {
             // An item without amount is priced as one unit; one without price adds nothing.
-            const QString count = m_items.at(i).value(QStringLiteral("count"));
-            const QString price = m_items.at(i).value(QStringLiteral("price"));
+            const QString &count = m_items.at(i).value(CountField);
+            const QString &price = m_items.at(i).value(PriceField);
             const double amount = count.isEmpty() ? 1.0 : readNumber(count);
             const double unitPrice = price.isEmpty() ? 0.0 : readNumber(price);
             item.total = amount * unitPrice;
@@ -833,7 +832,8 @@ void ptListDataModel::pruneHeader(const QString &pCategory)
     for (int row = header + 1; row < m_rows.size() && m_rows.at(row).key.startsWith(headerKey);
          ++row) {
         const int item = m_rows.at(row).item;
-        if (item >= 0 && m_items.value(item).value(QStringLiteral("category")) == pCategory)
+        if (item >= 0 && item < m_items.size()
+            && m_items.at(item).value(CategoryField) == pCategory)
             return;
     }
     removeRow(header);
@@ -841,7 +841,7 @@ void ptListDataModel::pruneHeader(const QString &pCategory)
 
 void ptListDataModel::setStatus(int pItem, const QString &pStatus)
 {
-    m_items[pItem].insert(QStringLiteral("status"), pStatus);
+    m_items[pItem].set(StatusField, pStatus);
     if (m_indexValid)
         m_cache[pItem].status = pStatus == StatusUnchecked ? 'u'
                 : pStatus == StatusChecked                 ? 'c'
@@ -934,10 +934,10 @@ void ptListDataModel::invalidateIndex()
 
 void ptListDataModel::appendToIndex(int pItem)
 {
-    const QHash<QString, QString> &record = m_items.at(pItem);
+    const Record &record = m_items.at(pItem);
     ItemCache item;
-    item.name = record.value(QStringLiteral("name"));
-    const QString category = record.value(QStringLiteral("category"));
+    item.name = record.value(NameField);
+    const QString &category = record.value(CategoryField);
     const auto number = m_headerNumbers.constFind(category);
     if (number != m_headerNumbers.constEnd()) {
         item.category = number.value();
@@ -950,23 +950,46 @@ void ptListDataModel::appendToIndex(int pItem)
     }
     m_orderMode = -1;
     item.rowKey = m_headerKeys.at(item.category) + item.name;
-    const QString status = record.value(QStringLiteral("status"));
+    const QString &status = record.value(StatusField);
     item.status = status == StatusUnchecked ? 'u' : status == StatusChecked ? 'c' : 0;
     m_cache.append(item);
     if (m_matchesValid)
         m_matches[matchKey(record)].append(pItem);
 }
 
-QString ptListDataModel::matchKey(const QHash<QString, QString> &pItem)
+QString ptListDataModel::matchKey(const Record &pItem)
 {
     // Each value prefixed by its length, so that no two different sets of
     // values give the same key.
     QString key;
-    for (qsizetype i = 0; i < RecordKeys.size() - 1; ++i) {
-        const QString value = pItem.value(RecordKeys.at(i));
+    for (int field = 0; field < StatusField; ++field) {
+        const QString &value = pItem.value(Field(field));
         key += QString::number(value.size()) + QLatin1Char(':') + value;
     }
     return key;
+}
+
+void ptListDataModel::Record::setOther(const QString &pKey, const QString &pValue)
+{
+    for (auto &other : others) {
+        if (other.first == pKey) {
+            other.second = pValue;
+            return;
+        }
+    }
+    others.append({pKey, pValue});
+}
+
+QHash<QString, QString> ptListDataModel::Record::toHash() const
+{
+    QHash<QString, QString> hash;
+    for (int field = 0; field < FieldCount; ++field) {
+        if (holds(Field(field)))
+            hash.insert(RecordKeys.at(field), fields[field]);
+    }
+    for (const auto &other : others)
+        hash.insert(other.first, other.second);
+    return hash;
 }
 
 double ptListDataModel::readNumber(const QString &pText)
