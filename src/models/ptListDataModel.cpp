@@ -490,7 +490,7 @@ bool ptListDataModel::loadModel(QString pListFilename)
             }
             m_listInfo.insert(QStringLiteral("filename"), pListFilename);
         } else if (reader.qualifiedName() == QLatin1String("item")) {
-            Record record;
+            Record &record = m_items.emplaceBack();
             for (const QXmlStreamAttribute &attribute : attributes) {
                 const QStringView key = attribute.qualifiedName();
                 const QStringView value = attribute.value();
@@ -502,7 +502,6 @@ bool ptListDataModel::loadModel(QString pListFilename)
                 else
                     record.set(Field(known), shared(value));
             }
-            m_items.append(std::move(record));
             appendToIndex(int(m_items.size() - 1));
         }
     }
