@@ -29,6 +29,7 @@
 namespace {
 
 const int Runs = 5;
+const int StartRuns = 9;
 const int Ticks = 40;
 
 // Peak resident size of this process in kB.
@@ -397,22 +398,43 @@ Result runChild(const QString &pCase, const QString &pDataHome)
     return result;
 }
 
-// The median over Runs fresh children of one reported figure ("ready" for
-// the time to the first frame).
+struct Probe
+{
+    QString childCase;
+    QString dataHome;
+    QByteArray key; // "ready" for the time to the first frame
+};
+
+// The medians over pRuns fresh children of each probe's figure. The probes
+// take turns, so that a change in the machine's load meets them all alike.
+QList<double> measureTogether(const QList<Probe> &pProbes, int pRuns = Runs)
+{
+    QList<QList<double>> values(pProbes.size());
+    // The first children fill the disk cache, as the first start after an
+    // installation does; they are not counted.
+    if (!g_cacheHome.isEmpty()) {
+        for (const Probe &probe : pProbes)
+            runChild(probe.childCase, probe.dataHome);
+    }
+    for (int run = 0; run < pRuns; ++run) {
+        for (qsizetype i = 0; i < pProbes.size(); ++i) {
+            const Probe &probe = pProbes.at(i);
+            const Result result = runChild(probe.childCase, probe.dataHome);
+            const double value
+                    = probe.key == "ready" ? result.readyMs : result.values.value(probe.key, -1.0);
+            if (value >= 0.0)
+                values[i].append(value);
+        }
+    }
+    QList<double> medians;
+    for (const QList<double> &probeValues : std::as_const(values))
+        medians.append(median(probeValues));
+    return medians;
+}
+
 double measure(const QString &pCase, const QString &pDataHome, const QByteArray &pKey)
 {
-    QList<double> values;
-    // The first child fills the disk cache, as the first start after an
-    // installation does; it is not counted.
-    if (!g_cacheHome.isEmpty())
-        runChild(pCase, pDataHome);
-    for (int run = 0; run < Runs; ++run) {
-        const Result result = runChild(pCase, pDataHome);
-        const double value = pKey == "ready" ? result.readyMs : result.values.value(pKey, -1.0);
-        if (value >= 0.0)
-            values.append(value);
-    }
-    return median(values);
+    return measureTogether({Probe {pCase, pDataHome, pKey}}).value(0, -1.0);
 }
 
 QString row(const QString &pName, const QString &pUnit, double pValue, double pFloor,
@@ -474,7 +496,7 @@ int main(int argc, char *argv[])
 
     QTextStream out(stdout);
     out << QStringLiteral("%1 %2 %3 %4  %5")
-                    .arg(QStringLiteral("measurement (median of %1 processes)").arg(Runs), -46)
+                    .arg(QStringLiteral("measurement (median of %1+ processes)").arg(Runs), -46)
                     .arg(QStringLiteral("program"), 14)
                     .arg(QStringLiteral("floor"), 14)
                     .arg(QStringLiteral("ratio"), 7)
@@ -482,8 +504,11 @@ int main(int argc, char *argv[])
         << Qt::endl;
 
     // Without a disk cache: the first start after an installation.
-    const double floorCold = measure(QStringLiteral("floor"), empty.path(), "ready");
-    const double startCold = measure(QStringLiteral("startup"), empty.path(), "ready");
+    const QList<double> cold
+            = measureTogether({Probe {QStringLiteral("floor"), empty.path(), "ready"},
+                               Probe {QStringLiteral("startup"), empty.path(), "ready"}});
+    const double floorCold = cold.at(0);
+    const double startCold = cold.at(1);
     out << row(QStringLiteral("first start (no QML disk cache), no list"), QStringLiteral("ms"),
                startCold, floorCold, QStringLiteral("(none)"))
         << Qt::endl;
@@ -492,9 +517,14 @@ int main(int argc, char *argv[])
     if (!cache.isValid())
         return 1;
     g_cacheHome = cache.path();
-    const double floorStart = measure(QStringLiteral("floor"), empty.path(), "ready");
-    const double startEmpty = measure(QStringLiteral("startup"), empty.path(), "ready");
-    const double start1000 = measure(QStringLiteral("startup"), list1000.path(), "ready");
+    const QList<double> warm
+            = measureTogether({Probe {QStringLiteral("floor"), empty.path(), "ready"},
+                               Probe {QStringLiteral("startup"), empty.path(), "ready"},
+                               Probe {QStringLiteral("startup"), list1000.path(), "ready"}},
+                              StartRuns);
+    const double floorStart = warm.at(0);
+    const double startEmpty = warm.at(1);
+    const double start1000 = warm.at(2);
     out << row(QStringLiteral("start-up to first frame, no stored list"), QStringLiteral("ms"),
                startEmpty, floorStart, QStringLiteral("<= 1.5x"))
         << Qt::endl;
@@ -515,9 +545,13 @@ int main(int argc, char *argv[])
                tick, 0.0, QStringLiteral("< 16 ms"))
         << Qt::endl;
 
-    const double floorMemory = measure(QStringLiteral("floor-memory"), empty.path(), "hwm");
-    const double shopMemory = measure(QStringLiteral("shop-memory"), list1000.path(), "hwm");
-    const double listsMemory = measure(QStringLiteral("shop-memory"), list1000.path(), "hwm-lists");
+    const QList<double> memory = measureTogether(
+            {Probe {QStringLiteral("floor-memory"), empty.path(), "hwm"},
+             Probe {QStringLiteral("shop-memory"), list1000.path(), "hwm"},
+             Probe {QStringLiteral("shop-memory"), list1000.path(), "hwm-lists"}});
+    const double floorMemory = memory.at(0);
+    const double shopMemory = memory.at(1);
+    const double listsMemory = memory.at(2);
     out << row(QStringLiteral("peak RSS, lists screen (before the tap)"), QStringLiteral("MB"),
                listsMemory / 1024.0, floorMemory / 1024.0, QStringLiteral("(none)"))
         << Qt::endl;
