@@ -209,6 +209,7 @@ int childStartup(int argc, char *argv[])
     QApplication app(argc, argv);
     phase("application object");
     App pantrix;
+    phase("controller made");
     if (!pantrix.manager.initialize())
         return 1;
     phase("controller initialised");
