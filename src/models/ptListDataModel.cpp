@@ -461,7 +461,12 @@ bool ptListDataModel::loadModel(QString pListFilename)
     m_headerKeys.clear();
     m_headerNumbers.clear();
     m_colonCategories = 0;
-    m_cache.reserve(xml.size() / 128);
+    // An upper bound of the number of items (within reason: a document full
+    // of bare "<item" texts must not reserve gigabytes), so that neither
+    // list grows while reading.
+    const qsizetype itemTags = qMin(xml.count("<item"), qsizetype(1) << 16);
+    m_items.reserve(itemTags);
+    m_cache.reserve(itemTags);
     m_indexValid = true;
     QHash<size_t, QString> pool;
     const auto shared = [&pool](QStringView pText) -> QString {
