@@ -8,6 +8,7 @@
 #include <QXmlStreamWriter>
 
 #include <algorithm>
+#include <cstring>
 
 #include "ptXmlText.h"
 
@@ -462,9 +463,14 @@ bool ptListDataModel::loadModel(QString pListFilename)
     m_headerNumbers.clear();
     m_colonCategories = 0;
     // An upper bound of the number of items (within reason: a document full
-    // of bare "<item" texts must not reserve gigabytes), so that neither
-    // list grows while reading.
-    const qsizetype itemTags = qMin(xml.count("<item"), qsizetype(1) << 16);
+    // of bare "<" must not reserve gigabytes), so that neither list grows
+    // while reading.
+    qsizetype itemTags = 0;
+    const char *const xmlEnd = xml.cend();
+    for (const char *tag = xml.cbegin(); itemTags < (qsizetype(1) << 16)
+         && (tag = static_cast<const char *>(std::memchr(tag, '<', size_t(xmlEnd - tag))));
+         ++tag)
+        ++itemTags;
     m_items.reserve(itemTags);
     m_cache.reserve(itemTags);
     m_indexValid = true;
@@ -909,17 +915,29 @@ void ptListDataModel::ensureOrder()
         // Without a ":" in any category, the first difference of two keys of
         // different categories lies within their header keys, so the keys
         // order as the header keys do and then as the names do.
-        QList<int> rank(m_headerKeys.size());
-        for (int i = 0; i < m_headerOrder.size(); ++i)
-            rank[m_headerOrder.at(i)] = i;
-        std::sort(m_order.begin(), m_order.end(), [this, &rank](int a, int b) {
-            const ItemCache &left = m_cache.at(a);
-            const ItemCache &right = m_cache.at(b);
-            if (left.category != right.category)
-                return rank.at(left.category) < rank.at(right.category);
-            const int order = left.name.compare(right.name);
+        // So the records are put into their groups in header order first
+        // and then sorted by name within each group.
+        QList<qsizetype> groupStart(m_headerKeys.size() + 1, 0);
+        for (const ItemCache &item : std::as_const(m_cache))
+            ++groupStart[item.category + 1];
+        QList<qsizetype> position(m_headerKeys.size());
+        qsizetype start = 0;
+        for (int category : std::as_const(m_headerOrder)) {
+            position[category] = start;
+            start += groupStart.at(category + 1);
+        }
+        for (int i = 0; i < m_cache.size(); ++i)
+            m_order[position[m_cache.at(i).category]++] = i;
+        const auto byName = [this](int a, int b) {
+            const int order = m_cache.at(a).name.compare(m_cache.at(b).name);
             return order != 0 ? order < 0 : a > b;
-        });
+        };
+        start = 0;
+        for (int category : std::as_const(m_headerOrder)) {
+            const qsizetype end = position.at(category);
+            std::sort(m_order.begin() + start, m_order.begin() + end, byName);
+            start = end;
+        }
     } else {
         std::sort(m_order.begin(), m_order.end(), [this](int a, int b) {
             const int order = m_cache.at(a).rowKey.compare(m_cache.at(b).rowKey);
