@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QProcess>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTextStream>
@@ -12,17 +13,20 @@
 
 #include <algorithm>
 #include <functional>
+#include <utility>
 
 #include "ptListDataModel.h"
+#include "ptListsDataModel.h"
 
 namespace {
 
 const int Runs = 11;
 
-double medianMs(const std::function<void()> &pPrepare, const std::function<void()> &pWork)
+double medianMsOf(const std::function<void()> &pPrepare, const std::function<void()> &pWork,
+                  int pRuns)
 {
     QList<double> times;
-    for (int run = 0; run < Runs; ++run) {
+    for (int run = 0; run < pRuns; ++run) {
         pPrepare();
         QElapsedTimer timer;
         timer.start();
@@ -31,6 +35,29 @@ double medianMs(const std::function<void()> &pPrepare, const std::function<void(
     }
     std::sort(times.begin(), times.end());
     return times.at(times.size() / 2);
+}
+
+double medianMs(const std::function<void()> &pPrepare, const std::function<void()> &pWork)
+{
+    return medianMsOf(pPrepare, pWork, Runs);
+}
+
+// The medians of two measurements taken in turns, so that a change in the
+// machine's load meets both alike.
+std::pair<double, double> medianPairMs(const std::function<void()> &pPrepare,
+                                       const std::function<void()> &pWork,
+                                       const std::function<void()> &pFloorPrepare,
+                                       const std::function<void()> &pFloorWork)
+{
+    QList<double> times;
+    QList<double> floorTimes;
+    for (int run = 0; run < Runs; ++run) {
+        times.append(medianMsOf(pPrepare, pWork, 1));
+        floorTimes.append(medianMsOf(pFloorPrepare, pFloorWork, 1));
+    }
+    std::sort(times.begin(), times.end());
+    std::sort(floorTimes.begin(), floorTimes.end());
+    return {times.at(times.size() / 2), floorTimes.at(floorTimes.size() / 2)};
 }
 
 void fill(ptListDataModel &pModel, int pCount)
@@ -42,8 +69,9 @@ void fill(ptListDataModel &pModel, int pCount)
     }
 }
 
-// The document the model writes, built with the stream writer alone.
-QByteArray plainDocument(ptListDataModel &pModel)
+// The document the model writes, built with the stream writer alone from
+// the records (taken from the model beforehand).
+QByteArray plainDocument(ptListDataModel &pModel, const QList<QHash<QString, QString>> &pItems)
 {
     QByteArray xml;
     QXmlStreamWriter writer(&xml);
@@ -55,8 +83,7 @@ QByteArray plainDocument(ptListDataModel &pModel)
     writer.writeAttribute(QStringLiteral("note"), pModel.listNote());
     writer.writeAttribute(QStringLiteral("items_list"), pModel.listItemsAmount());
     writer.writeAttribute(QStringLiteral("price_list"), pModel.listItemsPrice());
-    const QList<QHash<QString, QString>> items = pModel.items(true) + pModel.items(false);
-    for (const QHash<QString, QString> &item : items) {
+    for (const QHash<QString, QString> &item : pItems) {
         writer.writeEmptyElement(QStringLiteral("item"));
         for (auto it = item.cbegin(); it != item.cend(); ++it)
             writer.writeAttribute(it.key(), it.value());
@@ -68,13 +95,82 @@ QByteArray plainDocument(ptListDataModel &pModel)
 
 QString row(const QString &pName, int pCount, double pModel, double pFloor)
 {
-    QString text = QStringLiteral("%1 %2 %3 ms")
-                           .arg(pName, -44)
-                           .arg(pCount, 7)
-                           .arg(pModel, 10, 'f', 3);
+    QString text
+            = QStringLiteral("%1 %2 %3 ms").arg(pName, -44).arg(pCount, 7).arg(pModel, 10, 'f', 3);
     if (pFloor > 0.0)
-        text += QStringLiteral(" %1 ms %2x").arg(pFloor, 10, 'f', 3).arg(pModel / pFloor, 6, 'f', 2);
+        text += QStringLiteral(" %1 ms %2x")
+                        .arg(pFloor, 10, 'f', 3)
+                        .arg(pModel / pFloor, 6, 'f', 2);
     return text;
+}
+
+// Peak resident size of this process in kB.
+qint64 peakResidentKb()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly | QIODevice::Text))
+        return -1;
+    const QList<QByteArray> lines = status.readAll().split('\n');
+    for (const QByteArray &line : lines) {
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLongLong();
+    }
+    return -1;
+}
+
+// Every attribute value of every element, each item's values in one list:
+// the document's texts held with no index at all.
+QList<QStringList> plainRecords(const QByteArray &pCompressed)
+{
+    QList<QStringList> records;
+    QXmlStreamReader reader(qUncompress(pCompressed));
+    while (!reader.atEnd()) {
+        if (reader.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        QStringList values;
+        const QXmlStreamAttributes attributes = reader.attributes();
+        for (const QXmlStreamAttribute &attribute : attributes)
+            values.append(attribute.value().toString());
+        records.append(values);
+    }
+    return records;
+}
+
+// In a child process: opens the document with the model, or holds its texts
+// plainly, and prints the peak resident size in kB.
+int memoryChild(const QString &pWhat, const QString &pFileName)
+{
+    const qint64 before = peakResidentKb();
+    if (pWhat == QLatin1String("model")) {
+        ptListDataModel model;
+        if (!model.loadModel(pFileName))
+            return 1;
+        model.updateModel();
+        QTextStream(stdout) << peakResidentKb() << ' ' << before << Qt::endl;
+        model.releaseModel();
+        return 0;
+    }
+    QFile file(pFileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return 1;
+    const QList<QStringList> records = plainRecords(file.readAll());
+    QTextStream(stdout) << peakResidentKb() << ' ' << before << ' ' << records.size() << Qt::endl;
+    return 0;
+}
+
+double childPeakKb(const QString &pWhat, const QString &pFileName)
+{
+    QList<double> peaks;
+    for (int run = 0; run < 5; ++run) {
+        QProcess process;
+        process.start(QCoreApplication::applicationFilePath(),
+                      {QStringLiteral("--memory"), pWhat, pFileName});
+        if (!process.waitForFinished(60000) || process.exitCode() != 0)
+            return -1.0;
+        peaks.append(process.readAllStandardOutput().split(' ').value(0).toDouble());
+    }
+    std::sort(peaks.begin(), peaks.end());
+    return peaks.at(peaks.size() / 2);
 }
 
 } // namespace
@@ -82,6 +178,8 @@ QString row(const QString &pName, int pCount, double pModel, double pFloor)
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
+    if (argc == 4 && qstrcmp(argv[1], "--memory") == 0)
+        return memoryChild(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
     QTemporaryDir directory;
     if (!directory.isValid())
         return 1;
@@ -95,43 +193,84 @@ int main(int argc, char *argv[])
                     .arg(QStringLiteral("ratio"), 7)
         << Qt::endl;
 
-    for (int count : { 100, 1000, 10000 }) {
+    for (int count : {100, 1000, 10000}) {
         const QString fileName = directory.filePath(QStringLiteral("list-%1.ptl").arg(count));
         ptListDataModel model;
         model.newModel(fileName, QStringLiteral("Bench"), 3, QStringLiteral("bench"));
         fill(model, count);
 
-        const double save = medianMs([]() {}, [&]() { model.saveModel(); });
-        const double saveFloor = medianMs([]() {},
-                                          [&]() {
-                                              const QByteArray compressed = qCompress(
-                                                      plainDocument(model), 9);
-                                              Q_UNUSED(compressed);
-                                          });
+        const QList<QHash<QString, QString>> records = model.items(true) + model.items(false);
+        const auto [save, saveFloor] = medianPairMs([]() {}, [&]() { model.saveModel(); }, []() {},
+                                                    [&]() {
+                                                        const QByteArray compressed = qCompress(
+                                                                plainDocument(model, records), 9);
+                                                        Q_UNUSED(compressed);
+                                                    });
         out << row(QStringLiteral("saveModel"), count, save, saveFloor) << Qt::endl;
 
         QFile file(fileName);
         file.open(QIODevice::ReadOnly);
         const QByteArray bytes = file.readAll();
         file.close();
+        // The previous document is released before the clock starts; its
+        // release has a row of its own.
         ptListDataModel loaded;
-        const double load = medianMs([]() {},
-                                     [&]() {
-                                         loaded.loadModel(fileName);
-                                         loaded.updateModel();
-                                     });
-        const double loadFloor = medianMs([]() {},
-                                          [&]() {
-                                              QXmlStreamReader reader(qUncompress(bytes));
-                                              qsizetype attributes = 0;
-                                              while (!reader.atEnd()) {
-                                                  if (reader.readNext()
-                                                      == QXmlStreamReader::StartElement)
-                                                      attributes += reader.attributes().size();
-                                              }
-                                              Q_UNUSED(attributes);
-                                          });
+        const auto [load, loadFloor]
+                = medianPairMs([&]() { loaded.releaseModel(); },
+                               [&]() {
+                                   loaded.loadModel(fileName);
+                                   loaded.updateModel();
+                               },
+                               []() {},
+                               [&]() {
+                                   QXmlStreamReader reader(qUncompress(bytes));
+                                   qsizetype attributes = 0;
+                                   while (!reader.atEnd()) {
+                                       if (reader.readNext() == QXmlStreamReader::StartElement)
+                                           attributes += reader.attributes().size();
+                                   }
+                                   Q_UNUSED(attributes);
+                               });
         out << row(QStringLiteral("loadModel + updateModel"), count, load, loadFloor) << Qt::endl;
+
+        QList<QStringList> texts;
+        const auto [release, releaseFloor] = medianPairMs(
+                [&]() {
+                    loaded.loadModel(fileName);
+                    loaded.updateModel();
+                },
+                [&]() { loaded.releaseModel(); }, [&]() { texts = plainRecords(bytes); },
+                [&]() { texts.clear(); });
+        out << row(QStringLiteral("releaseModel vs freeing the texts"), count, release,
+                   releaseFloor)
+            << Qt::endl;
+
+        ptListsDataModel overview;
+        const auto [summary, summaryFloor] = medianPairMs(
+                []() {}, [&]() { overview.loadData({fileName}); }, []() {},
+                [&]() {
+                    QFile document(fileName);
+                    document.open(QIODevice::ReadOnly);
+                    QXmlStreamReader reader(qUncompress(document.readAll()));
+                    while (!reader.atEnd() && reader.readNext() != QXmlStreamReader::StartElement) {
+                    }
+                    const QXmlStreamAttributes attributes = reader.attributes();
+                    Q_UNUSED(attributes);
+                });
+        out << row(QStringLiteral("lists overview loadData"), count, summary, summaryFloor)
+            << Qt::endl;
+
+        if (count == 10000) {
+            const double modelPeak = childPeakKb(QStringLiteral("model"), fileName);
+            const double floorPeak = childPeakKb(QStringLiteral("floor"), fileName);
+            out << QStringLiteral("%1 %2 %3 MB %4 MB %5x")
+                            .arg(QStringLiteral("peak RSS after loadModel + updateModel"), -44)
+                            .arg(count, 7)
+                            .arg(modelPeak / 1024.0, 10, 'f', 1)
+                            .arg(floorPeak / 1024.0, 10, 'f', 1)
+                            .arg(modelPeak / floorPeak, 6, 'f', 2)
+                << Qt::endl;
+        }
         loaded.releaseModel();
         model.releaseModel();
     }
@@ -184,11 +323,12 @@ int main(int argc, char *argv[])
             }
             keys.append(header + item.value(QStringLiteral("name")));
         }
-        const double rebuild = medianMs([]() {}, [&]() { model.updateModel(); });
         QStringList copy;
-        const double sortFloor = medianMs([&]() { copy = keys; },
-                                          [&]() { std::sort(copy.begin(), copy.end()); });
-        out << row(QStringLiteral("updateModel vs std::sort of the keys"), 10000, rebuild, sortFloor)
+        const auto [rebuild, sortFloor]
+                = medianPairMs([]() {}, [&]() { model.updateModel(); }, [&]() { copy = keys; },
+                               [&]() { std::sort(copy.begin(), copy.end()); });
+        out << row(QStringLiteral("updateModel vs std::sort of the keys"), 10000, rebuild,
+                   sortFloor)
             << Qt::endl;
     }
     return 0;

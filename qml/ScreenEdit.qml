@@ -93,17 +93,36 @@ Item {
         anchors.bottomMargin: 5
         width: parent.width
 
-        Flickable {
+        // Only the rows in view are made, however long the list.
+        ListView {
             id: pageList
 
             objectName: "pageList"
             anchors.fill: parent
             clip: true
-            contentWidth: width
-            contentHeight: listColumn.height
-            flickableDirection: Flickable.VerticalFlick
             opacity: screenEdit.myItemsShown ? 0 : screenEdit.opacity
             visible: opacity > 0
+            model: listDataModel
+
+            delegate: ScreenEditDelegate {
+                id: listRow
+
+                width: pageList.width
+                onItemEditClicked: function(pIndex) {
+                    screenEdit.openItemDialog("updateItem", pIndex, listRow.item_name,
+                                              listRow.item_category, listRow.item_price,
+                                              parseInt(listRow.item_price_unit),
+                                              listRow.item_amount,
+                                              parseInt(listRow.item_amount_unit),
+                                              listRow.item_note);
+                }
+                onItemDeleteClicked: function(pIndex) {
+                    screenEdit.deleteListItem(pIndex);
+                }
+                onCategoryDeleteClicked: function(pIndex) {
+                    screenEdit.askCategoryDelete(1, pIndex, listRow.item_category);
+                }
+            }
 
             Behavior on opacity {
                 NumberAnimation {
@@ -112,33 +131,20 @@ Item {
                 }
             }
 
-            Column {
-                id: listColumn
+            // The rows follow the model at once, not only before the next frame.
+            Connections {
+                target: listDataModel
 
-                width: pageList.width
+                function onRowsInserted() {
+                    pageList.forceLayout();
+                }
 
-                Repeater {
-                    model: listDataModel
+                function onRowsRemoved() {
+                    pageList.forceLayout();
+                }
 
-                    delegate: ScreenEditDelegate {
-                        id: listRow
-
-                        width: listColumn.width
-                        onItemEditClicked: function(pIndex) {
-                            screenEdit.openItemDialog("updateItem", pIndex, listRow.item_name,
-                                                      listRow.item_category, listRow.item_price,
-                                                      parseInt(listRow.item_price_unit),
-                                                      listRow.item_amount,
-                                                      parseInt(listRow.item_amount_unit),
-                                                      listRow.item_note);
-                        }
-                        onItemDeleteClicked: function(pIndex) {
-                            screenEdit.deleteListItem(pIndex);
-                        }
-                        onCategoryDeleteClicked: function(pIndex) {
-                            screenEdit.askCategoryDelete(1, pIndex, listRow.item_category);
-                        }
-                    }
+                function onModelReset() {
+                    pageList.forceLayout();
                 }
             }
         }

@@ -8,6 +8,7 @@
 #include <QXmlStreamWriter>
 
 #include <algorithm>
+#include <cstring>
 
 #include "ptXmlText.h"
 
@@ -19,11 +20,22 @@ const QString StatusUnchecked = QStringLiteral("unchecked");
 const QString StatusChecked = QStringLiteral("checked");
 const QString StatusDeleted = QStringLiteral("deleted");
 
-// The keys of a record made by addItem, in the order they are written.
-const QStringList RecordKeys = { QStringLiteral("name"),       QStringLiteral("category"),
-                                 QStringLiteral("price"),      QStringLiteral("count"),
-                                 QStringLiteral("count_unit"), QStringLiteral("note"),
-                                 QStringLiteral("status") };
+// The keys of a record made by addItem, in the order they are written (the
+// order of ptListDataModel::Field).
+const QStringList RecordKeys
+        = {QStringLiteral("name"),  QStringLiteral("category"),   QStringLiteral("price"),
+           QStringLiteral("count"), QStringLiteral("count_unit"), QStringLiteral("note"),
+           QStringLiteral("status")};
+
+// The position of pKey in RecordKeys, or -1.
+qsizetype recordKeyIndex(QStringView pKey)
+{
+    for (qsizetype i = 0; i < RecordKeys.size(); ++i) {
+        if (RecordKeys.at(i) == pKey)
+            return i;
+    }
+    return -1;
+}
 
 bool isNameStartChar(char32_t c)
 {
@@ -115,23 +127,23 @@ QVariant ptListDataModel::data(const QModelIndex &index, int role) const
         }
     }
 
-    const QHash<QString, QString> &item = m_items.at(row.item);
+    const Record &item = m_items.at(row.item);
     switch (role) {
     case Qt::DisplayRole:
     case ItemNameRole:
-        return item.value(QStringLiteral("name"));
+        return item.value(NameField);
     case ItemCategoryRole:
-        return item.value(QStringLiteral("category"));
+        return item.value(CategoryField);
     case ItemPriceRole:
-        return item.value(QStringLiteral("price"));
+        return item.value(PriceField);
     case ItemAmountRole:
-        return item.value(QStringLiteral("count"));
+        return item.value(CountField);
     case ItemAmountUnitRole:
-        return item.value(QStringLiteral("count_unit"));
+        return item.value(CountUnitField);
     case ItemNoteRole:
-        return item.value(QStringLiteral("note"));
+        return item.value(NoteField);
     case ItemStatusRole:
-        return item.value(QStringLiteral("status"));
+        return item.value(StatusField);
     case ItemTypeRole:
         return QStringLiteral("item");
     default:
@@ -141,19 +153,19 @@ QVariant ptListDataModel::data(const QModelIndex &index, int role) const
 
 QHash<int, QByteArray> ptListDataModel::roleNames() const
 {
-    return { { ItemNameRole, "item_name" },
-             { ItemCategoryRole, "item_category" },
-             { ItemPriceRole, "item_price" },
-             { ItemPriceUnitRole, "item_price_unit" },
-             { ItemAmountRole, "item_amount" },
-             { ItemAmountUnitRole, "item_amount_unit" },
-             { ItemNoteRole, "item_note" },
-             { ItemStatusRole, "item_status" },
-             { ItemTypeRole, "item_type" },
-             { ListNameRole, "list_name" },
-             { ListItemsListRole, "list_items_list" },
-             { ListPriceListRole, "list_price_list" },
-             { ListFilenameRole, "list_filename" } };
+    return {{ItemNameRole, "item_name"},
+            {ItemCategoryRole, "item_category"},
+            {ItemPriceRole, "item_price"},
+            {ItemPriceUnitRole, "item_price_unit"},
+            {ItemAmountRole, "item_amount"},
+            {ItemAmountUnitRole, "item_amount_unit"},
+            {ItemNoteRole, "item_note"},
+            {ItemStatusRole, "item_status"},
+            {ItemTypeRole, "item_type"},
+            {ListNameRole, "list_name"},
+            {ListItemsListRole, "list_items_list"},
+            {ListPriceListRole, "list_price_list"},
+            {ListFilenameRole, "list_filename"}};
 }
 
 QVariant ptListDataModel::headerData(int section, Qt::Orientation orientation, int role) const
@@ -189,9 +201,9 @@ QList<QHash<QString, QString>> ptListDataModel::items(bool pListItems)
 {
     const QString wanted = pListItems ? StatusUnchecked : StatusChecked;
     QList<QHash<QString, QString>> result;
-    for (const QHash<QString, QString> &item : std::as_const(m_items)) {
-        if (item.value(QStringLiteral("status")) == wanted)
-            result.append(item);
+    for (const Record &item : std::as_const(m_items)) {
+        if (item.value(StatusField) == wanted)
+            result.append(item.toHash());
     }
     return result;
 }
@@ -220,27 +232,26 @@ bool ptListDataModel::addItem(QString pName, QString pCategory, QString pPrice, 
     if (name.isEmpty())
         return false;
 
-    QHash<QString, QString> record;
-    record.insert(QStringLiteral("name"), name);
-    record.insert(QStringLiteral("category"), category);
-    record.insert(QStringLiteral("price"), pPrice);
-    record.insert(QStringLiteral("count"), pAmount);
-    record.insert(QStringLiteral("count_unit"), QString::number(pAmountUnit));
-    record.insert(QStringLiteral("note"), pNote.simplified());
-    record.insert(QStringLiteral("status"), StatusUnchecked);
+    Record record;
+    record.set(NameField, name);
+    record.set(CategoryField, category);
+    record.set(PriceField, pPrice);
+    record.set(CountField, pAmount);
+    record.set(CountUnitField, QString::number(pAmountUnit));
+    record.set(NoteField, pNote.simplified());
+    record.set(StatusField, StatusUnchecked);
 
     ensureIndex();
     ensureMatches();
     const QString key = matchKey(record);
     const QList<int> matches = m_matches.value(key);
     for (int match : matches) {
-        if (m_items.at(match).value(QStringLiteral("status")) == StatusUnchecked)
+        if (m_items.at(match).value(StatusField) == StatusUnchecked)
             return false;
     }
 
     int item = -1;
-    if (!matches.isEmpty()
-        && m_items.at(matches.first()).value(QStringLiteral("status")) == StatusChecked) {
+    if (!matches.isEmpty() && m_items.at(matches.first()).value(StatusField) == StatusChecked) {
         item = matches.first();
         setStatus(item, StatusUnchecked);
     } else {
@@ -249,7 +260,7 @@ bool ptListDataModel::addItem(QString pName, QString pCategory, QString pPrice, 
         appendToIndex(item);
     }
 
-    emit itemAdded(record);
+    emit itemAdded(record.toHash());
 
     // The cart view does not show the item; a rebuild keeps any attached
     // view consistent whatever the rows were built from.
@@ -284,13 +295,13 @@ void ptListDataModel::updateItem(int pIndex, QString pName, QString pCategory, Q
     if (name.isEmpty())
         return;
 
-    QHash<QString, QString> &record = m_items[item];
-    record.insert(QStringLiteral("name"), name);
-    record.insert(QStringLiteral("category"), category);
-    record.insert(QStringLiteral("price"), pPrice);
-    record.insert(QStringLiteral("count"), pAmount);
-    record.insert(QStringLiteral("count_unit"), QString::number(pAmountUnit));
-    record.insert(QStringLiteral("note"), pNote.simplified());
+    Record &record = m_items[item];
+    record.set(NameField, name);
+    record.set(CategoryField, category);
+    record.set(PriceField, pPrice);
+    record.set(CountField, pAmount);
+    record.set(CountUnitField, QString::number(pAmountUnit));
+    record.set(NoteField, pNote.simplified());
     invalidateIndex();
 
     updateModel();
@@ -306,7 +317,7 @@ bool ptListDataModel::deleteItem(int pIndex)
 
     removeRow(pIndex);
     setStatus(item, StatusDeleted);
-    pruneHeader(m_items.at(item).value(QStringLiteral("category")));
+    pruneHeader(m_items.at(item).value(CategoryField));
     return true;
 }
 
@@ -318,11 +329,11 @@ void ptListDataModel::toggleItem(int pIndex)
     if (item < 0 || item >= m_items.size())
         return;
 
-    const bool checked = m_items.at(item).value(QStringLiteral("status")) == StatusChecked;
+    const bool checked = m_items.at(item).value(StatusField) == StatusChecked;
     setStatus(item, checked ? StatusUnchecked : StatusChecked);
 
     removeRow(pIndex);
-    pruneHeader(m_items.at(item).value(QStringLiteral("category")));
+    pruneHeader(m_items.at(item).value(CategoryField));
 
     updateCountPrice();
 
@@ -339,12 +350,12 @@ bool ptListDataModel::deleteCategory(int pIndex, bool pDeleteItems)
         return false;
 
     const QString category = data(index(pIndex), ItemCategoryRole).toString();
-    for (QHash<QString, QString> &item : m_items) {
-        if (item.value(QStringLiteral("category")) != category)
+    for (Record &item : m_items) {
+        if (item.value(CategoryField) != category)
             continue;
-        item.insert(QStringLiteral("category"), QString(UncategorisedMarker));
+        item.set(CategoryField, QString(UncategorisedMarker));
         if (pDeleteItems)
-            item.insert(QStringLiteral("status"), StatusDeleted);
+            item.set(StatusField, StatusDeleted);
     }
     invalidateIndex();
 
@@ -444,6 +455,37 @@ bool ptListDataModel::loadModel(QString pListFilename)
     if (xml.isEmpty())
         return false;
 
+    // Records are indexed as they are read. The key texts are shared with
+    // the constants, and the values that tend to repeat (category, price,
+    // amount, unit, status) with the first equal value read.
+    m_cache.clear();
+    m_headerKeys.clear();
+    m_headerNumbers.clear();
+    m_colonCategories = 0;
+    // An upper bound of the number of items (within reason: a document full
+    // of bare "<" must not reserve gigabytes), so that neither list grows
+    // while reading.
+    qsizetype itemTags = 0;
+    const char *const xmlEnd = xml.cend();
+    for (const char *tag = xml.cbegin(); itemTags < (qsizetype(1) << 16)
+         && (tag = static_cast<const char *>(std::memchr(tag, '<', size_t(xmlEnd - tag))));
+         ++tag)
+        ++itemTags;
+    m_items.reserve(itemTags);
+    m_cache.reserve(itemTags);
+    m_indexValid = true;
+    QHash<size_t, QString> pool;
+    const auto shared = [&pool](QStringView pText) -> QString {
+        const size_t hash = qHash(pText);
+        const auto it = pool.constFind(hash);
+        if (it != pool.constEnd()) {
+            if (it.value() == pText)
+                return it.value();
+            return pText.toString();
+        }
+        return pool.insert(hash, pText.toString()).value();
+    };
+
     QXmlStreamReader reader(xml);
     while (!reader.atEnd()) {
         reader.readNext();
@@ -459,13 +501,21 @@ bool ptListDataModel::loadModel(QString pListFilename)
             }
             m_listInfo.insert(QStringLiteral("filename"), pListFilename);
         } else if (reader.qualifiedName() == QLatin1String("item")) {
-            QHash<QString, QString> record;
-            for (const QXmlStreamAttribute &attribute : attributes)
-                record.insert(attribute.qualifiedName().toString(), attribute.value().toString());
-            m_items.append(record);
+            Record &record = m_items.emplaceBack();
+            for (const QXmlStreamAttribute &attribute : attributes) {
+                const QStringView key = attribute.qualifiedName();
+                const QStringView value = attribute.value();
+                const qsizetype known = recordKeyIndex(key);
+                if (known < 0)
+                    record.setOther(key.toString(), value.toString());
+                else if (known == NameField || known == NoteField)
+                    record.set(Field(known), value.toString());
+                else
+                    record.set(Field(known), shared(value));
+            }
+            appendToIndex(int(m_items.size() - 1));
         }
     }
-    invalidateIndex();
 
     emit listNameChanged();
     emit listNoteChanged();
@@ -492,25 +542,28 @@ bool ptListDataModel::saveModel()
     writer.writeAttribute(QStringLiteral("items_list"), m_listItemsAmount);
     writer.writeAttribute(QStringLiteral("price_list"), m_listItemsPrice);
 
-    for (const QHash<QString, QString> &item : std::as_const(m_items)) {
-        if (item.value(QStringLiteral("status")) == StatusDeleted)
+    QList<std::pair<QString, QString>> others;
+    for (const Record &item : std::as_const(m_items)) {
+        if (item.value(StatusField) == StatusDeleted)
             continue;
         writer.writeEmptyElement(QStringLiteral("item"));
         // The usual keys first, in a fixed order, then any others read from
         // a document, sorted, so that equal lists give equal files.
-        for (const QString &key : RecordKeys) {
-            const auto it = item.constFind(key);
-            if (it != item.constEnd())
-                writeSafeAttribute(writer, key, it.value());
+        for (int field = 0; field < FieldCount; ++field) {
+            if (item.holds(Field(field)))
+                writeSafeAttribute(writer, RecordKeys.at(field), item.value(Field(field)));
         }
-        QStringList otherKeys;
-        for (auto it = item.constBegin(); it != item.constEnd(); ++it) {
-            if (!RecordKeys.contains(it.key()) && isAttributeName(it.key()))
-                otherKeys.append(it.key());
+        if (item.others.isEmpty())
+            continue;
+        others.clear();
+        for (const auto &other : item.others) {
+            if (isAttributeName(other.first))
+                others.append(other);
         }
-        otherKeys.sort();
-        for (const QString &key : std::as_const(otherKeys))
-            writeSafeAttribute(writer, key, item.value(key));
+        std::sort(others.begin(), others.end(),
+                  [](const auto &a, const auto &b) { return a.first < b.first; });
+        for (const auto &other : std::as_const(others))
+            writeSafeAttribute(writer, other.first, other.second);
     }
     writer.writeEndElement();
     writer.writeEndDocument();
@@ -534,36 +587,56 @@ void ptListDataModel::updateModel()
     m_rows.clear();
 
     ensureIndex();
+    ensureOrder();
     const char wanted = m_displayMode == 0 ? 'u' : 'c';
-    const bool byCategory = m_sortMode == 0;
     QList<Row> rows;
-    rows.reserve(m_cache.size() + (byCategory ? m_headerKeys.size() : 0));
-    QList<bool> hasHeader(m_headerKeys.size(), false);
-    for (int i = 0; i < m_cache.size(); ++i) {
+    if (m_sortMode != 0) {
+        rows.reserve(m_cache.size());
+        for (int i : std::as_const(m_order)) {
+            const ItemCache &item = m_cache.at(i);
+            if (item.status == wanted)
+                rows.append(Row {item.name, i});
+        }
+        m_rows = std::move(rows);
+        endResetModel();
+        return;
+    }
+
+    // The headers of the categories that have a shown item, merged with the
+    // shown items; a header goes before an item of an equal key.
+    QList<bool> shown(m_headerKeys.size(), false);
+    qsizetype headers = 0;
+    qsizetype items = 0;
+    for (const ItemCache &item : std::as_const(m_cache)) {
+        if (item.status != wanted)
+            continue;
+        ++items;
+        if (!shown.at(item.category)) {
+            shown[item.category] = true;
+            ++headers;
+        }
+    }
+    rows.reserve(items + headers);
+    qsizetype header = 0;
+    const auto nextHeader = [&]() {
+        while (header < m_headerOrder.size() && !shown.at(m_headerOrder.at(header)))
+            ++header;
+    };
+    nextHeader();
+    for (int i : std::as_const(m_order)) {
         const ItemCache &item = m_cache.at(i);
         if (item.status != wanted)
             continue;
-        if (byCategory) {
-            if (!hasHeader.at(item.category)) {
-                hasHeader[item.category] = true;
-                rows.append(Row{ m_headerKeys.at(item.category), -1 });
-            }
-            rows.append(Row{ item.rowKey, i });
-        } else {
-            rows.append(Row{ item.name, i });
+        while (header < m_headerOrder.size()
+               && (m_colonCategories == 0
+                           ? m_headerOrder.at(header) == item.category
+                           : m_headerKeys.at(m_headerOrder.at(header)).compare(item.rowKey) <= 0)) {
+            rows.append(Row {m_headerKeys.at(m_headerOrder.at(header)), -1});
+            ++header;
+            nextHeader();
         }
+        rows.append(Row {item.rowKey, i});
     }
-
-    // The order the one-by-one insertions give: by key, a header before items
-    // of an equal key, and later items before earlier ones of an equal key.
-    std::sort(rows.begin(), rows.end(), [](const Row &a, const Row &b) {
-        const int order = a.key.compare(b.key);
-        if (order != 0)
-            return order < 0;
-        if (a.item < 0 || b.item < 0)
-            return a.item < 0 && b.item >= 0;
-        return a.item > b.item;
-    });
     m_rows = std::move(rows);
 
     endResetModel();
@@ -585,8 +658,8 @@ void ptListDataModel::updateCountPrice()
         ItemCache &item = m_cache[i];
         if (!item.hasTotal) {
             // An item without amount is priced as one unit; one without price adds nothing.
-            const QString count = m_items.at(i).value(QStringLiteral("count"));
-            const QString price = m_items.at(i).value(QStringLiteral("price"));
+            const QString &count = m_items.at(i).value(CountField);
+            const QString &price = m_items.at(i).value(PriceField);
             const double amount = count.isEmpty() ? 1.0 : readNumber(count);
             const double unitPrice = price.isEmpty() ? 0.0 : readNumber(price);
             item.total = amount * unitPrice;
@@ -743,7 +816,7 @@ int ptListDataModel::insertRow(const QString &pKey, int pItem)
             });
     const int position = int(it - m_rows.cbegin());
     beginInsertRows(QModelIndex(), position, position);
-    m_rows.insert(position, Row{ pKey, pItem });
+    m_rows.insert(position, Row {pKey, pItem});
     endInsertRows();
     return position;
 }
@@ -769,7 +842,8 @@ void ptListDataModel::pruneHeader(const QString &pCategory)
     for (int row = header + 1; row < m_rows.size() && m_rows.at(row).key.startsWith(headerKey);
          ++row) {
         const int item = m_rows.at(row).item;
-        if (item >= 0 && m_items.value(item).value(QStringLiteral("category")) == pCategory)
+        if (item >= 0 && item < m_items.size()
+            && m_items.at(item).value(CategoryField) == pCategory)
             return;
     }
     removeRow(header);
@@ -777,7 +851,7 @@ void ptListDataModel::pruneHeader(const QString &pCategory)
 
 void ptListDataModel::setStatus(int pItem, const QString &pStatus)
 {
-    m_items[pItem].insert(QStringLiteral("status"), pStatus);
+    m_items[pItem].set(StatusField, pStatus);
     if (m_indexValid)
         m_cache[pItem].status = pStatus == StatusUnchecked ? 'u'
                 : pStatus == StatusChecked                 ? 'c'
@@ -799,6 +873,7 @@ void ptListDataModel::ensureIndex()
     m_cache.clear();
     m_headerKeys.clear();
     m_headerNumbers.clear();
+    m_colonCategories = 0;
     m_cache.reserve(m_items.size());
     m_indexValid = true;
     for (int i = 0; i < m_items.size(); ++i)
@@ -815,44 +890,128 @@ void ptListDataModel::ensureMatches()
     m_matchesValid = true;
 }
 
+void ptListDataModel::ensureOrder()
+{
+    if (m_orderMode == m_sortMode)
+        return;
+    m_order.resize(m_cache.size());
+    for (int i = 0; i < m_order.size(); ++i)
+        m_order[i] = i;
+    if (m_sortMode != 0) {
+        std::sort(m_order.begin(), m_order.end(), [this](int a, int b) {
+            const int order = m_cache.at(a).name.compare(m_cache.at(b).name);
+            return order != 0 ? order < 0 : a > b;
+        });
+        m_orderMode = m_sortMode;
+        return;
+    }
+
+    m_headerOrder.resize(m_headerKeys.size());
+    for (int i = 0; i < m_headerOrder.size(); ++i)
+        m_headerOrder[i] = i;
+    std::sort(m_headerOrder.begin(), m_headerOrder.end(),
+              [this](int a, int b) { return m_headerKeys.at(a) < m_headerKeys.at(b); });
+    if (m_colonCategories == 0) {
+        // Without a ":" in any category, the first difference of two keys of
+        // different categories lies within their header keys, so the keys
+        // order as the header keys do and then as the names do.
+        // So the records are put into their groups in header order first
+        // and then sorted by name within each group.
+        QList<qsizetype> groupStart(m_headerKeys.size() + 1, 0);
+        for (const ItemCache &item : std::as_const(m_cache))
+            ++groupStart[item.category + 1];
+        QList<qsizetype> position(m_headerKeys.size());
+        qsizetype start = 0;
+        for (int category : std::as_const(m_headerOrder)) {
+            position[category] = start;
+            start += groupStart.at(category + 1);
+        }
+        for (int i = 0; i < m_cache.size(); ++i)
+            m_order[position[m_cache.at(i).category]++] = i;
+        const auto byName = [this](int a, int b) {
+            const int order = m_cache.at(a).name.compare(m_cache.at(b).name);
+            return order != 0 ? order < 0 : a > b;
+        };
+        start = 0;
+        for (int category : std::as_const(m_headerOrder)) {
+            const qsizetype end = position.at(category);
+            std::sort(m_order.begin() + start, m_order.begin() + end, byName);
+            start = end;
+        }
+    } else {
+        std::sort(m_order.begin(), m_order.end(), [this](int a, int b) {
+            const int order = m_cache.at(a).rowKey.compare(m_cache.at(b).rowKey);
+            return order != 0 ? order < 0 : a > b;
+        });
+    }
+    m_orderMode = m_sortMode;
+}
+
 void ptListDataModel::invalidateIndex()
 {
+    m_orderMode = -1;
     m_indexValid = false;
     m_matchesValid = false;
 }
 
 void ptListDataModel::appendToIndex(int pItem)
 {
-    const QHash<QString, QString> &record = m_items.at(pItem);
+    const Record &record = m_items.at(pItem);
     ItemCache item;
-    item.name = record.value(QStringLiteral("name"));
-    const QString headerKey = record.value(QStringLiteral("category")) + QLatin1Char(':');
-    item.rowKey = headerKey + item.name;
-    const auto number = m_headerNumbers.constFind(headerKey);
+    item.name = record.value(NameField);
+    const QString &category = record.value(CategoryField);
+    const auto number = m_headerNumbers.constFind(category);
     if (number != m_headerNumbers.constEnd()) {
         item.category = number.value();
     } else {
         item.category = int(m_headerKeys.size());
-        m_headerNumbers.insert(headerKey, item.category);
-        m_headerKeys.append(headerKey);
+        m_headerNumbers.insert(category, item.category);
+        m_headerKeys.append(category + QLatin1Char(':'));
+        if (category.contains(QLatin1Char(':')))
+            ++m_colonCategories;
     }
-    const QString status = record.value(QStringLiteral("status"));
+    m_orderMode = -1;
+    item.rowKey = m_headerKeys.at(item.category) + item.name;
+    const QString &status = record.value(StatusField);
     item.status = status == StatusUnchecked ? 'u' : status == StatusChecked ? 'c' : 0;
     m_cache.append(item);
     if (m_matchesValid)
         m_matches[matchKey(record)].append(pItem);
 }
 
-QString ptListDataModel::matchKey(const QHash<QString, QString> &pItem)
+QString ptListDataModel::matchKey(const Record &pItem)
 {
     // Each value prefixed by its length, so that no two different sets of
     // values give the same key.
     QString key;
-    for (qsizetype i = 0; i < RecordKeys.size() - 1; ++i) {
-        const QString value = pItem.value(RecordKeys.at(i));
+    for (int field = 0; field < StatusField; ++field) {
+        const QString &value = pItem.value(Field(field));
         key += QString::number(value.size()) + QLatin1Char(':') + value;
     }
     return key;
+}
+
+void ptListDataModel::Record::setOther(const QString &pKey, const QString &pValue)
+{
+    for (auto &other : others) {
+        if (other.first == pKey) {
+            other.second = pValue;
+            return;
+        }
+    }
+    others.append({pKey, pValue});
+}
+
+QHash<QString, QString> ptListDataModel::Record::toHash() const
+{
+    QHash<QString, QString> hash;
+    for (int field = 0; field < FieldCount; ++field) {
+        if (holds(Field(field)))
+            hash.insert(RecordKeys.at(field), fields[field]);
+    }
+    for (const auto &other : others)
+        hash.insert(other.first, other.second);
+    return hash;
 }
 
 double ptListDataModel::readNumber(const QString &pText)

@@ -6,6 +6,8 @@
 #include <QList>
 #include <QString>
 
+#include <utility>
+
 // The one open shopping list: its information, its item records and the
 // ordered row map that decides which records are shown and where the
 // category headers stand.
@@ -105,6 +107,38 @@ public slots:
     QString itemsPrice();
 
 private:
+    // The usual keys of an item record, in the order they are written.
+    enum Field {
+        NameField,
+        CategoryField,
+        PriceField,
+        CountField,
+        CountUnitField,
+        NoteField,
+        StatusField,
+        FieldCount
+    };
+
+    // One item record: the usual keys in fixed places, any other attribute
+    // read from a document beside them. A key the record does not hold reads
+    // as an empty text.
+    struct Record
+    {
+        QString fields[FieldCount];
+        quint8 held = 0; // one bit per field
+        QList<std::pair<QString, QString>> others;
+
+        const QString &value(Field pField) const { return fields[pField]; }
+        bool holds(Field pField) const { return (held >> pField) & 1u; }
+        void set(Field pField, const QString &pValue)
+        {
+            fields[pField] = pValue;
+            held |= quint8(1u << pField);
+        }
+        void setOther(const QString &pKey, const QString &pValue);
+        QHash<QString, QString> toHash() const;
+    };
+
     // One entry of the row map: the row key and the item index it shows
     // (-1 for a category header).
     struct Row
@@ -135,9 +169,10 @@ private:
     void clearDocument();
     void ensureIndex();
     void ensureMatches();
+    void ensureOrder();
     void appendToIndex(int pItem);
     void invalidateIndex();
-    static QString matchKey(const QHash<QString, QString> &pItem);
+    static QString matchKey(const Record &pItem);
     static double readNumber(const QString &pText);
 
     int m_sortMode = 0;
@@ -147,21 +182,29 @@ private:
     QString m_listItemsPrice;
     QString m_cartItemsPrice;
     QHash<QString, QString> m_listInfo;
-    QList<QHash<QString, QString>> m_items;
+    QList<Record> m_items;
     // Sorted by key (UTF-16 code units); a header before items of an equal
     // key; otherwise a newer entry before older ones of an equal key.
     QList<Row> m_rows;
     // Rebuilt on demand after any change to the records other than appending
     // one or changing a status:
     // - for each record, in item-list order, its ItemCache;
-    // - the header keys (category and ":"), numbered in order of appearance;
+    // - the header keys (category and ":"), numbered in order of appearance,
+    //   and the numbers by category;
     // - (only once an item is added) for each set of the six values name,
     //   category, price, count, count_unit and note, the indexes of the
     //   records holding them, in item-list order.
     QList<ItemCache> m_cache;
     QStringList m_headerKeys;
-    QHash<QString, int> m_headerNumbers;
+    QHash<QString, int> m_headerNumbers; // by category
     QHash<QString, QList<int>> m_matches;
+    // Every record's index (whatever its status) in row order for the sort
+    // mode m_orderMode (-1: none), and the header numbers in key order;
+    // rebuilt on demand after any change to the index.
+    QList<int> m_order;
+    QList<int> m_headerOrder;
+    int m_orderMode = -1;
+    int m_colonCategories = 0; // categories holding a ":"
     bool m_indexValid = false;
     bool m_matchesValid = false;
 };

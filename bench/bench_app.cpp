@@ -1,0 +1,563 @@
+// Times the program's start-up, the entering of its list screens and one tick
+// in the shopping screen, and measures its peak memory, each beside a floor
+// measured in the same run, and prints one table.
+//
+// Every measurement runs in a fresh child process: the program runs itself
+// again with "--child <case>" and reports on its standard output.
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QGuiApplication>
+#include <QProcess>
+#include <QQuickItem>
+#include <QQuickView>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <QThread>
+#include <QTimer>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+
+#include "ptApplicationManager.h"
+#include "ptListDataModel.h"
+#include "ptStartup.h"
+
+namespace {
+
+const int Runs = 5;
+const int StartRuns = 9;
+const int Ticks = 40;
+
+// Peak resident size of this process in kB.
+qint64 peakResidentKb()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly | QIODevice::Text))
+        return -1;
+    const QList<QByteArray> lines = status.readAll().split('\n');
+    for (const QByteArray &line : lines) {
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLongLong();
+    }
+    return -1;
+}
+
+void report(const QByteArray &pKey, double pValue)
+{
+    std::printf("%s %.6f\n", pKey.constData(), pValue);
+    std::fflush(stdout);
+}
+
+double median(QList<double> pValues)
+{
+    if (pValues.isEmpty())
+        return -1.0;
+    std::sort(pValues.begin(), pValues.end());
+    return pValues.at(pValues.size() / 2);
+}
+
+// Runs pWhenShown once the first frame for which pReady holds has been shown.
+void onFirstFrame(QQuickView *pView, const std::function<bool()> &pReady,
+                  const std::function<void()> &pWhenShown)
+{
+    auto *connection = new QMetaObject::Connection;
+    *connection = QObject::connect(pView, &QQuickWindow::frameSwapped, pView, [=]() {
+        if (!pReady())
+            return;
+        QObject::disconnect(*connection);
+        delete connection;
+        pWhenShown();
+    });
+}
+
+// Waits until the window has shown one more frame.
+bool waitForFrame(QQuickView *pView, int pTimeoutMs = 5000)
+{
+    bool swapped = false;
+    const QMetaObject::Connection connection = QObject::connect(
+            pView, &QQuickWindow::frameSwapped, pView, [&swapped]() { swapped = true; });
+    pView->update();
+    QElapsedTimer timer;
+    timer.start();
+    while (!swapped && timer.elapsed() < pTimeoutMs)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+    QObject::disconnect(connection);
+    return swapped;
+}
+
+void settle(int pMs)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < pMs)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+}
+
+QList<QQuickItem *> allItems(QQuickItem *pFrom)
+{
+    QList<QQuickItem *> found;
+    QList<QQuickItem *> pending {pFrom};
+    while (!pending.isEmpty()) {
+        QQuickItem *item = pending.takeFirst();
+        if (!item)
+            continue;
+        found.append(item);
+        pending.append(item->childItems());
+    }
+    return found;
+}
+
+QQuickItem *named(QQuickItem *pFrom, const QString &pName)
+{
+    const QList<QQuickItem *> items = allItems(pFrom);
+    for (QQuickItem *item : items) {
+        if (item->objectName() == pName)
+            return item;
+    }
+    return nullptr;
+}
+
+QQuickItem *loaded(QQuickItem *pFrom, const QString &pLoaderName)
+{
+    QQuickItem *loader = named(pFrom, pLoaderName);
+    return loader ? qvariant_cast<QQuickItem *>(loader->property("item")) : nullptr;
+}
+
+// The shopping screen, once the container has loaded it.
+QQuickItem *shopScreen(QQuickItem *pRoot)
+{
+    QQuickItem *container = loaded(pRoot, QStringLiteral("editShopLoader"));
+    return container ? loaded(container, QStringLiteral("pageShop")) : nullptr;
+}
+
+QQuickItem *editScreen(QQuickItem *pRoot)
+{
+    QQuickItem *container = loaded(pRoot, QStringLiteral("editShopLoader"));
+    return container ? loaded(container, QStringLiteral("pageEdit")) : nullptr;
+}
+
+// The first row of the lists screen (a delegate with the row signals).
+QQuickItem *firstListRow(QQuickItem *pRoot)
+{
+    QQuickItem *lists = loaded(pRoot, QStringLiteral("mainLoader"));
+    if (!lists)
+        return nullptr;
+    const QList<QQuickItem *> items = allItems(lists);
+    for (QQuickItem *item : items) {
+        if (item->metaObject()->indexOfSignal("itemEditClicked(int)") >= 0)
+            return item;
+    }
+    return nullptr;
+}
+
+// ---------------------------------------------------------------- children
+
+int childFloor(int argc, char *argv[], bool pMemory)
+{
+    QGuiApplication app(argc, argv);
+    QQuickView view;
+    view.setSource(QUrl(QStringLiteral("qrc:/bench/floor.qml")));
+    view.resize(800, 480);
+    onFirstFrame(
+            &view, []() { return true; },
+            [&]() {
+                std::printf("ready\n");
+                std::fflush(stdout);
+                if (!pMemory) {
+                    QCoreApplication::exit(0);
+                    return;
+                }
+                settle(600);
+                report("hwm", double(peakResidentKb()));
+                QCoreApplication::exit(0);
+            });
+    view.show();
+    return QCoreApplication::exec();
+}
+
+// The start-up path of the program, up to its event loop.
+struct App
+{
+    ptApplicationManager manager;
+    QQuickView view;
+
+    bool start()
+    {
+        if (!manager.initialize())
+            return false;
+        ptStartup::loadRootScene(&view, &manager);
+        view.resize(800, 480);
+        return true;
+    }
+    ~App() { manager.setView(nullptr); }
+};
+
+int childStartup(int argc, char *argv[])
+{
+    QElapsedTimer phases;
+    phases.start();
+    const bool trace = qEnvironmentVariableIsSet("PANTRIX_BENCH_PHASES");
+    const auto phase = [&](const char *pName) {
+        if (trace)
+            std::fprintf(stderr, "%-28s %7.1f ms\n", pName, double(phases.nsecsElapsed()) / 1e6);
+    };
+    ptStartup::setIdentity();
+    QApplication app(argc, argv);
+    phase("application object");
+    App pantrix;
+    phase("controller made");
+    if (!pantrix.manager.initialize())
+        return 1;
+    phase("controller initialised");
+    ptStartup::loadRootScene(&pantrix.view, &pantrix.manager);
+    pantrix.view.resize(800, 480);
+    phase("root scene loaded");
+    QObject::connect(&pantrix.view, &QQuickWindow::frameSwapped, &pantrix.view,
+                     [&]() { phase("frame swapped"); });
+    onFirstFrame(
+            &pantrix.view,
+            [&]() { return loaded(pantrix.view.rootObject(), QStringLiteral("mainLoader")); },
+            []() {
+                std::printf("ready\n");
+                std::fflush(stdout);
+                QCoreApplication::exit(0);
+            });
+    pantrix.view.show();
+    return QCoreApplication::exec();
+}
+
+// Starts the program, waits for the lists screen and lets its start-up timers
+// run out.
+bool startAndSettle(App &pApp)
+{
+    if (!pApp.start())
+        return false;
+    pApp.view.show();
+    QElapsedTimer timer;
+    timer.start();
+    while (!firstListRow(pApp.view.rootObject()) && timer.elapsed() < 10000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    if (!firstListRow(pApp.view.rootObject()))
+        return false;
+    settle(800);
+    return waitForFrame(&pApp.view);
+}
+
+// Times a tap on the first row (or on its edit zone) to the next frame, which
+// shows the screen that tap opens.
+int childEnter(int argc, char *argv[], bool pShop, bool pMemory)
+{
+    ptStartup::setIdentity();
+    QApplication app(argc, argv);
+    App pantrix;
+    if (!startAndSettle(pantrix))
+        return 1;
+    QQuickItem *root = pantrix.view.rootObject();
+    QQuickItem *row = firstListRow(root);
+    if (pMemory)
+        report("hwm-lists", double(peakResidentKb()));
+
+    bool swapped = false;
+    QObject::connect(&pantrix.view, &QQuickWindow::frameSwapped, &pantrix.view,
+                     [&swapped]() { swapped = true; });
+    QElapsedTimer timer;
+    timer.start();
+    QMetaObject::invokeMethod(row, pShop ? "itemClicked" : "itemEditClicked", Q_ARG(int, 0));
+    while (!swapped)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+    const double elapsed = double(timer.nsecsElapsed()) / 1e6;
+    if (!(pShop ? shopScreen(root) : editScreen(root)))
+        return 1;
+    report("ms", elapsed);
+    if (pMemory) {
+        settle(800);
+        waitForFrame(&pantrix.view);
+        report("hwm", double(peakResidentKb()));
+    }
+    return 0;
+}
+
+// Times ticks of the top item row in the shopping screen, each from the call
+// the row makes once its tick animation has run to the next frame.
+int childTick(int argc, char *argv[])
+{
+    ptStartup::setIdentity();
+    QApplication app(argc, argv);
+    App pantrix;
+    if (!startAndSettle(pantrix))
+        return 1;
+    QQuickItem *root = pantrix.view.rootObject();
+    QMetaObject::invokeMethod(firstListRow(root), "itemClicked", Q_ARG(int, 0));
+    settle(800);
+    QQuickItem *shop = shopScreen(root);
+    if (!shop || !waitForFrame(&pantrix.view))
+        return 1;
+    ptListDataModel *model = pantrix.manager.listDataModel();
+
+    bool swapped = false;
+    QObject::connect(&pantrix.view, &QQuickWindow::frameSwapped, &pantrix.view,
+                     [&swapped]() { swapped = true; });
+    QList<double> times;
+    for (int tick = 0; tick < Ticks; ++tick) {
+        int row = 0;
+        while (row < model->rowCount() && model->itemHeight(row) != 70)
+            ++row;
+        if (row >= model->rowCount())
+            return 1;
+        swapped = false;
+        QElapsedTimer timer;
+        timer.start();
+        QMetaObject::invokeMethod(shop, "tickItem", Q_ARG(QVariant, QVariant(row)));
+        while (!swapped)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+        times.append(double(timer.nsecsElapsed()) / 1e6);
+        settle(30);
+    }
+    report("ms", median(times));
+    return 0;
+}
+
+// Writes the stored list of pCount items the way the program does.
+int childPrepare(int argc, char *argv[], int pCount)
+{
+    ptStartup::setIdentity();
+    QCoreApplication app(argc, argv);
+    ptApplicationManager manager;
+    if (!manager.initialize())
+        return 1;
+    if (pCount <= 0) {
+        report("prepared", 0);
+        return 0;
+    }
+    if (!manager.createNewList(QStringLiteral("Bench"), 0, QStringLiteral("bench")))
+        return 1;
+    ptListDataModel *model = manager.listDataModel();
+    for (int i = 0; i < pCount; ++i) {
+        model->addItem(QStringLiteral("Item %1").arg(i), QStringLiteral("Category %1").arg(i % 40),
+                       QString::number(i % 17) + QStringLiteral(",25"), QString::number(i % 5 + 1),
+                       i % 16, i % 3 == 0 ? QStringLiteral("note %1").arg(i) : QString());
+    }
+    if (!model->saveModel())
+        return 1;
+    report("prepared", pCount);
+    return 0;
+}
+
+// ------------------------------------------------------------------ parent
+
+struct Result
+{
+    double readyMs = -1.0; // from the start of the process to its "ready" line
+    QHash<QByteArray, double> values;
+};
+
+// The scenes' compilation cache of the children (the QML disk cache lives
+// under XDG_CACHE_HOME); empty names a fresh one for each child.
+QString g_cacheHome;
+
+Result runChild(const QString &pCase, const QString &pDataHome)
+{
+    QTemporaryDir freshCache;
+    const QString cacheHome = g_cacheHome.isEmpty() ? freshCache.path() : g_cacheHome;
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), pDataHome);
+    environment.insert(QStringLiteral("XDG_CACHE_HOME"), cacheHome);
+    process.setProcessEnvironment(environment);
+    process.setProcessChannelMode(QProcess::SeparateChannels);
+    Result result;
+    QByteArray output;
+    QElapsedTimer timer;
+    timer.start();
+    process.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--child"), pCase});
+    while (process.state() != QProcess::NotRunning || process.bytesAvailable() > 0) {
+        process.waitForReadyRead(20);
+        output += process.readAllStandardOutput();
+        if (result.readyMs < 0.0 && output.contains("ready\n"))
+            result.readyMs = double(timer.nsecsElapsed()) / 1e6;
+        if (process.state() == QProcess::NotRunning && process.bytesAvailable() == 0)
+            break;
+    }
+    process.waitForFinished();
+    output += process.readAllStandardOutput();
+    if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) {
+        QTextStream(stderr) << "child " << pCase << " failed: " << process.readAllStandardError()
+                            << Qt::endl;
+        return Result();
+    }
+    const QList<QByteArray> lines = output.split('\n');
+    for (const QByteArray &line : lines) {
+        const QList<QByteArray> fields = line.split(' ');
+        if (fields.size() == 2)
+            result.values.insert(fields.at(0), fields.at(1).toDouble());
+    }
+    return result;
+}
+
+struct Probe
+{
+    QString childCase;
+    QString dataHome;
+    QByteArray key; // "ready" for the time to the first frame
+};
+
+// The medians over pRuns fresh children of each probe's figure. The probes
+// take turns, so that a change in the machine's load meets them all alike.
+QList<double> measureTogether(const QList<Probe> &pProbes, int pRuns = Runs)
+{
+    QList<QList<double>> values(pProbes.size());
+    // The first children fill the disk cache, as the first start after an
+    // installation does; they are not counted.
+    if (!g_cacheHome.isEmpty()) {
+        for (const Probe &probe : pProbes)
+            runChild(probe.childCase, probe.dataHome);
+    }
+    for (int run = 0; run < pRuns; ++run) {
+        for (qsizetype i = 0; i < pProbes.size(); ++i) {
+            const Probe &probe = pProbes.at(i);
+            const Result result = runChild(probe.childCase, probe.dataHome);
+            const double value
+                    = probe.key == "ready" ? result.readyMs : result.values.value(probe.key, -1.0);
+            if (value >= 0.0)
+                values[i].append(value);
+        }
+    }
+    QList<double> medians;
+    for (const QList<double> &probeValues : std::as_const(values))
+        medians.append(median(probeValues));
+    return medians;
+}
+
+double measure(const QString &pCase, const QString &pDataHome, const QByteArray &pKey)
+{
+    return measureTogether({Probe {pCase, pDataHome, pKey}}).value(0, -1.0);
+}
+
+QString row(const QString &pName, const QString &pUnit, double pValue, double pFloor,
+            const QString &pGoal)
+{
+    QString text
+            = QStringLiteral("%1 %2 %3").arg(pName, -46).arg(pValue, 10, 'f', 1).arg(pUnit, -3);
+    if (pFloor > 0.0)
+        text += QStringLiteral(" %1 %2 %3x")
+                        .arg(pFloor, 10, 'f', 1)
+                        .arg(pUnit, -3)
+                        .arg(pValue / pFloor, 6, 'f', 2);
+    else
+        text += QStringLiteral(" %1").arg(QString(), 22);
+    return text + QStringLiteral("  ") + pGoal;
+}
+
+bool prepare(const QString &pDataHome, int pCount)
+{
+    return runChild(QStringLiteral("prepare-%1").arg(pCount), pDataHome)
+                   .values.value("prepared", -1.0)
+            == double(pCount);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (argc >= 3 && qstrcmp(argv[1], "--child") == 0) {
+        const QByteArray child = argv[2];
+        if (child == "floor")
+            return childFloor(argc, argv, false);
+        if (child == "floor-memory")
+            return childFloor(argc, argv, true);
+        if (child == "startup")
+            return childStartup(argc, argv);
+        if (child == "enter-shop")
+            return childEnter(argc, argv, true, false);
+        if (child == "enter-edit")
+            return childEnter(argc, argv, false, false);
+        if (child == "shop-memory")
+            return childEnter(argc, argv, true, true);
+        if (child == "tick")
+            return childTick(argc, argv);
+        if (child.startsWith("prepare-"))
+            return childPrepare(argc, argv, child.mid(8).toInt());
+        return 2;
+    }
+
+    QCoreApplication app(argc, argv);
+    QTemporaryDir empty;
+    QTemporaryDir list500;
+    QTemporaryDir list1000;
+    if (!empty.isValid() || !list500.isValid() || !list1000.isValid())
+        return 1;
+    if (!prepare(empty.path(), 0) || !prepare(list500.path(), 500)
+        || !prepare(list1000.path(), 1000))
+        return 1;
+
+    QTextStream out(stdout);
+    out << QStringLiteral("%1 %2 %3 %4  %5")
+                    .arg(QStringLiteral("measurement (median of %1+ processes)").arg(Runs), -46)
+                    .arg(QStringLiteral("program"), 14)
+                    .arg(QStringLiteral("floor"), 14)
+                    .arg(QStringLiteral("ratio"), 7)
+                    .arg(QStringLiteral("goal"))
+        << Qt::endl;
+
+    // Without a disk cache: the first start after an installation.
+    const QList<double> cold
+            = measureTogether({Probe {QStringLiteral("floor"), empty.path(), "ready"},
+                               Probe {QStringLiteral("startup"), empty.path(), "ready"}});
+    const double floorCold = cold.at(0);
+    const double startCold = cold.at(1);
+    out << row(QStringLiteral("first start (no QML disk cache), no list"), QStringLiteral("ms"),
+               startCold, floorCold, QStringLiteral("(none)"))
+        << Qt::endl;
+
+    QTemporaryDir cache;
+    if (!cache.isValid())
+        return 1;
+    g_cacheHome = cache.path();
+    const QList<double> warm
+            = measureTogether({Probe {QStringLiteral("floor"), empty.path(), "ready"},
+                               Probe {QStringLiteral("startup"), empty.path(), "ready"},
+                               Probe {QStringLiteral("startup"), list1000.path(), "ready"}},
+                              StartRuns);
+    const double floorStart = warm.at(0);
+    const double startEmpty = warm.at(1);
+    const double start1000 = warm.at(2);
+    out << row(QStringLiteral("start-up to first frame, no stored list"), QStringLiteral("ms"),
+               startEmpty, floorStart, QStringLiteral("<= 1.5x"))
+        << Qt::endl;
+    out << row(QStringLiteral("start-up to first frame, 1,000-item list"), QStringLiteral("ms"),
+               start1000, floorStart, QStringLiteral("<= 1.5x"))
+        << Qt::endl;
+
+    const double enterShop = measure(QStringLiteral("enter-shop"), list500.path(), "ms");
+    const double enterEdit = measure(QStringLiteral("enter-edit"), list500.path(), "ms");
+    const double tick = measure(QStringLiteral("tick"), list500.path(), "ms");
+    out << row(QStringLiteral("enter shopping screen, 500 items"), QStringLiteral("ms"), enterShop,
+               0.0, QStringLiteral("< 300 ms"))
+        << Qt::endl;
+    out << row(QStringLiteral("enter editing screen, 500 items"), QStringLiteral("ms"), enterEdit,
+               0.0, QStringLiteral("< 300 ms"))
+        << Qt::endl;
+    out << row(QStringLiteral("tick in shopping screen, 500 items (median)"), QStringLiteral("ms"),
+               tick, 0.0, QStringLiteral("< 16 ms"))
+        << Qt::endl;
+
+    const QList<double> memory = measureTogether(
+            {Probe {QStringLiteral("floor-memory"), empty.path(), "hwm"},
+             Probe {QStringLiteral("shop-memory"), list1000.path(), "hwm"},
+             Probe {QStringLiteral("shop-memory"), list1000.path(), "hwm-lists"}});
+    const double floorMemory = memory.at(0);
+    const double shopMemory = memory.at(1);
+    const double listsMemory = memory.at(2);
+    out << row(QStringLiteral("peak RSS, lists screen (before the tap)"), QStringLiteral("MB"),
+               listsMemory / 1024.0, floorMemory / 1024.0, QStringLiteral("(none)"))
+        << Qt::endl;
+    out << row(QStringLiteral("peak RSS, shopping screen, 1,000 items"), QStringLiteral("MB"),
+               shopMemory / 1024.0, floorMemory / 1024.0, QStringLiteral("< 1.3x"))
+        << Qt::endl;
+    return 0;
+}
