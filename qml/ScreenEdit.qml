@@ -93,36 +93,17 @@ Item {
         anchors.bottomMargin: 5
         width: parent.width
 
-        // Only the rows in view are made, however long the list.
-        ListView {
+        Flickable {
             id: pageList
 
             objectName: "pageList"
             anchors.fill: parent
             clip: true
+            contentWidth: width
+            contentHeight: listColumn.height
+            flickableDirection: Flickable.VerticalFlick
             opacity: screenEdit.myItemsShown ? 0 : screenEdit.opacity
             visible: opacity > 0
-            model: listDataModel
-
-            delegate: ScreenEditDelegate {
-                id: listRow
-
-                width: pageList.width
-                onItemEditClicked: function(pIndex) {
-                    screenEdit.openItemDialog("updateItem", pIndex, listRow.item_name,
-                                              listRow.item_category, listRow.item_price,
-                                              parseInt(listRow.item_price_unit),
-                                              listRow.item_amount,
-                                              parseInt(listRow.item_amount_unit),
-                                              listRow.item_note);
-                }
-                onItemDeleteClicked: function(pIndex) {
-                    screenEdit.deleteListItem(pIndex);
-                }
-                onCategoryDeleteClicked: function(pIndex) {
-                    screenEdit.askCategoryDelete(1, pIndex, listRow.item_category);
-                }
-            }
 
             Behavior on opacity {
                 NumberAnimation {
@@ -131,20 +112,33 @@ Item {
                 }
             }
 
-            // The rows follow the model at once, not only before the next frame.
-            Connections {
-                target: listDataModel
+            Column {
+                id: listColumn
 
-                function onRowsInserted() {
-                    pageList.forceLayout();
-                }
+                width: pageList.width
 
-                function onRowsRemoved() {
-                    pageList.forceLayout();
-                }
+                Repeater {
+                    model: listDataModel
 
-                function onModelReset() {
-                    pageList.forceLayout();
+                    delegate: ScreenEditDelegate {
+                        id: listRow
+
+                        width: listColumn.width
+                        onItemEditClicked: function(pIndex) {
+                            screenEdit.openItemDialog("updateItem", pIndex, listRow.item_name,
+                                                      listRow.item_category, listRow.item_price,
+                                                      parseInt(listRow.item_price_unit),
+                                                      listRow.item_amount,
+                                                      parseInt(listRow.item_amount_unit),
+                                                      listRow.item_note);
+                        }
+                        onItemDeleteClicked: function(pIndex) {
+                            screenEdit.deleteListItem(pIndex);
+                        }
+                        onCategoryDeleteClicked: function(pIndex) {
+                            screenEdit.askCategoryDelete(1, pIndex, listRow.item_category);
+                        }
+                    }
                 }
             }
         }

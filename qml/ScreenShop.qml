@@ -71,8 +71,7 @@ Item {
         }
     }
 
-    // Only the rows in view are made, however long the list.
-    ListView {
+    Flickable {
         id: rows
 
         objectName: "shopRows"
@@ -82,47 +81,42 @@ Item {
         anchors.bottomMargin: 5
         width: parent.width
         clip: true
+        contentWidth: width
+        contentHeight: rowsColumn.height
+        flickableDirection: Flickable.VerticalFlick
         visible: opacity > 0
-        model: listDataModel
 
-        delegate: ScreenShopDelegate {
-            id: shopRow
+        Column {
+            id: rowsColumn
 
             width: rows.width
-            onItemClicked: function(pIndex) {
-                screenShop.tickItem(pIndex);
-            }
-            onItemEditClicked: function(pIndex) {
-                screenShop.itemIndex = pIndex;
-                screenShop.itemNameString = shopRow.item_name;
-                screenShop.itemCategoryString = shopRow.item_category;
-                screenShop.itemPriceString = shopRow.item_price;
-                screenShop.itemPriceUnitIndex = parseInt(shopRow.item_price_unit);
-                screenShop.itemAmountString = shopRow.item_amount;
-                const unit = parseInt(shopRow.item_amount_unit);
-                screenShop.itemAmountUnitIndex = isNaN(unit) ? 0 : unit;
-                screenShop.itemNoteString = shopRow.item_note;
-                screenShop.state = "updateItem";
-            }
-            onItemDeleteClicked: function(pIndex) {
-                screenShop.deleteItem(pIndex);
-            }
-        }
 
-        // The rows follow the model at once, not only before the next frame.
-        Connections {
-            target: listDataModel
+            Repeater {
+                model: listDataModel
 
-            function onRowsInserted() {
-                rows.forceLayout();
-            }
+                delegate: ScreenShopDelegate {
+                    id: shopRow
 
-            function onRowsRemoved() {
-                rows.forceLayout();
-            }
-
-            function onModelReset() {
-                rows.forceLayout();
+                    width: rowsColumn.width
+                    onItemClicked: function(pIndex) {
+                        screenShop.tickItem(pIndex);
+                    }
+                    onItemEditClicked: function(pIndex) {
+                        screenShop.itemIndex = pIndex;
+                        screenShop.itemNameString = shopRow.item_name;
+                        screenShop.itemCategoryString = shopRow.item_category;
+                        screenShop.itemPriceString = shopRow.item_price;
+                        screenShop.itemPriceUnitIndex = parseInt(shopRow.item_price_unit);
+                        screenShop.itemAmountString = shopRow.item_amount;
+                        const unit = parseInt(shopRow.item_amount_unit);
+                        screenShop.itemAmountUnitIndex = isNaN(unit) ? 0 : unit;
+                        screenShop.itemNoteString = shopRow.item_note;
+                        screenShop.state = "updateItem";
+                    }
+                    onItemDeleteClicked: function(pIndex) {
+                        screenShop.deleteItem(pIndex);
+                    }
+                }
             }
         }
     }
