@@ -35,6 +35,7 @@ private:
     QQuickItem *shopScreen() const;
     QQuickItem *itemDialog() const;
     qreal editFooterY() const;
+    qreal barY(const QString &pButton) const;
     QQuickItem *rowOf(const QString &pPage, const QString &pText) const;
     void createList(const QString &pName);
     void addItem(const QString &pName, const QString &pCategory, const QString &pPrice,
@@ -90,8 +91,14 @@ QQuickItem *tst_ui_edit::itemDialog() const
 // Where the editing screen's button bar is; -1 while the screen is not shown.
 qreal tst_ui_edit::editFooterY() const
 {
-    QQuickItem *newItem = m_ui.named(QStringLiteral("buttonNewItem"));
-    return newItem ? newItem->parentItem()->y() : -1;
+    return barY(QStringLiteral("buttonNewItem"));
+}
+
+// Where the button bar holding that button is; -1 while there is none.
+qreal tst_ui_edit::barY(const QString &pButton) const
+{
+    QQuickItem *button = m_ui.find(pButton);
+    return button ? button->parentItem()->y() : -1;
 }
 
 // The delegate on the named page whose name or category text is pText.
@@ -137,7 +144,7 @@ void tst_ui_edit::createList(const QString &pName)
     m_ui.click(m_ui.button(QStringLiteral("Ok"), sheet));
 
     QTRY_VERIFY(editScreen());
-    QTRY_COMPARE(m_ui.named(QStringLiteral("pageList"))->opacity(), 1.0);
+    QTRY_COMPARE(m_ui.opacity(QStringLiteral("pageList")), 1.0);
     QTRY_COMPARE(editFooterY(), 0.0);
 }
 
@@ -215,7 +222,7 @@ void tst_ui_edit::wholeRoad()
     openMenuEntry(m_ui.named(QStringLiteral("editHeader")), QStringLiteral("menuGoShopping"));
     QTRY_VERIFY(shopScreen());
     QVERIFY(!editScreen());
-    QTRY_COMPARE(m_ui.named(QStringLiteral("buttonCart"))->parentItem()->y(), 0.0);
+    QTRY_COMPARE(barY(QStringLiteral("buttonCart")), 0.0);
     QCOMPARE(m_ui.named(QStringLiteral("shopHeader"))->property("headerLabel3").toString(),
              QStringLiteral("shopping - list"));
 
@@ -236,14 +243,15 @@ void tst_ui_edit::wholeRoad()
     QVERIFY(list->isDisplayList());
     QCOMPARE(list->rowCount(), 0);
 
-    // The shown view's button is disabled.
+    // The shown view's button is disabled: no fade starts.
     m_ui.click(m_ui.named(QStringLiteral("buttonList")));
-    QTest::qWait(300);
+    QVERIFY(m_ui.waitForFrames(2));
+    QCOMPARE(m_ui.opacity(QStringLiteral("shopRows")), 1.0);
     QVERIFY(list->isDisplayList());
 
     m_ui.click(m_ui.named(QStringLiteral("buttonCart")));
     QTRY_VERIFY(!list->isDisplayList());
-    QTRY_COMPARE(m_ui.named(QStringLiteral("shopRows"))->opacity(), 1.0);
+    QTRY_COMPARE(m_ui.opacity(QStringLiteral("shopRows")), 1.0);
     QCOMPARE(list->rowCount(), 5);
     QCOMPARE(m_ui.named(QStringLiteral("shopHeader"))->property("headerLabel3").toString(),
              QStringLiteral("shopping - cart"));
@@ -252,18 +260,18 @@ void tst_ui_edit::wholeRoad()
 
     m_ui.click(m_ui.named(QStringLiteral("buttonList")));
     QTRY_VERIFY(list->isDisplayList());
-    QTRY_COMPARE(m_ui.named(QStringLiteral("shopRows"))->opacity(), 1.0);
+    QTRY_COMPARE(m_ui.opacity(QStringLiteral("shopRows")), 1.0);
     QCOMPARE(list->rowCount(), 0);
 
     m_ui.click(m_ui.named(QStringLiteral("buttonCart")));
     QTRY_VERIFY(!list->isDisplayList());
-    QTRY_COMPARE(m_ui.named(QStringLiteral("shopRows"))->opacity(), 1.0);
+    QTRY_COMPARE(m_ui.opacity(QStringLiteral("shopRows")), 1.0);
     tickRow(QStringLiteral("bread")); // back to the list; no checkout in the cart view
     QVERIFY(!m_ui.named(QStringLiteral("checkout")));
 
     m_ui.click(m_ui.named(QStringLiteral("buttonList")));
     QTRY_VERIFY(list->isDisplayList());
-    QTRY_COMPARE(m_ui.named(QStringLiteral("shopRows"))->opacity(), 1.0);
+    QTRY_COMPARE(m_ui.opacity(QStringLiteral("shopRows")), 1.0);
     QCOMPARE(list->rowCount(), 2);
     tickRow(QStringLiteral("bread"));
 
@@ -315,8 +323,9 @@ void tst_ui_edit::itemDialogFields()
     QQuickItem *ok = m_ui.named(QStringLiteral("newItemOk"));
     QCOMPARE(ok->opacity(), 0.5);
     m_ui.click(ok);
-    QTest::qWait(100);
+    QVERIFY(m_ui.waitForFrames(1));
     QVERIFY(itemDialog());
+    QCOMPARE(m_ui.manager()->listDataModel()->rowCount(), 0);
     m_ui.typeInto(QStringLiteral("nameInput"), QStringLiteral("a"));
     QCOMPARE(ok->opacity(), 1.0);
 
@@ -522,7 +531,7 @@ void tst_ui_edit::myItemsPage()
     ptCategoriesDataModel *catalogue = m_ui.manager()->categoriesDataModel();
     QTRY_COMPARE(catalogue->rowCount(), 6);
     m_ui.click(m_ui.named(QStringLiteral("buttonMyItems")));
-    QTRY_COMPARE(m_ui.named(QStringLiteral("pageMyItems"))->opacity(), 1.0);
+    QTRY_COMPARE(m_ui.opacity(QStringLiteral("pageMyItems")), 1.0);
     QCOMPARE(m_ui.named(QStringLiteral("editHeader"))->property("headerLabel3").toString(),
              QStringLiteral("my items"));
     for (int row = 0; row < catalogue->rowCount(); ++row) {
@@ -537,8 +546,8 @@ void tst_ui_edit::myItemsPage()
     QTRY_COMPARE(addSelected->parentItem()->y(), 0.0);
     QCOMPARE(addSelected->opacity(), 0.5);
     m_ui.click(addSelected);
-    QTest::qWait(100);
-    QCOMPARE(m_ui.named(QStringLiteral("pageMyItems"))->opacity(), 1.0);
+    QVERIFY(m_ui.waitForFrames(2));
+    QCOMPARE(m_ui.opacity(QStringLiteral("pageMyItems")), 1.0);
     QCOMPARE(list->rowCount(), 0);
 
     m_ui.click(m_ui.named(QStringLiteral("itemRect"), rowOf(QStringLiteral("pageMyItems"), "tea")));
@@ -552,7 +561,7 @@ void tst_ui_edit::myItemsPage()
     QTRY_COMPARE(addSelected->opacity(), 1.0);
     m_ui.click(addSelected);
 
-    QTRY_COMPARE(m_ui.named(QStringLiteral("pageList"))->opacity(), 1.0);
+    QTRY_COMPARE(m_ui.opacity(QStringLiteral("pageList")), 1.0);
     QCOMPARE(catalogue->selectedCount(), 0);
     QCOMPARE(list->rowCount(), 4);
     QCOMPARE(ptSceneDriver::roleText(list, rowOfName(list, QStringLiteral("tea")), "item_price"),
@@ -572,12 +581,12 @@ void tst_ui_edit::updateFromCart()
 
     openMenuEntry(m_ui.named(QStringLiteral("editHeader")), QStringLiteral("menuGoShopping"));
     QTRY_VERIFY(shopScreen());
-    QTRY_COMPARE(m_ui.named(QStringLiteral("buttonCart"))->parentItem()->y(), 0.0);
+    QTRY_COMPARE(barY(QStringLiteral("buttonCart")), 0.0);
     tickRow(QStringLiteral("eggs"));
     m_ui.click(m_ui.named(QStringLiteral("buttonCart")));
     ptListDataModel *list = m_ui.manager()->listDataModel();
     QTRY_VERIFY(!list->isDisplayList());
-    QTRY_COMPARE(m_ui.named(QStringLiteral("shopRows"))->opacity(), 1.0);
+    QTRY_COMPARE(m_ui.opacity(QStringLiteral("shopRows")), 1.0);
     QCOMPARE(list->rowCount(), 2);
 
     QQuickItem *row = rowOf(QStringLiteral("shopRows"), QStringLiteral("eggs"));
@@ -630,7 +639,7 @@ void tst_ui_edit::russianTexts()
                QStringLiteral("menuEditListInfo"), QStringLiteral("menuGoShopping")};
     for (int i = 0; i < editEntries.size(); ++i)
         QCOMPARE(m_ui.named(editEntries.at(i))->property("label").toString(), editMenu.at(i));
-    QTRY_COMPARE(m_ui.named(QStringLiteral("editMenu"))->opacity(), 1.0);
+    QTRY_COMPARE(m_ui.opacity(QStringLiteral("editMenu")), 1.0);
     QTest::mouseClick(m_ui.view(), Qt::LeftButton, Qt::NoModifier, QPoint(20, 400));
     QTRY_VERIFY(!m_ui.named(QStringLiteral("editMenu")));
 
@@ -676,7 +685,7 @@ void tst_ui_edit::russianTexts()
     // The shopping screen and the checkout window.
     openMenuEntry(header, QStringLiteral("menuGoShopping"));
     QTRY_VERIFY(shopScreen());
-    QTRY_COMPARE(m_ui.named(QStringLiteral("buttonCart"))->parentItem()->y(), 0.0);
+    QTRY_COMPARE(barY(QStringLiteral("buttonCart")), 0.0);
     QQuickItem *shopHeader = m_ui.named(QStringLiteral("shopHeader"));
     QCOMPARE(shopHeader->property("headerLabel3").toString(), QStringLiteral("покупки - список"));
     QCOMPARE(m_ui.named(QStringLiteral("buttonList"))->property("buttonLabel").toString(),
@@ -697,7 +706,7 @@ void tst_ui_edit::russianTexts()
              QStringLiteral("Сортировать по категориям"));
     QCOMPARE(m_ui.named(QStringLiteral("menuEditList"))->property("label").toString(),
              QStringLiteral("Редактировать список"));
-    QTRY_COMPARE(m_ui.named(QStringLiteral("shopMenu"))->opacity(), 1.0);
+    QTRY_COMPARE(m_ui.opacity(QStringLiteral("shopMenu")), 1.0);
     QTest::mouseClick(m_ui.view(), Qt::LeftButton, Qt::NoModifier, QPoint(20, 400));
     QTRY_VERIFY(!m_ui.named(QStringLiteral("shopMenu")));
 
@@ -713,7 +722,7 @@ void tst_ui_edit::russianTexts()
     // Back to editing: the screen is made anew, so its fixed questions are in Russian.
     openMenuEntry(shopHeader, QStringLiteral("menuEditList"));
     QTRY_VERIFY(editScreen());
-    QTRY_COMPARE(m_ui.named(QStringLiteral("pageList"))->opacity(), 1.0);
+    QTRY_COMPARE(m_ui.opacity(QStringLiteral("pageList")), 1.0);
     QTRY_COMPARE(editFooterY(), 0.0);
     header = m_ui.named(QStringLiteral("editHeader"));
 
@@ -725,12 +734,13 @@ void tst_ui_edit::russianTexts()
     QCOMPARE(query->property("queryString").toString(),
              QStringLiteral("Все элементы выбранной категории \"Без категории\" будут удалены. "
                             "Продолжить?"));
+    QTRY_COMPARE(query->property("winScale").toDouble(), 1.0);
     m_ui.click(m_ui.button(QStringLiteral("Отмена"), query));
     QTRY_VERIFY(!m_ui.named(QStringLiteral("editQuery")));
 
     // My Items page and its question.
     m_ui.click(m_ui.named(QStringLiteral("buttonMyItems")));
-    QTRY_COMPARE(m_ui.named(QStringLiteral("pageMyItems"))->opacity(), 1.0);
+    QTRY_COMPARE(m_ui.opacity(QStringLiteral("pageMyItems")), 1.0);
     QCOMPARE(header->property("headerLabel3").toString(), QStringLiteral("мои элементы"));
     QTRY_VERIFY(m_ui.button(QStringLiteral("отмена")));
     QVERIFY(m_ui.button(QStringLiteral("добавить выделенные")));
@@ -742,12 +752,12 @@ void tst_ui_edit::russianTexts()
     m_ui.click(m_ui.button(QStringLiteral("Отмена"), query));
     QTRY_VERIFY(!m_ui.named(QStringLiteral("editQuery")));
     m_ui.click(m_ui.button(QStringLiteral("отмена")));
-    QTRY_COMPARE(m_ui.named(QStringLiteral("pageList"))->opacity(), 1.0);
+    QTRY_COMPARE(m_ui.opacity(QStringLiteral("pageList")), 1.0);
     header = m_ui.named(QStringLiteral("editHeader"));
 
     openMenuEntry(header, QStringLiteral("menuGoShopping"));
     QTRY_VERIFY(shopScreen());
-    QTRY_COMPARE(m_ui.named(QStringLiteral("buttonCart"))->parentItem()->y(), 0.0);
+    QTRY_COMPARE(barY(QStringLiteral("buttonCart")), 0.0);
     tickRow(QStringLiteral("salt"));
     QTRY_VERIFY(m_ui.named(QStringLiteral("checkout")));
     QCOMPARE(m_ui.named(QStringLiteral("checkoutSummary"))->property("text").toString(),

@@ -1,6 +1,8 @@
 #include "ptSceneDriver.h"
 
 #include <QAbstractItemModel>
+#include <QElapsedTimer>
+#include <QPointer>
 #include <QQuickItem>
 #include <QQuickView>
 #include <QtTest>
@@ -106,23 +108,76 @@ QQuickItem *ptSceneDriver::text(const QString &pText, QQuickItem *pFrom) const
             .value(0);
 }
 
-QQuickItem *ptSceneDriver::anyNamed(const QString &pName) const
+QQuickItem *ptSceneDriver::find(const QString &pName) const
 {
     return findAll([&](QQuickItem *pItem) { return pItem->objectName() == pName; }).value(0);
 }
 
 QQuickItem *ptSceneDriver::loaded(const QString &pLoaderName) const
 {
-    QQuickItem *loader = anyNamed(pLoaderName);
+    QQuickItem *loader = find(pLoaderName);
     return loader ? qvariant_cast<QQuickItem *>(loader->property("item")) : nullptr;
+}
+
+qreal ptSceneDriver::opacity(const QString &pName) const
+{
+    qreal drawn = 0.0;
+    QQuickItem *item = find(pName);
+    if (item)
+        drawn = 1.0;
+    for (; item; item = item->parentItem()) {
+        if (!item->isVisible())
+            return 0.0;
+        drawn *= item->opacity();
+    }
+    return drawn;
+}
+
+bool ptSceneDriver::waitForFrames(int pFrames)
+{
+    QSignalSpy frames(m_view.get(), &QQuickWindow::frameSwapped);
+    for (int i = 0; i < pFrames; ++i) {
+        m_view->update();
+        if (!frames.wait(5000))
+            return false;
+    }
+    return true;
 }
 
 void ptSceneDriver::click(QQuickItem *pItem)
 {
     QVERIFY(pItem);
-    QVERIFY(isShown(pItem));
-    const QPointF centre = pItem->mapToScene(QPointF(pItem->width() / 2, pItem->height() / 2));
-    clickAt(centre.toPoint());
+    QPointer<QQuickItem> item(pItem);
+    const auto place = [&item] { return item->mapRectToScene(item->boundingRect()); };
+    // Settled: the item's place on screen has not changed over frames drawn
+    // across at least 100 ms. A slide or growth that has only just started
+    // can leave two successive frames alike, not 100 ms of them.
+    QRectF last;
+    QElapsedTimer still;
+    const bool settled = QTest::qWaitFor([&] {
+        if (!waitForFrames() || !item)
+            return true;
+        const QRectF now = place();
+        if (now != last || !still.isValid()) {
+            last = now;
+            still.start();
+            return false;
+        }
+        return still.elapsed() >= 100;
+    });
+    QVERIFY2(item, "the item went away before the tap");
+    QVERIFY2(settled, qPrintable(item->objectName() + QStringLiteral(" did not stop moving")));
+    QVERIFY2(isShown(item), qPrintable(item->objectName() + QStringLiteral(" is not shown")));
+
+    const QPointF point = place().center();
+    QVERIFY(QRectF(QPointF(0, 0), m_view->size()).contains(point));
+    for (QQuickItem *clipper = item->parentItem(); clipper; clipper = clipper->parentItem()) {
+        if (clipper->clip()) {
+            QVERIFY2(clipper->contains(clipper->mapFromScene(point)),
+                     qPrintable(item->objectName() + QStringLiteral(" is clipped away")));
+        }
+    }
+    clickAt(point.toPoint());
 }
 
 void ptSceneDriver::clickAt(const QPoint &pPoint)

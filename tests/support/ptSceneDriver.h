@@ -46,9 +46,22 @@ public:
     QQuickItem *button(const QString &pLabel, QQuickItem *pFrom = nullptr) const;
     // The first shown text item showing exactly pText.
     QQuickItem *text(const QString &pText, QQuickItem *pFrom = nullptr) const;
+    // The first item with that object name, shown or not.
+    QQuickItem *find(const QString &pName) const;
     // The item a loader with that object name holds, shown or not.
     QQuickItem *loaded(const QString &pLoaderName) const;
+    // The drawn opacity (its own times its ancestors') of the first item with
+    // that object name; 0 when there is none or it is not visible.
+    qreal opacity(const QString &pName) const;
 
+    // Returns once the window has drawn pFrames more frames. Positioners and
+    // other polished items have laid out what changed before the call by then.
+    bool waitForFrames(int pFrames = 1);
+
+    // Taps the middle of pItem once it has stopped moving: a row that a
+    // positioner has not placed yet, a sliding bar or a growing dialog is
+    // waited for, never tapped where it happens to be. The middle must lie
+    // inside every clipping ancestor, or it is a test failure.
     void click(QQuickItem *pItem);
     void clickAt(const QPoint &pPoint);
     void typeText(const QString &pText);
@@ -58,8 +71,6 @@ public:
     static QString roleText(QAbstractItemModel *pModel, int pRow, const QByteArray &pRole);
 
 private:
-    QQuickItem *anyNamed(const QString &pName) const;
-
     std::unique_ptr<ptApplicationManager> m_manager;
     std::unique_ptr<QQuickView> m_view;
 };
