@@ -27,7 +27,9 @@ private slots:
     void rememberedCategory();
     void categoryDeleteQuestions();
     void myItemsPage();
+    void myItemsSelectionAndCurrency();
     void updateFromCart();
+    void hiddenLayersLetTapsThrough();
     void russianTexts();
 
 private:
@@ -41,6 +43,10 @@ private:
     void addItem(const QString &pName, const QString &pCategory, const QString &pPrice,
                  const QString &pAmount);
     void openMenuEntry(QQuickItem *pHeader, const QString &pEntry);
+    QQuickItem *openQuery(QQuickItem *pDeleteButton);
+    void closeMenuOutside(const QString &pMenu);
+    void goShopping();
+    QQuickItem *listsRow(const QString &pName) const;
     void tickRow(const QString &pName);
     int rowOfName(QAbstractItemModel *pModel, const QString &pName) const;
     QString sign() const;
@@ -172,6 +178,45 @@ void tst_ui_edit::openMenuEntry(QQuickItem *pHeader, const QString &pEntry)
     m_ui.click(entry);
 }
 
+// Taps a delete button and returns the question once it has grown to full size.
+QQuickItem *tst_ui_edit::openQuery(QQuickItem *pDeleteButton)
+{
+    m_ui.click(pDeleteButton);
+    QQuickItem *query = nullptr;
+    if (!QTest::qWaitFor([&] {
+            query = m_ui.named(QStringLiteral("editQuery"));
+            return query && query->property("winScale").toDouble() == 1.0;
+        }))
+        return nullptr;
+    return query;
+}
+
+// Closes the open menu by a tap beside its entries and waits until it is gone.
+void tst_ui_edit::closeMenuOutside(const QString &pMenu)
+{
+    QTRY_COMPARE(m_ui.opacity(pMenu), 1.0);
+    m_ui.clickAt(QPoint(20, 400));
+    QTRY_COMPARE(m_ui.opacity(pMenu), 0.0);
+}
+
+void tst_ui_edit::goShopping()
+{
+    openMenuEntry(m_ui.named(QStringLiteral("editHeader")), QStringLiteral("menuGoShopping"));
+    QTRY_VERIFY(shopScreen());
+    QTRY_COMPARE(barY(QStringLiteral("buttonCart")), 0.0);
+    QTRY_COMPARE(m_ui.opacity(QStringLiteral("shopRows")), 1.0);
+}
+
+// The shown row of the lists screen with that list name.
+QQuickItem *tst_ui_edit::listsRow(const QString &pName) const
+{
+    const QList<QQuickItem *> names = m_ui.findAll([&](QQuickItem *pItem) {
+        return pItem->objectName() == QLatin1String("listNameText")
+                && pItem->property("text").toString() == pName && ptSceneDriver::isShown(pItem);
+    });
+    return names.isEmpty() ? nullptr : names.first()->parentItem();
+}
+
 void tst_ui_edit::tickRow(const QString &pName)
 {
     const int rows = m_ui.manager()->listDataModel()->rowCount();
@@ -284,6 +329,12 @@ void tst_ui_edit::wholeRoad()
     QVERIFY(!QFile::exists(ptApplicationManager::listDocumentPath()));
     QCOMPARE(m_ui.manager()->listsDataModel()->rowCount(), 0);
     QTRY_VERIFY(m_ui.button(QStringLiteral("new list")));
+    QTRY_COMPARE(m_ui.opacity(QStringLiteral("mainLoader")), 1.0);
+    QVERIFY(!listsRow(QStringLiteral("weekend")));
+    QVERIFY(m_ui.findAll([](QQuickItem *pItem) {
+                    return pItem->objectName() == QLatin1String("listNameText")
+                            && ptSceneDriver::isShown(pItem);
+                }).isEmpty());
 }
 
 void tst_ui_edit::backWritesDocument()
@@ -304,6 +355,14 @@ void tst_ui_edit::backWritesDocument()
     QCOMPARE(ptSceneDriver::roleText(lists, 0, "list_name"), QStringLiteral("party"));
     QCOMPARE(ptSceneDriver::roleText(lists, 0, "items_list"), QStringLiteral("2"));
     QCOMPARE(ptSceneDriver::roleText(lists, 0, "price_list"), QStringLiteral("5.00"));
+    QQuickItem *row = nullptr;
+    QTRY_VERIFY((row = listsRow(QStringLiteral("party"))));
+    QCOMPARE(m_ui.named(QStringLiteral("listCountText"), row)->property("text").toString(),
+             QStringLiteral("2 items"));
+    QCOMPARE(m_ui.named(QStringLiteral("listPriceText"), row)->property("text").toString(),
+             QStringLiteral("5.00 ")
+                     + m_ui.manager()->currencyUnitsDataModel()->currencySign(
+                             ptSceneDriver::roleText(lists, 0, "price_unit").toInt()));
 
     // The document on disk holds both items: opening it for shopping shows them.
     QVERIFY(m_ui.manager()->loadList(0));
@@ -573,6 +632,107 @@ void tst_ui_edit::myItemsPage()
                  QStringLiteral("5.25 ") + sign() + QStringLiteral("<br>2 items"));
 }
 
+void tst_ui_edit::myItemsSelectionAndCurrency()
+{
+    ptCurrencyUnitsDataModel *currencies = m_ui.manager()->currencyUnitsDataModel();
+    ptCategoriesDataModel *catalogue = m_ui.manager()->categoriesDataModel();
+    ptListDataModel *list = m_ui.manager()->listDataModel();
+    createList(QStringLiteral("currency"));
+    const int first = list->listCurrency();
+    addItem(QStringLiteral("tea"), QStringLiteral("Drinks"), QStringLiteral("4.25"), QString());
+    addItem(QStringLiteral("rice"), QStringLiteral("Grain"), QStringLiteral("1"), QString());
+    for (const QString &name : {QStringLiteral("tea"), QStringLiteral("rice")}) {
+        const int rows = list->rowCount();
+        m_ui.click(m_ui.named(QStringLiteral("itemDeleteButton"),
+                              rowOf(QStringLiteral("pageList"), name)));
+        QTRY_VERIFY(list->rowCount() < rows);
+    }
+    QCOMPARE(list->rowCount(), 0);
+
+    // "cancel" keeps the selection; the next "my items" clears it.
+    m_ui.click(m_ui.named(QStringLiteral("buttonMyItems")));
+    QTRY_COMPARE(m_ui.opacity(QStringLiteral("pageMyItems")), 1.0);
+    QTRY_COMPARE(barY(QStringLiteral("buttonAddSelected")), 0.0);
+    m_ui.click(m_ui.named(QStringLiteral("itemRect"), rowOf(QStringLiteral("pageMyItems"), "tea")));
+    QTRY_COMPARE(catalogue->selectedCount(), 1);
+    m_ui.click(m_ui.named(QStringLiteral("buttonCancelMyItems")));
+    QTRY_COMPARE(m_ui.opacity(QStringLiteral("pageList")), 1.0);
+    QCOMPARE(catalogue->selectedCount(), 1);
+    QTRY_COMPARE(editFooterY(), 0.0);
+    m_ui.click(m_ui.named(QStringLiteral("buttonMyItems")));
+    QTRY_COMPARE(m_ui.opacity(QStringLiteral("pageMyItems")), 1.0);
+    QCOMPARE(catalogue->selectedCount(), 0);
+    QCOMPARE(m_ui.named(QStringLiteral("itemRect"), rowOf(QStringLiteral("pageMyItems"), "tea"))
+                     ->property("color")
+                     .value<QColor>(),
+             QColor(QStringLiteral("#202020")));
+    m_ui.click(m_ui.named(QStringLiteral("buttonCancelMyItems")));
+    QTRY_COMPARE(m_ui.opacity(QStringLiteral("pageList")), 1.0);
+    QTRY_COMPARE(editFooterY(), 0.0);
+
+    // Another currency through the list information sheet.
+    openMenuEntry(m_ui.named(QStringLiteral("editHeader")), QStringLiteral("menuEditListInfo"));
+    QQuickItem *sheet = nullptr;
+    QTRY_VERIFY((sheet = m_ui.findAll([](QQuickItem *pItem) {
+                                 return pItem->property("listNameString").isValid()
+                                         && ptSceneDriver::isShown(pItem);
+                             }).value(0)));
+    QCOMPARE(sheet->property("listNameString").toString(), QStringLiteral("currency"));
+    QCOMPARE(sheet->property("listCurrencyUnitIndex").toInt(), first);
+    m_ui.click(m_ui.named(QStringLiteral("listCurrencyField")));
+    QQuickItem *currencyList = nullptr;
+    QTRY_VERIFY((currencyList = m_ui.named(QStringLiteral("currencyList"))));
+    const QString second = ptSceneDriver::roleText(currencies, first + 1, "currency_name")
+            + QStringLiteral(" - ")
+            + ptSceneDriver::roleText(currencies, first + 1, "currency_sign");
+    QQuickItem *currencyRow = nullptr;
+    QTRY_VERIFY((currencyRow = m_ui.text(second, currencyList)));
+    m_ui.click(currencyRow);
+    m_ui.click(m_ui.button(QStringLiteral("Ok"), m_ui.named(QStringLiteral("currencyPanel"))));
+    QTRY_VERIFY(m_ui.named(QStringLiteral("listSheet")));
+    m_ui.click(m_ui.button(QStringLiteral("Ok"), sheet));
+    QTRY_VERIFY(!m_ui.named(QStringLiteral("listSheet")));
+    QCOMPARE(list->listCurrency(), first + 1);
+    QCOMPARE(currencies->currentCurrencyIndex(), first + 1);
+    QCOMPARE(sign(), currencies->currencySign(first + 1));
+
+    // An entry edited on the My Items page shows the list's sign and takes a price
+    // in that currency; the (empty) list is not touched.
+    m_ui.click(m_ui.named(QStringLiteral("buttonMyItems")));
+    QTRY_COMPARE(m_ui.opacity(QStringLiteral("pageMyItems")), 1.0);
+    m_ui.click(m_ui.named(QStringLiteral("itemEditButton"),
+                          rowOf(QStringLiteral("pageMyItems"), QStringLiteral("tea"))));
+    QTRY_VERIFY(m_ui.named(QStringLiteral("pageNewItem")));
+    QCOMPARE(itemDialog()->property("screenHeaderString").toString(),
+             QStringLiteral("Update item"));
+    QVERIFY(m_ui.named(QStringLiteral("priceUnitLabel"))
+                    ->property("text")
+                    .toString()
+                    .startsWith(sign() + QStringLiteral("/")));
+    m_ui.typeInto(QStringLiteral("priceInput"), QStringLiteral("3.90"));
+    m_ui.click(m_ui.named(QStringLiteral("newItemOk")));
+    QTRY_VERIFY(!itemDialog());
+    QCOMPARE(list->rowCount(), 0);
+
+    // Both added: tea at its price in this currency, rice (priced only in the
+    // first one) without a price.
+    m_ui.click(m_ui.named(QStringLiteral("itemRect"), rowOf(QStringLiteral("pageMyItems"), "tea")));
+    m_ui.click(
+            m_ui.named(QStringLiteral("itemRect"), rowOf(QStringLiteral("pageMyItems"), "rice")));
+    QTRY_COMPARE(catalogue->selectedCount(), 2);
+    QQuickItem *addSelected = m_ui.named(QStringLiteral("buttonAddSelected"));
+    QTRY_COMPARE(addSelected->opacity(), 1.0);
+    m_ui.click(addSelected);
+    QTRY_COMPARE(m_ui.opacity(QStringLiteral("pageList")), 1.0);
+    QCOMPARE(list->rowCount(), 4);
+    QCOMPARE(ptSceneDriver::roleText(list, rowOfName(list, QStringLiteral("tea")), "item_price"),
+             QStringLiteral("3.90"));
+    QCOMPARE(ptSceneDriver::roleText(list, rowOfName(list, QStringLiteral("rice")), "item_price"),
+             QString());
+    QTRY_COMPARE(m_ui.named(QStringLiteral("editSummaryText"))->property("text").toString(),
+                 QStringLiteral("3.90 ") + sign() + QStringLiteral("<br>2 items"));
+}
+
 void tst_ui_edit::updateFromCart()
 {
     createList(QStringLiteral("cart"));
@@ -609,9 +769,66 @@ void tst_ui_edit::updateFromCart()
                  QStringLiteral("2.40 ") + sign() + QStringLiteral("<br>1 item"));
 }
 
+// Closed menus, questions, pickers and the checkout window stay in the scene at
+// opacity 0 above what is shown; none of them may take the taps meant for it.
+void tst_ui_edit::hiddenLayersLetTapsThrough()
+{
+    ptListDataModel *list = m_ui.manager()->listDataModel();
+    createList(QStringLiteral("layers"));
+    addItem(QStringLiteral("soap"), QStringLiteral("Home"), QStringLiteral("2"), QString());
+
+    // Editing screen: the menu layer and the question cover the whole screen.
+    m_ui.click(m_ui.named(QStringLiteral("editHeader")));
+    closeMenuOutside(QStringLiteral("editMenu"));
+    QQuickItem *query = openQuery(m_ui.named(QStringLiteral("categoryDeleteButton"),
+                                             rowOf(QStringLiteral("pageList"), "Home")));
+    QVERIFY(query);
+    m_ui.click(m_ui.button(QStringLiteral("Cancel"), query));
+    QTRY_COMPARE(m_ui.opacity(QStringLiteral("editQuery")), 0.0);
+    QCOMPARE(list->rowCount(), 2);
+    m_ui.click(m_ui.named(QStringLiteral("buttonNewItem")));
+    QTRY_VERIFY(m_ui.named(QStringLiteral("pageNewItem")));
+
+    // Item dialog: both pickers lie over the form.
+    m_ui.click(m_ui.named(QStringLiteral("categoryButton")));
+    QTRY_VERIFY(m_ui.named(QStringLiteral("pageCategories")));
+    QCOMPARE(m_ui.opacity(QStringLiteral("pageNewItem")), 0.0);
+    m_ui.click(m_ui.named(QStringLiteral("categoriesCancel")));
+    QTRY_VERIFY(m_ui.named(QStringLiteral("pageNewItem")));
+    m_ui.click(m_ui.named(QStringLiteral("amountUnitButton")));
+    QTRY_VERIFY(m_ui.named(QStringLiteral("pageAmountUnits")));
+    m_ui.click(m_ui.named(QStringLiteral("unitsCancel")));
+    QTRY_VERIFY(m_ui.named(QStringLiteral("pageNewItem")));
+    QCOMPARE(m_ui.opacity(QStringLiteral("pageCategories")), 0.0);
+    QCOMPARE(m_ui.opacity(QStringLiteral("pageAmountUnits")), 0.0);
+    m_ui.typeInto(QStringLiteral("nameInput"), QStringLiteral("brush"));
+    m_ui.click(m_ui.named(QStringLiteral("newItemOk")));
+    QTRY_VERIFY(!itemDialog());
+    QCOMPARE(list->rowCount(), 3);
+
+    // Shopping screen: the menu layer and the checkout window cover it all.
+    goShopping();
+    m_ui.click(m_ui.named(QStringLiteral("shopHeader")));
+    closeMenuOutside(QStringLiteral("shopMenu"));
+    tickRow(QStringLiteral("soap"));
+    tickRow(QStringLiteral("brush"));
+    QQuickItem *checkout = nullptr;
+    QTRY_VERIFY((checkout = m_ui.named(QStringLiteral("checkout"))));
+    QTRY_COMPARE(checkout->property("winScale").toDouble(), 1.0);
+    m_ui.click(m_ui.named(QStringLiteral("checkoutNo")));
+    QTRY_COMPARE(m_ui.opacity(QStringLiteral("checkout")), 0.0);
+    m_ui.click(m_ui.named(QStringLiteral("buttonCart")));
+    QTRY_VERIFY(!list->isDisplayList());
+    QTRY_COMPARE(m_ui.opacity(QStringLiteral("shopRows")), 1.0);
+    tickRow(QStringLiteral("soap"));
+    QCOMPARE(ptSceneDriver::roleText(list, rowOfName(list, QStringLiteral("brush")), "item_status"),
+             QStringLiteral("checked"));
+}
+
 void tst_ui_edit::russianTexts()
 {
     createList(QStringLiteral("ru"));
+    addItem(QStringLiteral("milk"), QStringLiteral("Dairy"), QString(), QString());
     addItem(QStringLiteral("salt"), QString(), QStringLiteral("2"), QString());
     m_ui.manager()->setCurrentLanguage(1);
 
@@ -621,7 +838,7 @@ void tst_ui_edit::russianTexts()
     QVERIFY(m_ui.button(QStringLiteral("новый элемент")));
     QVERIFY(m_ui.button(QStringLiteral("мои элементы")));
     QCOMPARE(m_ui.named(QStringLiteral("editSummaryText"))->property("text").toString(),
-             QStringLiteral("2.00 ") + sign() + QStringLiteral("<br>1 шт"));
+             QStringLiteral("2.00 ") + sign() + QStringLiteral("<br>2 шт"));
     QQuickItem *row = rowOf(QStringLiteral("pageList"), QStringLiteral("Без категории"));
     QVERIFY(row);
     row = rowOf(QStringLiteral("pageList"), QStringLiteral("salt"));
@@ -735,6 +952,17 @@ void tst_ui_edit::russianTexts()
              QStringLiteral("Все элементы выбранной категории \"Без категории\" будут удалены. "
                             "Продолжить?"));
     QTRY_COMPARE(query->property("winScale").toDouble(), 1.0);
+    QVERIFY(m_ui.text(QStringLiteral("Предупреждение"), query));
+    m_ui.click(m_ui.button(QStringLiteral("Отмена"), query));
+    QTRY_VERIFY(!m_ui.named(QStringLiteral("editQuery")));
+    query = openQuery(m_ui.named(QStringLiteral("categoryDeleteButton"),
+                                 rowOf(QStringLiteral("pageList"), QStringLiteral("Dairy"))));
+    QVERIFY(query);
+    QCOMPARE(query->property("queryString").toString(),
+             QStringLiteral("Категория \"Dairy\" будет удалена. "
+                            "Хотите также удалить все ее элементы?"));
+    QVERIFY(m_ui.button(QStringLiteral("Нет"), query));
+    QVERIFY(m_ui.button(QStringLiteral("Да"), query));
     m_ui.click(m_ui.button(QStringLiteral("Отмена"), query));
     QTRY_VERIFY(!m_ui.named(QStringLiteral("editQuery")));
 
@@ -758,10 +986,13 @@ void tst_ui_edit::russianTexts()
     openMenuEntry(header, QStringLiteral("menuGoShopping"));
     QTRY_VERIFY(shopScreen());
     QTRY_COMPARE(barY(QStringLiteral("buttonCart")), 0.0);
+    QTRY_COMPARE(m_ui.named(QStringLiteral("shopSummaryText"))->property("text").toString(),
+                 QStringLiteral("2.00 ") + sign() + QStringLiteral("<br>2 шт"));
+    tickRow(QStringLiteral("milk"));
     tickRow(QStringLiteral("salt"));
     QTRY_VERIFY(m_ui.named(QStringLiteral("checkout")));
     QCOMPARE(m_ui.named(QStringLiteral("checkoutSummary"))->property("text").toString(),
-             QStringLiteral("Количество элементов: 1<br>Общая сумма: 2.00 ") + sign());
+             QStringLiteral("Количество элементов: 2<br>Общая сумма: 2.00 ") + sign());
     QCOMPARE(m_ui.named(QStringLiteral("checkoutQuestion"))->property("text").toString(),
              QStringLiteral("Список пуст. Хотите удалить его?"));
     QVERIFY(m_ui.button(QStringLiteral("Нет")));
@@ -771,6 +1002,13 @@ void tst_ui_edit::russianTexts()
                      return pItem->property("text").toString() == QStringLiteral("Касса")
                              && ptSceneDriver::isShown(pItem);
                  }).isEmpty());
+
+    QTRY_COMPARE(m_ui.named(QStringLiteral("checkout"))->property("winScale").toDouble(), 1.0);
+    m_ui.click(m_ui.button(QStringLiteral("Нет")));
+    QTRY_COMPARE(m_ui.opacity(QStringLiteral("checkout")), 0.0);
+    m_ui.click(m_ui.named(QStringLiteral("buttonCart")));
+    QTRY_COMPARE(m_ui.named(QStringLiteral("shopHeader"))->property("headerLabel3").toString(),
+                 QStringLiteral("покупки - корзина"));
 }
 
 QTEST_MAIN(tst_ui_edit)

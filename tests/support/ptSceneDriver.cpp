@@ -7,6 +7,8 @@
 #include <QQuickView>
 #include <QtTest>
 
+#include <algorithm>
+
 #include "ptApplicationManager.h"
 #include "ptStartup.h"
 
@@ -177,7 +179,48 @@ void ptSceneDriver::click(QQuickItem *pItem)
                      qPrintable(item->objectName() + QStringLiteral(" is clipped away")));
         }
     }
+    // The tap must reach pItem, something inside it, or a touch area laid over
+    // it by one of its ancestors.
+    QQuickItem *target = tapTarget(point.toPoint());
+    bool reaches = false;
+    for (QQuickItem *up = target; up && !reaches; up = up->parentItem())
+        reaches = up == item;
+    for (QQuickItem *up = item; target && up && !reaches; up = up->parentItem())
+        reaches = up == target || up == target->parentItem();
+    QVERIFY2(reaches,
+             qPrintable(QStringLiteral("a tap on %1 would go to %2 (in %3)")
+                                .arg(item->objectName(),
+                                     target ? QString::fromLatin1(target->metaObject()->className())
+                                            : QStringLiteral("nothing"),
+                                     target && target->parentItem()
+                                             ? target->parentItem()->objectName()
+                                             : QString())));
     clickAt(point.toPoint());
+}
+
+QQuickItem *ptSceneDriver::tapTarget(const QPointF &pPoint) const
+{
+    return root() ? tapTargetIn(root(), pPoint) : nullptr;
+}
+
+QQuickItem *ptSceneDriver::tapTargetIn(QQuickItem *pItem, const QPointF &pPoint)
+{
+    if (!pItem->isVisible() || !pItem->isEnabled())
+        return nullptr;
+    const QPointF local = pItem->mapFromScene(pPoint);
+    if (pItem->clip() && !pItem->contains(local))
+        return nullptr;
+    // Children in drawing order, the last drawn first.
+    QList<QQuickItem *> children = pItem->childItems();
+    std::stable_sort(children.begin(), children.end(),
+                     [](QQuickItem *pA, QQuickItem *pB) { return pA->z() < pB->z(); });
+    for (auto child = children.crbegin(); child != children.crend(); ++child) {
+        if (QQuickItem *found = tapTargetIn(*child, pPoint))
+            return found;
+    }
+    if (pItem->acceptedMouseButtons() & Qt::LeftButton && pItem->contains(local))
+        return pItem;
+    return nullptr;
 }
 
 void ptSceneDriver::clickAt(const QPoint &pPoint)

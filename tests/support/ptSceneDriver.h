@@ -60,9 +60,14 @@ public:
 
     // Taps the middle of pItem once it has stopped moving: a row that a
     // positioner has not placed yet, a sliding bar or a growing dialog is
-    // waited for, never tapped where it happens to be. The middle must lie
-    // inside every clipping ancestor, or it is a test failure.
+    // waited for, never tapped where it happens to be. It is a test failure
+    // when the middle is clipped away or when the tap would go to something
+    // else lying over pItem (a layer that is transparent but still visible
+    // takes taps just like a drawn one).
     void click(QQuickItem *pItem);
+    // The item a tap at pPoint goes to: the topmost, deepest visible and
+    // enabled item there that takes mouse buttons.
+    QQuickItem *tapTarget(const QPointF &pPoint) const;
     void clickAt(const QPoint &pPoint);
     void typeText(const QString &pText);
     // Taps the named input, empties it and types pText.
@@ -71,6 +76,8 @@ public:
     static QString roleText(QAbstractItemModel *pModel, int pRow, const QByteArray &pRole);
 
 private:
+    static QQuickItem *tapTargetIn(QQuickItem *pItem, const QPointF &pPoint);
+
     std::unique_ptr<ptApplicationManager> m_manager;
     std::unique_ptr<QQuickView> m_view;
 };
