@@ -58,12 +58,12 @@ public:
     // other polished items have laid out what changed before the call by then.
     bool waitForFrames(int pFrames = 1);
 
-    // Taps the middle of pItem once it has stopped moving: a row that a
-    // positioner has not placed yet, a sliding bar or a growing dialog is
-    // waited for, never tapped where it happens to be. It is a test failure
-    // when the middle is clipped away or when the tap would go to something
-    // else lying over pItem (a layer that is transparent but still visible
-    // takes taps just like a drawn one).
+    // Taps the middle of pItem once it has stopped moving and nothing lies
+    // over it: a row that a positioner has not placed yet, a sliding bar, a
+    // growing dialog or a menu still fading out is waited for, never tapped
+    // through. It is a test failure when the middle is clipped away, or when
+    // after the wait something else would still take the tap (a layer that is
+    // transparent but visible takes taps just like a drawn one).
     void click(QQuickItem *pItem);
     // The item a tap at pPoint goes to: the topmost, deepest visible and
     // enabled item there that takes mouse buttons.
