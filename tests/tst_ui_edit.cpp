@@ -468,10 +468,13 @@ void tst_ui_edit::itemDialogPickers()
     m_ui.click(m_ui.named(QStringLiteral("newItemOk")));
     QTRY_VERIFY(!itemDialog());
 
-    // Editing an item of unit kg: both pickers still start on their first row.
-    QQuickItem *row = rowOf(QStringLiteral("pageList"), QStringLiteral("flour"));
-    QVERIFY(row);
-    m_ui.click(m_ui.named(QStringLiteral("itemEditButton"), row));
+    // A second category, after Baking in the catalogue's list of categories.
+    addItem(QStringLiteral("cocoa"), QStringLiteral("Abroad"), QString(), QString());
+    QCOMPARE(m_ui.manager()->categoriesDataModel()->categoryName(1), QStringLiteral("Abroad"));
+
+    // Editing an item of unit kg: the unit picker still starts on its first row.
+    m_ui.click(m_ui.named(QStringLiteral("itemEditButton"),
+                          rowOf(QStringLiteral("pageList"), QStringLiteral("flour"))));
     QTRY_VERIFY(m_ui.named(QStringLiteral("pageNewItem")));
     QCOMPARE(itemDialog()->property("screenHeaderString").toString(),
              QStringLiteral("Update item"));
@@ -481,14 +484,41 @@ void tst_ui_edit::itemDialogPickers()
     QCOMPARE(m_ui.named(QStringLiteral("unitsList"))->property("currentIndex").toInt(), 0);
     m_ui.click(m_ui.named(QStringLiteral("unitsCancel")));
     QTRY_VERIFY(m_ui.named(QStringLiteral("pageNewItem")));
+    m_ui.click(m_ui.named(QStringLiteral("newItemCancel")));
+    QTRY_VERIFY(!itemDialog());
+
+    // Editing an item of the second category: the category picker starts on
+    // the first row too, drawn highlighted.
+    m_ui.click(m_ui.named(QStringLiteral("itemEditButton"),
+                          rowOf(QStringLiteral("pageList"), QStringLiteral("cocoa"))));
+    QTRY_VERIFY(m_ui.named(QStringLiteral("pageNewItem")));
     m_ui.click(m_ui.named(QStringLiteral("categoryButton")));
     QTRY_VERIFY(m_ui.named(QStringLiteral("pageCategories")));
-    QCOMPARE(m_ui.named(QStringLiteral("categoriesList"))->property("count").toInt(), 1);
-    QCOMPARE(m_ui.named(QStringLiteral("categoriesList"))->property("currentIndex").toInt(), 0);
+    QQuickItem *categories = m_ui.named(QStringLiteral("categoriesList"));
+    QCOMPARE(categories->property("count").toInt(), 2);
+    QCOMPARE(categories->property("currentIndex").toInt(), 0);
+    QQuickItem *baking = nullptr;
+    QTRY_VERIFY((baking = m_ui.text(QStringLiteral("Baking"), categories)));
+    QCOMPARE(baking->parentItem()->property("color").value<QColor>(),
+             QColor(QStringLiteral("#C4D5F9")));
+    QQuickItem *abroad = m_ui.text(QStringLiteral("Abroad"), categories);
+    QVERIFY(abroad);
+    m_ui.click(abroad);
+    QTRY_COMPARE(categories->property("currentIndex").toInt(), 1);
     m_ui.click(m_ui.named(QStringLiteral("categoriesCancel")));
     QTRY_VERIFY(m_ui.named(QStringLiteral("pageNewItem")));
     QCOMPARE(m_ui.named(QStringLiteral("categoryInput"))->property("text").toString(),
-             QStringLiteral("Baking"));
+             QStringLiteral("Abroad"));
+
+    // The highlight is kept for the next opening; Ok takes the highlighted row.
+    m_ui.typeInto(QStringLiteral("categoryInput"), QStringLiteral("x"));
+    m_ui.click(m_ui.named(QStringLiteral("categoryButton")));
+    QTRY_VERIFY(m_ui.named(QStringLiteral("pageCategories")));
+    QCOMPARE(categories->property("currentIndex").toInt(), 1);
+    m_ui.click(m_ui.named(QStringLiteral("categoriesOk")));
+    QTRY_VERIFY(m_ui.named(QStringLiteral("pageNewItem")));
+    QCOMPARE(m_ui.named(QStringLiteral("categoryInput"))->property("text").toString(),
+             QStringLiteral("Abroad"));
 }
 
 void tst_ui_edit::rememberedCategory()
