@@ -689,6 +689,11 @@ void tst_ui_edit::myItemsSelectionAndCurrency()
     QTRY_COMPARE(m_ui.opacity(QStringLiteral("pageList")), 1.0);
     QCOMPARE(catalogue->selectedCount(), 1);
     QTRY_COMPARE(editFooterY(), 0.0);
+    // The bar coming back lies above the one still sliding out: a tap on "my
+    // items" must not reach the (enabled) "add selected" beneath.
+    QQuickItem *myItems = m_ui.named(QStringLiteral("buttonMyItems"));
+    QQuickItem *target = m_ui.tapTarget(myItems->mapRectToScene(myItems->boundingRect()).center());
+    QVERIFY(target && target->parentItem() == myItems);
     m_ui.click(m_ui.named(QStringLiteral("buttonMyItems")));
     QTRY_COMPARE(m_ui.opacity(QStringLiteral("pageMyItems")), 1.0);
     QCOMPARE(catalogue->selectedCount(), 0);
