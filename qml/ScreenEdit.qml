@@ -208,13 +208,16 @@ Item {
         height: 65
         clip: true
 
-        // Buttons of the list page, with the summary tab between them.
+        // Buttons of the list page, with the summary tab between them. The bar of
+        // the page being shown lies above the other one, which may still be
+        // sliding out.
         Item {
             id: listButtons
 
             width: parent.width
             height: parent.height
             y: pageList.opacity > 0 ? 0 : height
+            z: screenEdit.myItemsShown ? 0 : 1
             visible: y < height
 
             Behavior on y {
@@ -297,6 +300,7 @@ Item {
             width: parent.width
             height: parent.height
             y: pageMyItems.opacity > 0 ? 0 : height
+            z: screenEdit.myItemsShown ? 1 : 0
             visible: y < height
 
             Behavior on y {

@@ -114,6 +114,10 @@ Item {
                     color: "#FFFFFF"
                     font.bold: true
                     font.pixelSize: 18
+                    // A label longer than its column (Russian "Количество: ") is
+                    // set smaller rather than cut off at the screen edge.
+                    fontSizeMode: Text.HorizontalFit
+                    minimumPixelSize: 12
                     horizontalAlignment: Text.AlignRight
                     verticalAlignment: Text.AlignVCenter
                     text: qsTr("Name") + ": " + applicationManager.nullString
@@ -161,6 +165,8 @@ Item {
                     color: "#FFFFFF"
                     font.bold: true
                     font.pixelSize: 18
+                    fontSizeMode: Text.HorizontalFit
+                    minimumPixelSize: 12
                     horizontalAlignment: Text.AlignRight
                     verticalAlignment: Text.AlignVCenter
                     text: qsTr("Category") + ": " + applicationManager.nullString
@@ -258,6 +264,8 @@ Item {
                     color: "#FFFFFF"
                     font.bold: true
                     font.pixelSize: 18
+                    fontSizeMode: Text.HorizontalFit
+                    minimumPixelSize: 12
                     horizontalAlignment: Text.AlignRight
                     verticalAlignment: Text.AlignVCenter
                     text: qsTr("Price") + ": " + applicationManager.nullString
@@ -349,6 +357,8 @@ Item {
                     color: "#FFFFFF"
                     font.bold: true
                     font.pixelSize: 18
+                    fontSizeMode: Text.HorizontalFit
+                    minimumPixelSize: 12
                     horizontalAlignment: Text.AlignRight
                     verticalAlignment: Text.AlignVCenter
                     text: qsTr("Amount") + ": " + applicationManager.nullString
@@ -454,6 +464,8 @@ Item {
                     color: "#FFFFFF"
                     font.bold: true
                     font.pixelSize: 18
+                    fontSizeMode: Text.HorizontalFit
+                    minimumPixelSize: 12
                     horizontalAlignment: Text.AlignRight
                     verticalAlignment: Text.AlignVCenter
                     text: qsTr("Note") + ": " + applicationManager.nullString

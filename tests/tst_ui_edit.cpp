@@ -27,7 +27,9 @@ private slots:
     void rememberedCategory();
     void categoryDeleteQuestions();
     void myItemsPage();
+    void myItemsSelectionAndCurrency();
     void updateFromCart();
+    void hiddenLayersLetTapsThrough();
     void russianTexts();
 
 private:
@@ -35,11 +37,16 @@ private:
     QQuickItem *shopScreen() const;
     QQuickItem *itemDialog() const;
     qreal editFooterY() const;
+    qreal barY(const QString &pButton) const;
     QQuickItem *rowOf(const QString &pPage, const QString &pText) const;
     void createList(const QString &pName);
     void addItem(const QString &pName, const QString &pCategory, const QString &pPrice,
                  const QString &pAmount);
     void openMenuEntry(QQuickItem *pHeader, const QString &pEntry);
+    QQuickItem *openQuery(QQuickItem *pDeleteButton);
+    void closeMenuOutside(const QString &pMenu);
+    void goShopping();
+    QQuickItem *listsRow(const QString &pName) const;
     void tickRow(const QString &pName);
     int rowOfName(QAbstractItemModel *pModel, const QString &pName) const;
     QString sign() const;
@@ -90,8 +97,14 @@ QQuickItem *tst_ui_edit::itemDialog() const
 // Where the editing screen's button bar is; -1 while the screen is not shown.
 qreal tst_ui_edit::editFooterY() const
 {
-    QQuickItem *newItem = m_ui.named(QStringLiteral("buttonNewItem"));
-    return newItem ? newItem->parentItem()->y() : -1;
+    return barY(QStringLiteral("buttonNewItem"));
+}
+
+// Where the button bar holding that button is; -1 while there is none.
+qreal tst_ui_edit::barY(const QString &pButton) const
+{
+    QQuickItem *button = m_ui.find(pButton);
+    return button ? button->parentItem()->y() : -1;
 }
 
 // The delegate on the named page whose name or category text is pText.
@@ -137,7 +150,7 @@ void tst_ui_edit::createList(const QString &pName)
     m_ui.click(m_ui.button(QStringLiteral("Ok"), sheet));
 
     QTRY_VERIFY(editScreen());
-    QTRY_COMPARE(m_ui.named(QStringLiteral("pageList"))->opacity(), 1.0);
+    QTRY_COMPARE(m_ui.opacity(QStringLiteral("pageList")), 1.0);
     QTRY_COMPARE(editFooterY(), 0.0);
 }
 
@@ -163,6 +176,45 @@ void tst_ui_edit::openMenuEntry(QQuickItem *pHeader, const QString &pEntry)
     QTRY_COMPARE(entry->parentItem()->parentItem()->y(), 0.0);
     QTRY_COMPARE(entry->parentItem()->parentItem()->parentItem()->parentItem()->opacity(), 1.0);
     m_ui.click(entry);
+}
+
+// Taps a delete button and returns the question once it has grown to full size.
+QQuickItem *tst_ui_edit::openQuery(QQuickItem *pDeleteButton)
+{
+    m_ui.click(pDeleteButton);
+    QQuickItem *query = nullptr;
+    if (!QTest::qWaitFor([&] {
+            query = m_ui.named(QStringLiteral("editQuery"));
+            return query && query->property("winScale").toDouble() == 1.0;
+        }))
+        return nullptr;
+    return query;
+}
+
+// Closes the open menu by a tap beside its entries and waits until it is gone.
+void tst_ui_edit::closeMenuOutside(const QString &pMenu)
+{
+    QTRY_COMPARE(m_ui.opacity(pMenu), 1.0);
+    m_ui.clickAt(QPoint(20, 400));
+    QTRY_COMPARE(m_ui.opacity(pMenu), 0.0);
+}
+
+void tst_ui_edit::goShopping()
+{
+    openMenuEntry(m_ui.named(QStringLiteral("editHeader")), QStringLiteral("menuGoShopping"));
+    QTRY_VERIFY(shopScreen());
+    QTRY_COMPARE(barY(QStringLiteral("buttonCart")), 0.0);
+    QTRY_COMPARE(m_ui.opacity(QStringLiteral("shopRows")), 1.0);
+}
+
+// The shown row of the lists screen with that list name.
+QQuickItem *tst_ui_edit::listsRow(const QString &pName) const
+{
+    const QList<QQuickItem *> names = m_ui.findAll([&](QQuickItem *pItem) {
+        return pItem->objectName() == QLatin1String("listNameText")
+                && pItem->property("text").toString() == pName && ptSceneDriver::isShown(pItem);
+    });
+    return names.isEmpty() ? nullptr : names.first()->parentItem();
 }
 
 void tst_ui_edit::tickRow(const QString &pName)
@@ -215,7 +267,7 @@ void tst_ui_edit::wholeRoad()
     openMenuEntry(m_ui.named(QStringLiteral("editHeader")), QStringLiteral("menuGoShopping"));
     QTRY_VERIFY(shopScreen());
     QVERIFY(!editScreen());
-    QTRY_COMPARE(m_ui.named(QStringLiteral("buttonCart"))->parentItem()->y(), 0.0);
+    QTRY_COMPARE(barY(QStringLiteral("buttonCart")), 0.0);
     QCOMPARE(m_ui.named(QStringLiteral("shopHeader"))->property("headerLabel3").toString(),
              QStringLiteral("shopping - list"));
 
@@ -236,14 +288,15 @@ void tst_ui_edit::wholeRoad()
     QVERIFY(list->isDisplayList());
     QCOMPARE(list->rowCount(), 0);
 
-    // The shown view's button is disabled.
+    // The shown view's button is disabled: no fade starts.
     m_ui.click(m_ui.named(QStringLiteral("buttonList")));
-    QTest::qWait(300);
+    QVERIFY(m_ui.waitForFrames(2));
+    QCOMPARE(m_ui.opacity(QStringLiteral("shopRows")), 1.0);
     QVERIFY(list->isDisplayList());
 
     m_ui.click(m_ui.named(QStringLiteral("buttonCart")));
     QTRY_VERIFY(!list->isDisplayList());
-    QTRY_COMPARE(m_ui.named(QStringLiteral("shopRows"))->opacity(), 1.0);
+    QTRY_COMPARE(m_ui.opacity(QStringLiteral("shopRows")), 1.0);
     QCOMPARE(list->rowCount(), 5);
     QCOMPARE(m_ui.named(QStringLiteral("shopHeader"))->property("headerLabel3").toString(),
              QStringLiteral("shopping - cart"));
@@ -252,18 +305,18 @@ void tst_ui_edit::wholeRoad()
 
     m_ui.click(m_ui.named(QStringLiteral("buttonList")));
     QTRY_VERIFY(list->isDisplayList());
-    QTRY_COMPARE(m_ui.named(QStringLiteral("shopRows"))->opacity(), 1.0);
+    QTRY_COMPARE(m_ui.opacity(QStringLiteral("shopRows")), 1.0);
     QCOMPARE(list->rowCount(), 0);
 
     m_ui.click(m_ui.named(QStringLiteral("buttonCart")));
     QTRY_VERIFY(!list->isDisplayList());
-    QTRY_COMPARE(m_ui.named(QStringLiteral("shopRows"))->opacity(), 1.0);
+    QTRY_COMPARE(m_ui.opacity(QStringLiteral("shopRows")), 1.0);
     tickRow(QStringLiteral("bread")); // back to the list; no checkout in the cart view
     QVERIFY(!m_ui.named(QStringLiteral("checkout")));
 
     m_ui.click(m_ui.named(QStringLiteral("buttonList")));
     QTRY_VERIFY(list->isDisplayList());
-    QTRY_COMPARE(m_ui.named(QStringLiteral("shopRows"))->opacity(), 1.0);
+    QTRY_COMPARE(m_ui.opacity(QStringLiteral("shopRows")), 1.0);
     QCOMPARE(list->rowCount(), 2);
     tickRow(QStringLiteral("bread"));
 
@@ -276,6 +329,12 @@ void tst_ui_edit::wholeRoad()
     QVERIFY(!QFile::exists(ptApplicationManager::listDocumentPath()));
     QCOMPARE(m_ui.manager()->listsDataModel()->rowCount(), 0);
     QTRY_VERIFY(m_ui.button(QStringLiteral("new list")));
+    QTRY_COMPARE(m_ui.opacity(QStringLiteral("mainLoader")), 1.0);
+    QVERIFY(!listsRow(QStringLiteral("weekend")));
+    QVERIFY(m_ui.findAll([](QQuickItem *pItem) {
+                    return pItem->objectName() == QLatin1String("listNameText")
+                            && ptSceneDriver::isShown(pItem);
+                }).isEmpty());
 }
 
 void tst_ui_edit::backWritesDocument()
@@ -296,6 +355,14 @@ void tst_ui_edit::backWritesDocument()
     QCOMPARE(ptSceneDriver::roleText(lists, 0, "list_name"), QStringLiteral("party"));
     QCOMPARE(ptSceneDriver::roleText(lists, 0, "items_list"), QStringLiteral("2"));
     QCOMPARE(ptSceneDriver::roleText(lists, 0, "price_list"), QStringLiteral("5.00"));
+    QQuickItem *row = nullptr;
+    QTRY_VERIFY((row = listsRow(QStringLiteral("party"))));
+    QCOMPARE(m_ui.named(QStringLiteral("listCountText"), row)->property("text").toString(),
+             QStringLiteral("2 items"));
+    QCOMPARE(m_ui.named(QStringLiteral("listPriceText"), row)->property("text").toString(),
+             QStringLiteral("5.00 ")
+                     + m_ui.manager()->currencyUnitsDataModel()->currencySign(
+                             ptSceneDriver::roleText(lists, 0, "price_unit").toInt()));
 
     // The document on disk holds both items: opening it for shopping shows them.
     QVERIFY(m_ui.manager()->loadList(0));
@@ -315,8 +382,9 @@ void tst_ui_edit::itemDialogFields()
     QQuickItem *ok = m_ui.named(QStringLiteral("newItemOk"));
     QCOMPARE(ok->opacity(), 0.5);
     m_ui.click(ok);
-    QTest::qWait(100);
+    QVERIFY(m_ui.waitForFrames(1));
     QVERIFY(itemDialog());
+    QCOMPARE(m_ui.manager()->listDataModel()->rowCount(), 0);
     m_ui.typeInto(QStringLiteral("nameInput"), QStringLiteral("a"));
     QCOMPARE(ok->opacity(), 1.0);
 
@@ -400,10 +468,13 @@ void tst_ui_edit::itemDialogPickers()
     m_ui.click(m_ui.named(QStringLiteral("newItemOk")));
     QTRY_VERIFY(!itemDialog());
 
-    // Editing an item of unit kg: both pickers still start on their first row.
-    QQuickItem *row = rowOf(QStringLiteral("pageList"), QStringLiteral("flour"));
-    QVERIFY(row);
-    m_ui.click(m_ui.named(QStringLiteral("itemEditButton"), row));
+    // A second category, after Baking in the catalogue's list of categories.
+    addItem(QStringLiteral("cocoa"), QStringLiteral("Abroad"), QString(), QString());
+    QCOMPARE(m_ui.manager()->categoriesDataModel()->categoryName(1), QStringLiteral("Abroad"));
+
+    // Editing an item of unit kg: the unit picker still starts on its first row.
+    m_ui.click(m_ui.named(QStringLiteral("itemEditButton"),
+                          rowOf(QStringLiteral("pageList"), QStringLiteral("flour"))));
     QTRY_VERIFY(m_ui.named(QStringLiteral("pageNewItem")));
     QCOMPARE(itemDialog()->property("screenHeaderString").toString(),
              QStringLiteral("Update item"));
@@ -413,14 +484,41 @@ void tst_ui_edit::itemDialogPickers()
     QCOMPARE(m_ui.named(QStringLiteral("unitsList"))->property("currentIndex").toInt(), 0);
     m_ui.click(m_ui.named(QStringLiteral("unitsCancel")));
     QTRY_VERIFY(m_ui.named(QStringLiteral("pageNewItem")));
+    m_ui.click(m_ui.named(QStringLiteral("newItemCancel")));
+    QTRY_VERIFY(!itemDialog());
+
+    // Editing an item of the second category: the category picker starts on
+    // the first row too, drawn highlighted.
+    m_ui.click(m_ui.named(QStringLiteral("itemEditButton"),
+                          rowOf(QStringLiteral("pageList"), QStringLiteral("cocoa"))));
+    QTRY_VERIFY(m_ui.named(QStringLiteral("pageNewItem")));
     m_ui.click(m_ui.named(QStringLiteral("categoryButton")));
     QTRY_VERIFY(m_ui.named(QStringLiteral("pageCategories")));
-    QCOMPARE(m_ui.named(QStringLiteral("categoriesList"))->property("count").toInt(), 1);
-    QCOMPARE(m_ui.named(QStringLiteral("categoriesList"))->property("currentIndex").toInt(), 0);
+    QQuickItem *categories = m_ui.named(QStringLiteral("categoriesList"));
+    QCOMPARE(categories->property("count").toInt(), 2);
+    QCOMPARE(categories->property("currentIndex").toInt(), 0);
+    QQuickItem *baking = nullptr;
+    QTRY_VERIFY((baking = m_ui.text(QStringLiteral("Baking"), categories)));
+    QCOMPARE(baking->parentItem()->property("color").value<QColor>(),
+             QColor(QStringLiteral("#C4D5F9")));
+    QQuickItem *abroad = m_ui.text(QStringLiteral("Abroad"), categories);
+    QVERIFY(abroad);
+    m_ui.click(abroad);
+    QTRY_COMPARE(categories->property("currentIndex").toInt(), 1);
     m_ui.click(m_ui.named(QStringLiteral("categoriesCancel")));
     QTRY_VERIFY(m_ui.named(QStringLiteral("pageNewItem")));
     QCOMPARE(m_ui.named(QStringLiteral("categoryInput"))->property("text").toString(),
-             QStringLiteral("Baking"));
+             QStringLiteral("Abroad"));
+
+    // The highlight is kept for the next opening; Ok takes the highlighted row.
+    m_ui.typeInto(QStringLiteral("categoryInput"), QStringLiteral("x"));
+    m_ui.click(m_ui.named(QStringLiteral("categoryButton")));
+    QTRY_VERIFY(m_ui.named(QStringLiteral("pageCategories")));
+    QCOMPARE(categories->property("currentIndex").toInt(), 1);
+    m_ui.click(m_ui.named(QStringLiteral("categoriesOk")));
+    QTRY_VERIFY(m_ui.named(QStringLiteral("pageNewItem")));
+    QCOMPARE(m_ui.named(QStringLiteral("categoryInput"))->property("text").toString(),
+             QStringLiteral("Abroad"));
 }
 
 void tst_ui_edit::rememberedCategory()
@@ -522,7 +620,7 @@ void tst_ui_edit::myItemsPage()
     ptCategoriesDataModel *catalogue = m_ui.manager()->categoriesDataModel();
     QTRY_COMPARE(catalogue->rowCount(), 6);
     m_ui.click(m_ui.named(QStringLiteral("buttonMyItems")));
-    QTRY_COMPARE(m_ui.named(QStringLiteral("pageMyItems"))->opacity(), 1.0);
+    QTRY_COMPARE(m_ui.opacity(QStringLiteral("pageMyItems")), 1.0);
     QCOMPARE(m_ui.named(QStringLiteral("editHeader"))->property("headerLabel3").toString(),
              QStringLiteral("my items"));
     for (int row = 0; row < catalogue->rowCount(); ++row) {
@@ -537,8 +635,8 @@ void tst_ui_edit::myItemsPage()
     QTRY_COMPARE(addSelected->parentItem()->y(), 0.0);
     QCOMPARE(addSelected->opacity(), 0.5);
     m_ui.click(addSelected);
-    QTest::qWait(100);
-    QCOMPARE(m_ui.named(QStringLiteral("pageMyItems"))->opacity(), 1.0);
+    QVERIFY(m_ui.waitForFrames(2));
+    QCOMPARE(m_ui.opacity(QStringLiteral("pageMyItems")), 1.0);
     QCOMPARE(list->rowCount(), 0);
 
     m_ui.click(m_ui.named(QStringLiteral("itemRect"), rowOf(QStringLiteral("pageMyItems"), "tea")));
@@ -552,7 +650,7 @@ void tst_ui_edit::myItemsPage()
     QTRY_COMPARE(addSelected->opacity(), 1.0);
     m_ui.click(addSelected);
 
-    QTRY_COMPARE(m_ui.named(QStringLiteral("pageList"))->opacity(), 1.0);
+    QTRY_COMPARE(m_ui.opacity(QStringLiteral("pageList")), 1.0);
     QCOMPARE(catalogue->selectedCount(), 0);
     QCOMPARE(list->rowCount(), 4);
     QCOMPARE(ptSceneDriver::roleText(list, rowOfName(list, QStringLiteral("tea")), "item_price"),
@@ -564,6 +662,112 @@ void tst_ui_edit::myItemsPage()
                  QStringLiteral("5.25 ") + sign() + QStringLiteral("<br>2 items"));
 }
 
+void tst_ui_edit::myItemsSelectionAndCurrency()
+{
+    ptCurrencyUnitsDataModel *currencies = m_ui.manager()->currencyUnitsDataModel();
+    ptCategoriesDataModel *catalogue = m_ui.manager()->categoriesDataModel();
+    ptListDataModel *list = m_ui.manager()->listDataModel();
+    createList(QStringLiteral("currency"));
+    const int first = list->listCurrency();
+    addItem(QStringLiteral("tea"), QStringLiteral("Drinks"), QStringLiteral("4.25"), QString());
+    addItem(QStringLiteral("rice"), QStringLiteral("Grain"), QStringLiteral("1"), QString());
+    for (const QString &name : {QStringLiteral("tea"), QStringLiteral("rice")}) {
+        const int rows = list->rowCount();
+        m_ui.click(m_ui.named(QStringLiteral("itemDeleteButton"),
+                              rowOf(QStringLiteral("pageList"), name)));
+        QTRY_VERIFY(list->rowCount() < rows);
+    }
+    QCOMPARE(list->rowCount(), 0);
+
+    // "cancel" keeps the selection; the next "my items" clears it.
+    m_ui.click(m_ui.named(QStringLiteral("buttonMyItems")));
+    QTRY_COMPARE(m_ui.opacity(QStringLiteral("pageMyItems")), 1.0);
+    QTRY_COMPARE(barY(QStringLiteral("buttonAddSelected")), 0.0);
+    m_ui.click(m_ui.named(QStringLiteral("itemRect"), rowOf(QStringLiteral("pageMyItems"), "tea")));
+    QTRY_COMPARE(catalogue->selectedCount(), 1);
+    m_ui.click(m_ui.named(QStringLiteral("buttonCancelMyItems")));
+    QTRY_COMPARE(m_ui.opacity(QStringLiteral("pageList")), 1.0);
+    QCOMPARE(catalogue->selectedCount(), 1);
+    QTRY_COMPARE(editFooterY(), 0.0);
+    // The bar coming back lies above the one still sliding out: a tap on "my
+    // items" must not reach the (enabled) "add selected" beneath.
+    QQuickItem *myItems = m_ui.named(QStringLiteral("buttonMyItems"));
+    QQuickItem *target = m_ui.tapTarget(myItems->mapRectToScene(myItems->boundingRect()).center());
+    QVERIFY(target && target->parentItem() == myItems);
+    m_ui.click(m_ui.named(QStringLiteral("buttonMyItems")));
+    QTRY_COMPARE(m_ui.opacity(QStringLiteral("pageMyItems")), 1.0);
+    QCOMPARE(catalogue->selectedCount(), 0);
+    QCOMPARE(m_ui.named(QStringLiteral("itemRect"), rowOf(QStringLiteral("pageMyItems"), "tea"))
+                     ->property("color")
+                     .value<QColor>(),
+             QColor(QStringLiteral("#202020")));
+    m_ui.click(m_ui.named(QStringLiteral("buttonCancelMyItems")));
+    QTRY_COMPARE(m_ui.opacity(QStringLiteral("pageList")), 1.0);
+    QTRY_COMPARE(editFooterY(), 0.0);
+
+    // Another currency through the list information sheet.
+    openMenuEntry(m_ui.named(QStringLiteral("editHeader")), QStringLiteral("menuEditListInfo"));
+    QQuickItem *sheet = nullptr;
+    QTRY_VERIFY((sheet = m_ui.findAll([](QQuickItem *pItem) {
+                                 return pItem->property("listNameString").isValid()
+                                         && ptSceneDriver::isShown(pItem);
+                             }).value(0)));
+    QCOMPARE(sheet->property("listNameString").toString(), QStringLiteral("currency"));
+    QCOMPARE(sheet->property("listCurrencyUnitIndex").toInt(), first);
+    m_ui.click(m_ui.named(QStringLiteral("listCurrencyField")));
+    QQuickItem *currencyList = nullptr;
+    QTRY_VERIFY((currencyList = m_ui.named(QStringLiteral("currencyList"))));
+    const QString second = ptSceneDriver::roleText(currencies, first + 1, "currency_name")
+            + QStringLiteral(" - ")
+            + ptSceneDriver::roleText(currencies, first + 1, "currency_sign");
+    QQuickItem *currencyRow = nullptr;
+    QTRY_VERIFY((currencyRow = m_ui.text(second, currencyList)));
+    m_ui.click(currencyRow);
+    m_ui.click(m_ui.button(QStringLiteral("Ok"), m_ui.named(QStringLiteral("currencyPanel"))));
+    QTRY_VERIFY(m_ui.named(QStringLiteral("listSheet")));
+    m_ui.click(m_ui.button(QStringLiteral("Ok"), sheet));
+    QTRY_VERIFY(!m_ui.named(QStringLiteral("listSheet")));
+    QCOMPARE(list->listCurrency(), first + 1);
+    QCOMPARE(currencies->currentCurrencyIndex(), first + 1);
+    QCOMPARE(sign(), currencies->currencySign(first + 1));
+
+    // An entry edited on the My Items page shows the list's sign and takes a price
+    // in that currency; the (empty) list is not touched.
+    m_ui.click(m_ui.named(QStringLiteral("buttonMyItems")));
+    QTRY_COMPARE(m_ui.opacity(QStringLiteral("pageMyItems")), 1.0);
+    m_ui.click(m_ui.named(QStringLiteral("itemEditButton"),
+                          rowOf(QStringLiteral("pageMyItems"), QStringLiteral("tea"))));
+    QTRY_VERIFY(m_ui.named(QStringLiteral("pageNewItem")));
+    QCOMPARE(itemDialog()->property("screenHeaderString").toString(),
+             QStringLiteral("Update item"));
+    QVERIFY(m_ui.named(QStringLiteral("priceUnitLabel"))
+                    ->property("text")
+                    .toString()
+                    .startsWith(sign() + QStringLiteral("/")));
+    m_ui.typeInto(QStringLiteral("priceInput"), QStringLiteral("3.90"));
+    m_ui.click(m_ui.named(QStringLiteral("newItemOk")));
+    QTRY_VERIFY(!itemDialog());
+    QCOMPARE(list->rowCount(), 0);
+
+    // Both added: tea at its price in this currency, rice (priced only in the
+    // first one) without a price.
+    m_ui.click(m_ui.named(QStringLiteral("itemRect"), rowOf(QStringLiteral("pageMyItems"), "tea")));
+    m_ui.click(
+            m_ui.named(QStringLiteral("itemRect"), rowOf(QStringLiteral("pageMyItems"), "rice")));
+    QTRY_COMPARE(catalogue->selectedCount(), 2);
+    QQuickItem *addSelected = m_ui.named(QStringLiteral("buttonAddSelected"));
+    QTRY_COMPARE(addSelected->opacity(), 1.0);
+    m_ui.click(addSelected);
+    QTRY_COMPARE(m_ui.opacity(QStringLiteral("pageList")), 1.0);
+    QCOMPARE(list->rowCount(), 4);
+    QCOMPARE(ptSceneDriver::roleText(list, rowOfName(list, QStringLiteral("tea")), "item_price"),
+             QStringLiteral("3.90"));
+    QCOMPARE(ptSceneDriver::roleText(list, rowOfName(list, QStringLiteral("rice")), "item_price"),
+             QString());
+    QTRY_COMPARE(m_ui.named(QStringLiteral("editSummaryText"))->property("text").toString(),
+                 QStringLiteral("3.90 ") + sign() + QStringLiteral("<br>2 items"));
+}
+
 void tst_ui_edit::updateFromCart()
 {
     createList(QStringLiteral("cart"));
@@ -572,12 +776,12 @@ void tst_ui_edit::updateFromCart()
 
     openMenuEntry(m_ui.named(QStringLiteral("editHeader")), QStringLiteral("menuGoShopping"));
     QTRY_VERIFY(shopScreen());
-    QTRY_COMPARE(m_ui.named(QStringLiteral("buttonCart"))->parentItem()->y(), 0.0);
+    QTRY_COMPARE(barY(QStringLiteral("buttonCart")), 0.0);
     tickRow(QStringLiteral("eggs"));
     m_ui.click(m_ui.named(QStringLiteral("buttonCart")));
     ptListDataModel *list = m_ui.manager()->listDataModel();
     QTRY_VERIFY(!list->isDisplayList());
-    QTRY_COMPARE(m_ui.named(QStringLiteral("shopRows"))->opacity(), 1.0);
+    QTRY_COMPARE(m_ui.opacity(QStringLiteral("shopRows")), 1.0);
     QCOMPARE(list->rowCount(), 2);
 
     QQuickItem *row = rowOf(QStringLiteral("shopRows"), QStringLiteral("eggs"));
@@ -600,9 +804,66 @@ void tst_ui_edit::updateFromCart()
                  QStringLiteral("2.40 ") + sign() + QStringLiteral("<br>1 item"));
 }
 
+// Closed menus, questions, pickers and the checkout window stay in the scene at
+// opacity 0 above what is shown; none of them may take the taps meant for it.
+void tst_ui_edit::hiddenLayersLetTapsThrough()
+{
+    ptListDataModel *list = m_ui.manager()->listDataModel();
+    createList(QStringLiteral("layers"));
+    addItem(QStringLiteral("soap"), QStringLiteral("Home"), QStringLiteral("2"), QString());
+
+    // Editing screen: the menu layer and the question cover the whole screen.
+    m_ui.click(m_ui.named(QStringLiteral("editHeader")));
+    closeMenuOutside(QStringLiteral("editMenu"));
+    QQuickItem *query = openQuery(m_ui.named(QStringLiteral("categoryDeleteButton"),
+                                             rowOf(QStringLiteral("pageList"), "Home")));
+    QVERIFY(query);
+    m_ui.click(m_ui.button(QStringLiteral("Cancel"), query));
+    QTRY_COMPARE(m_ui.opacity(QStringLiteral("editQuery")), 0.0);
+    QCOMPARE(list->rowCount(), 2);
+    m_ui.click(m_ui.named(QStringLiteral("buttonNewItem")));
+    QTRY_VERIFY(m_ui.named(QStringLiteral("pageNewItem")));
+
+    // Item dialog: both pickers lie over the form.
+    m_ui.click(m_ui.named(QStringLiteral("categoryButton")));
+    QTRY_VERIFY(m_ui.named(QStringLiteral("pageCategories")));
+    QCOMPARE(m_ui.opacity(QStringLiteral("pageNewItem")), 0.0);
+    m_ui.click(m_ui.named(QStringLiteral("categoriesCancel")));
+    QTRY_VERIFY(m_ui.named(QStringLiteral("pageNewItem")));
+    m_ui.click(m_ui.named(QStringLiteral("amountUnitButton")));
+    QTRY_VERIFY(m_ui.named(QStringLiteral("pageAmountUnits")));
+    m_ui.click(m_ui.named(QStringLiteral("unitsCancel")));
+    QTRY_VERIFY(m_ui.named(QStringLiteral("pageNewItem")));
+    QCOMPARE(m_ui.opacity(QStringLiteral("pageCategories")), 0.0);
+    QCOMPARE(m_ui.opacity(QStringLiteral("pageAmountUnits")), 0.0);
+    m_ui.typeInto(QStringLiteral("nameInput"), QStringLiteral("brush"));
+    m_ui.click(m_ui.named(QStringLiteral("newItemOk")));
+    QTRY_VERIFY(!itemDialog());
+    QCOMPARE(list->rowCount(), 3);
+
+    // Shopping screen: the menu layer and the checkout window cover it all.
+    goShopping();
+    m_ui.click(m_ui.named(QStringLiteral("shopHeader")));
+    closeMenuOutside(QStringLiteral("shopMenu"));
+    tickRow(QStringLiteral("soap"));
+    tickRow(QStringLiteral("brush"));
+    QQuickItem *checkout = nullptr;
+    QTRY_VERIFY((checkout = m_ui.named(QStringLiteral("checkout"))));
+    QTRY_COMPARE(checkout->property("winScale").toDouble(), 1.0);
+    m_ui.click(m_ui.named(QStringLiteral("checkoutNo")));
+    QTRY_COMPARE(m_ui.opacity(QStringLiteral("checkout")), 0.0);
+    m_ui.click(m_ui.named(QStringLiteral("buttonCart")));
+    QTRY_VERIFY(!list->isDisplayList());
+    QTRY_COMPARE(m_ui.opacity(QStringLiteral("shopRows")), 1.0);
+    tickRow(QStringLiteral("soap"));
+    QCOMPARE(ptSceneDriver::roleText(list, rowOfName(list, QStringLiteral("brush")), "item_status"),
+             QStringLiteral("checked"));
+}
+
 void tst_ui_edit::russianTexts()
 {
     createList(QStringLiteral("ru"));
+    addItem(QStringLiteral("milk"), QStringLiteral("Dairy"), QString(), QString());
     addItem(QStringLiteral("salt"), QString(), QStringLiteral("2"), QString());
     m_ui.manager()->setCurrentLanguage(1);
 
@@ -612,7 +873,7 @@ void tst_ui_edit::russianTexts()
     QVERIFY(m_ui.button(QStringLiteral("новый элемент")));
     QVERIFY(m_ui.button(QStringLiteral("мои элементы")));
     QCOMPARE(m_ui.named(QStringLiteral("editSummaryText"))->property("text").toString(),
-             QStringLiteral("2.00 ") + sign() + QStringLiteral("<br>1 шт"));
+             QStringLiteral("2.00 ") + sign() + QStringLiteral("<br>2 шт"));
     QQuickItem *row = rowOf(QStringLiteral("pageList"), QStringLiteral("Без категории"));
     QVERIFY(row);
     row = rowOf(QStringLiteral("pageList"), QStringLiteral("salt"));
@@ -630,7 +891,7 @@ void tst_ui_edit::russianTexts()
                QStringLiteral("menuEditListInfo"), QStringLiteral("menuGoShopping")};
     for (int i = 0; i < editEntries.size(); ++i)
         QCOMPARE(m_ui.named(editEntries.at(i))->property("label").toString(), editMenu.at(i));
-    QTRY_COMPARE(m_ui.named(QStringLiteral("editMenu"))->opacity(), 1.0);
+    QTRY_COMPARE(m_ui.opacity(QStringLiteral("editMenu")), 1.0);
     QTest::mouseClick(m_ui.view(), Qt::LeftButton, Qt::NoModifier, QPoint(20, 400));
     QTRY_VERIFY(!m_ui.named(QStringLiteral("editMenu")));
 
@@ -676,7 +937,7 @@ void tst_ui_edit::russianTexts()
     // The shopping screen and the checkout window.
     openMenuEntry(header, QStringLiteral("menuGoShopping"));
     QTRY_VERIFY(shopScreen());
-    QTRY_COMPARE(m_ui.named(QStringLiteral("buttonCart"))->parentItem()->y(), 0.0);
+    QTRY_COMPARE(barY(QStringLiteral("buttonCart")), 0.0);
     QQuickItem *shopHeader = m_ui.named(QStringLiteral("shopHeader"));
     QCOMPARE(shopHeader->property("headerLabel3").toString(), QStringLiteral("покупки - список"));
     QCOMPARE(m_ui.named(QStringLiteral("buttonList"))->property("buttonLabel").toString(),
@@ -697,7 +958,7 @@ void tst_ui_edit::russianTexts()
              QStringLiteral("Сортировать по категориям"));
     QCOMPARE(m_ui.named(QStringLiteral("menuEditList"))->property("label").toString(),
              QStringLiteral("Редактировать список"));
-    QTRY_COMPARE(m_ui.named(QStringLiteral("shopMenu"))->opacity(), 1.0);
+    QTRY_COMPARE(m_ui.opacity(QStringLiteral("shopMenu")), 1.0);
     QTest::mouseClick(m_ui.view(), Qt::LeftButton, Qt::NoModifier, QPoint(20, 400));
     QTRY_VERIFY(!m_ui.named(QStringLiteral("shopMenu")));
 
@@ -713,7 +974,7 @@ void tst_ui_edit::russianTexts()
     // Back to editing: the screen is made anew, so its fixed questions are in Russian.
     openMenuEntry(shopHeader, QStringLiteral("menuEditList"));
     QTRY_VERIFY(editScreen());
-    QTRY_COMPARE(m_ui.named(QStringLiteral("pageList"))->opacity(), 1.0);
+    QTRY_COMPARE(m_ui.opacity(QStringLiteral("pageList")), 1.0);
     QTRY_COMPARE(editFooterY(), 0.0);
     header = m_ui.named(QStringLiteral("editHeader"));
 
@@ -725,12 +986,24 @@ void tst_ui_edit::russianTexts()
     QCOMPARE(query->property("queryString").toString(),
              QStringLiteral("Все элементы выбранной категории \"Без категории\" будут удалены. "
                             "Продолжить?"));
+    QTRY_COMPARE(query->property("winScale").toDouble(), 1.0);
+    QVERIFY(m_ui.text(QStringLiteral("Предупреждение"), query));
+    m_ui.click(m_ui.button(QStringLiteral("Отмена"), query));
+    QTRY_VERIFY(!m_ui.named(QStringLiteral("editQuery")));
+    query = openQuery(m_ui.named(QStringLiteral("categoryDeleteButton"),
+                                 rowOf(QStringLiteral("pageList"), QStringLiteral("Dairy"))));
+    QVERIFY(query);
+    QCOMPARE(query->property("queryString").toString(),
+             QStringLiteral("Категория \"Dairy\" будет удалена. "
+                            "Хотите также удалить все ее элементы?"));
+    QVERIFY(m_ui.button(QStringLiteral("Нет"), query));
+    QVERIFY(m_ui.button(QStringLiteral("Да"), query));
     m_ui.click(m_ui.button(QStringLiteral("Отмена"), query));
     QTRY_VERIFY(!m_ui.named(QStringLiteral("editQuery")));
 
     // My Items page and its question.
     m_ui.click(m_ui.named(QStringLiteral("buttonMyItems")));
-    QTRY_COMPARE(m_ui.named(QStringLiteral("pageMyItems"))->opacity(), 1.0);
+    QTRY_COMPARE(m_ui.opacity(QStringLiteral("pageMyItems")), 1.0);
     QCOMPARE(header->property("headerLabel3").toString(), QStringLiteral("мои элементы"));
     QTRY_VERIFY(m_ui.button(QStringLiteral("отмена")));
     QVERIFY(m_ui.button(QStringLiteral("добавить выделенные")));
@@ -742,16 +1015,19 @@ void tst_ui_edit::russianTexts()
     m_ui.click(m_ui.button(QStringLiteral("Отмена"), query));
     QTRY_VERIFY(!m_ui.named(QStringLiteral("editQuery")));
     m_ui.click(m_ui.button(QStringLiteral("отмена")));
-    QTRY_COMPARE(m_ui.named(QStringLiteral("pageList"))->opacity(), 1.0);
+    QTRY_COMPARE(m_ui.opacity(QStringLiteral("pageList")), 1.0);
     header = m_ui.named(QStringLiteral("editHeader"));
 
     openMenuEntry(header, QStringLiteral("menuGoShopping"));
     QTRY_VERIFY(shopScreen());
-    QTRY_COMPARE(m_ui.named(QStringLiteral("buttonCart"))->parentItem()->y(), 0.0);
+    QTRY_COMPARE(barY(QStringLiteral("buttonCart")), 0.0);
+    QTRY_COMPARE(m_ui.named(QStringLiteral("shopSummaryText"))->property("text").toString(),
+                 QStringLiteral("2.00 ") + sign() + QStringLiteral("<br>2 шт"));
+    tickRow(QStringLiteral("milk"));
     tickRow(QStringLiteral("salt"));
     QTRY_VERIFY(m_ui.named(QStringLiteral("checkout")));
     QCOMPARE(m_ui.named(QStringLiteral("checkoutSummary"))->property("text").toString(),
-             QStringLiteral("Количество элементов: 1<br>Общая сумма: 2.00 ") + sign());
+             QStringLiteral("Количество элементов: 2<br>Общая сумма: 2.00 ") + sign());
     QCOMPARE(m_ui.named(QStringLiteral("checkoutQuestion"))->property("text").toString(),
              QStringLiteral("Список пуст. Хотите удалить его?"));
     QVERIFY(m_ui.button(QStringLiteral("Нет")));
@@ -761,6 +1037,13 @@ void tst_ui_edit::russianTexts()
                      return pItem->property("text").toString() == QStringLiteral("Касса")
                              && ptSceneDriver::isShown(pItem);
                  }).isEmpty());
+
+    QTRY_COMPARE(m_ui.named(QStringLiteral("checkout"))->property("winScale").toDouble(), 1.0);
+    m_ui.click(m_ui.button(QStringLiteral("Нет")));
+    QTRY_COMPARE(m_ui.opacity(QStringLiteral("checkout")), 0.0);
+    m_ui.click(m_ui.named(QStringLiteral("buttonCart")));
+    QTRY_COMPARE(m_ui.named(QStringLiteral("shopHeader"))->property("headerLabel3").toString(),
+                 QStringLiteral("покупки - корзина"));
 }
 
 QTEST_MAIN(tst_ui_edit)

@@ -21,6 +21,7 @@
 #include <memory>
 
 #include "ptApplicationManager.h"
+#include "ptCategoriesDataModel.h"
 #include "ptCurrencyUnitsDataModel.h"
 #include "ptListDataModel.h"
 #include "ptMeasureUnitsDataModel.h"
@@ -71,6 +72,10 @@ private:
     QQuickItem *loadedItem(const QString &pLoader, QQuickItem *pFrom = nullptr) const;
     void setState(QQuickItem *pItem, const char *pState);
     void save(const QString &pShot, const QString &pLanguage);
+    void shootEditing(const QString &pLanguage);
+    void shootShopping(const QString &pLanguage);
+    QQuickItem *row(QQuickItem *pPage, const char *pType, const QString &pText) const;
+    int listRow(const QString &pName) const;
     void seedList();
     int currencyIndex(const QString &pCode) const;
     int unitIndex(const QString &pName) const;
@@ -159,6 +164,23 @@ void ScreenshotSession::setState(QQuickItem *pItem, const char *pState)
 
 void ScreenshotSession::save(const QString &pShot, const QString &pLanguage)
 {
+    // The software renderer keeps the clip rectangle it worked out while a
+    // dialog was still growing from its tiny start, which hides the dialog's
+    // clipped texts; one frame without the clips makes it work them out anew.
+    QList<QQuickItem *> clipped;
+    QList<QQuickItem *> pending {m_view->rootObject()};
+    while (!pending.isEmpty()) {
+        QQuickItem *item = pending.takeFirst();
+        if (item->clip())
+            clipped.append(item);
+        pending.append(item->childItems());
+    }
+    for (QQuickItem *item : std::as_const(clipped))
+        item->setClip(false);
+    wait(100);
+    for (QQuickItem *item : std::as_const(clipped))
+        item->setClip(true);
+    wait(100);
     const QString path = QDir(m_output).filePath(pShot + QLatin1Char('-') + pLanguage
                                                  + QStringLiteral(".png"));
     if (m_view->grabWindow().save(path))
@@ -216,6 +238,149 @@ void ScreenshotSession::shoot(const QString &pLanguage)
     if (QQuickItem *about = loadedItem(QStringLiteral("aboutLoader")))
         QMetaObject::invokeMethod(about, "areaClicked");
     wait(700);
+
+    // The stored list, opened for editing the way its row's edit zone opens it.
+    if (m_manager->loadList(0)) {
+        QMetaObject::invokeMethod(lists, "listReadyForEdit");
+        wait(1200);
+        shootEditing(pLanguage);
+    }
+}
+
+// A row delegate of the page: an item row by name or a category header row by
+// category.
+QQuickItem *ScreenshotSession::row(QQuickItem *pPage, const char *pType, const QString &pText) const
+{
+    const QString type = QString::fromLatin1(pType);
+    const char *role = type == QLatin1String("item") ? "item_name" : "item_category";
+    QList<QQuickItem *> pending {pPage};
+    while (!pending.isEmpty()) {
+        QQuickItem *item = pending.takeFirst();
+        if (item->property("item_type").toString() == type
+            && item->property(role).toString() == pText)
+            return item;
+        pending.append(item->childItems());
+    }
+    return nullptr;
+}
+
+int ScreenshotSession::listRow(const QString &pName) const
+{
+    ptListDataModel *list = m_manager->listDataModel();
+    const int nameRole = list->roleNames().key("item_name");
+    for (int row = 0; row < list->rowCount(); ++row) {
+        if (list->data(list->index(row, 0), nameRole).toString() == pName)
+            return row;
+    }
+    return -1;
+}
+
+void ScreenshotSession::shootEditing(const QString &pLanguage)
+{
+    QQuickItem *edit = loadedItem(QStringLiteral("pageEdit"));
+    if (!edit)
+        return;
+    save(QStringLiteral("edit"), pLanguage);
+
+    setState(edit, "menu");
+    save(QStringLiteral("edit-menu"), pLanguage);
+    setState(edit, "");
+
+    // My Items with two entries selected.
+    ptCategoriesDataModel *catalogue = m_manager->categoriesDataModel();
+    catalogue->clearSelection();
+    edit->setProperty("myItemsShown", true);
+    if (QQuickItem *page = find(QStringLiteral("pageMyItems"), edit)) {
+        for (const char *name : {"Apples", "Bread"}) {
+            if (QQuickItem *entry = row(page, "item", QString::fromLatin1(name)))
+                catalogue->toggleItem(entry->property("index").toInt());
+        }
+    }
+    wait(1300);
+    save(QStringLiteral("my-items"), pLanguage);
+    catalogue->clearSelection();
+    edit->setProperty("myItemsShown", false);
+    wait(1300);
+
+    // The item dialog as the row's edit button opens it, then its two pickers.
+    QQuickItem *listPage = find(QStringLiteral("pageList"), edit);
+    if (QQuickItem *cheese = listPage ? row(listPage, "item", QStringLiteral("Cheese")) : nullptr) {
+        QMetaObject::invokeMethod(cheese, "itemEditClicked",
+                                  Q_ARG(int, cheese->property("index").toInt()));
+        wait(300);
+        if (QQuickItem *form = find(QStringLiteral("pageNewItem"), edit)) {
+            QQuickItem *dialog = form->parentItem();
+            save(QStringLiteral("item-dialog"), pLanguage);
+            setState(dialog, "categoriesList");
+            save(QStringLiteral("category-picker"), pLanguage);
+            setState(dialog, "amountUnitsList");
+            save(QStringLiteral("unit-picker"), pLanguage);
+            setState(dialog, "");
+        }
+        setState(edit, "");
+    }
+
+    setState(edit, "editListInfo");
+    save(QStringLiteral("list-info"), pLanguage);
+    setState(edit, "");
+
+    if (QQuickItem *dairy
+        = listPage ? row(listPage, "category", QStringLiteral("Dairy")) : nullptr) {
+        QMetaObject::invokeMethod(dairy, "categoryDeleteClicked",
+                                  Q_ARG(int, dairy->property("index").toInt()));
+        wait(700);
+        save(QStringLiteral("category-question"), pLanguage);
+        setState(edit, "");
+    }
+
+    QMetaObject::invokeMethod(edit, "shopModeClicked");
+    wait(1300);
+    shootShopping(pLanguage);
+}
+
+void ScreenshotSession::shootShopping(const QString &pLanguage)
+{
+    QQuickItem *shop = loadedItem(QStringLiteral("pageShop"));
+    if (!shop)
+        return;
+    // Two items already in the cart; nothing of it is saved.
+    ptListDataModel *list = m_manager->listDataModel();
+    for (const char *name : {"Milk", "Bread"}) {
+        const int row = listRow(QString::fromLatin1(name));
+        if (row >= 0)
+            list->toggleItem(row);
+    }
+    list->updateCountPrice();
+    wait(300);
+    save(QStringLiteral("shop"), pLanguage);
+
+    setState(shop, "menu");
+    save(QStringLiteral("shop-menu"), pLanguage);
+    setState(shop, "");
+
+    QMetaObject::invokeMethod(shop, "switchView", Q_ARG(QVariant, false));
+    wait(900);
+    save(QStringLiteral("shop-cart"), pLanguage);
+    QMetaObject::invokeMethod(shop, "switchView", Q_ARG(QVariant, true));
+    wait(900);
+
+    // The checkout window as it shows once every item is in the cart.
+    if (QQuickItem *checkout = find(QStringLiteral("checkout"), shop)) {
+        const int count = list->listItemsAmount().toInt() + list->cartItemsAmount().toInt();
+        const double total = list->listItemsPrice().toDouble() + list->cartItemsPrice().toDouble();
+        checkout->setProperty("cartItemsCount", QString::number(count));
+        checkout->setProperty("cartItemsPrice", QString::number(total, 'f', 2));
+        checkout->setProperty(
+                "cartItemsPriceUnit",
+                m_manager->currencyUnitsDataModel()->currencySign(list->listCurrency()));
+        setState(shop, "checkout");
+        save(QStringLiteral("checkout"), pLanguage);
+        setState(shop, "");
+    }
+
+    // Back to the lists screen without saving: the next language starts afresh.
+    QMetaObject::invokeMethod(shop, "backClicked");
+    wait(900);
 }
 
 } // namespace
