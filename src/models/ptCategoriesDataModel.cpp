@@ -67,14 +67,14 @@ QVariant ptCategoriesDataModel::data(const QModelIndex &index, int role) const
 QHash<int, QByteArray> ptCategoriesDataModel::roleNames() const
 {
     return {
-        { ItemNameRole, "item_name" },
-        { ItemCategoryRole, "item_category" },
-        { ItemPriceRole, "item_price" },
-        { ItemAmountRole, "item_amount" },
-        { ItemAmountUnitRole, "item_amount_unit" },
-        { ItemNoteRole, "item_note" },
-        { ItemStatusRole, "item_status" },
-        { ItemTypeRole, "item_type" },
+            {ItemNameRole, "item_name"},
+            {ItemCategoryRole, "item_category"},
+            {ItemPriceRole, "item_price"},
+            {ItemAmountRole, "item_amount"},
+            {ItemAmountUnitRole, "item_amount_unit"},
+            {ItemNoteRole, "item_note"},
+            {ItemStatusRole, "item_status"},
+            {ItemTypeRole, "item_type"},
     };
 }
 
@@ -151,7 +151,7 @@ void ptCategoriesDataModel::updateModel()
     m_rows.clear();
     m_rows.reserve(keys.size());
     for (auto it = keys.cbegin(); it != keys.cend(); ++it)
-        m_rows.append({ it.key(), it.value() });
+        m_rows.append({it.key(), it.value()});
 
     emit categoriesCountChanged();
     endResetModel();
