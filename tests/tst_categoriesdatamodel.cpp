@@ -21,9 +21,9 @@ const QString MarkerHeader = QStringLiteral("[") + Marker + QStringLiteral("]");
 struct Catalogue
 {
     ptCategoriesDataModel model;
-    ptRoleFilterProxy proxy{ &model };
-    QAbstractItemModelTester tester{ &proxy,
-                                     QAbstractItemModelTester::FailureReportingMode::QtTest };
+    ptRoleFilterProxy proxy {&model};
+    QAbstractItemModelTester tester {&proxy,
+                                     QAbstractItemModelTester::FailureReportingMode::QtTest};
 };
 
 bool add(ptCategoriesDataModel &model, const QString &pName, const QString &pCategory,
@@ -202,11 +202,11 @@ void tst_CategoriesDataModel::emptyCatalogue()
     // Bad indexes and roles answer with empty text, not an invalid value.
     add(model, QStringLiteral("milk"), QStringLiteral("Dairy"));
     const QList<QVariant> answers = {
-        model.data(QModelIndex(), Roles::ItemNameRole),
-        model.data(model.index(model.rowCount(), 0), Roles::ItemNameRole),
-        model.data(model.index(1, 0), Qt::EditRole),
-        model.data(model.index(1, 0), Roles::ItemTypeRole + 1),
-        model.data(model.index(0, 0), Qt::DisplayRole),
+            model.data(QModelIndex(), Roles::ItemNameRole),
+            model.data(model.index(model.rowCount(), 0), Roles::ItemNameRole),
+            model.data(model.index(1, 0), Qt::EditRole),
+            model.data(model.index(1, 0), Roles::ItemTypeRole + 1),
+            model.data(model.index(0, 0), Qt::DisplayRole),
     };
     for (const QVariant &answer : answers) {
         QCOMPARE(answer.typeId(), int(QMetaType::QString));
@@ -227,8 +227,8 @@ void tst_CategoriesDataModel::addItemSimplifiesTexts()
     QVERIFY(!model.isLoaded());
 
     QVERIFY(add(model, QStringLiteral("  skimmed   milk "), QStringLiteral(" dairy  and\teggs ")));
-    QCOMPARE(layout(model), QStringList({ "[dairy and eggs]", "skimmed milk" }));
-    QCOMPARE(categories(model), QStringList({ "dairy and eggs" }));
+    QCOMPARE(layout(model), QStringList({"[dairy and eggs]", "skimmed milk"}));
+    QCOMPARE(categories(model), QStringList({"dairy and eggs"}));
     QCOMPARE(text(model, 1, Roles::ItemCategoryRole), QStringLiteral("dairy and eggs"));
     QCOMPARE(text(model, 1, Roles::ItemNoteRole), QString());
     QCOMPARE(text(model, 1, Roles::ItemAmountRole), QStringLiteral("2"));
@@ -256,9 +256,9 @@ void tst_CategoriesDataModel::addItemNormalisesCategory()
 
     QVERIFY(add(model, QStringLiteral("zeta"), QStringLiteral("Zoo")));
     QVERIFY(add(model, QStringLiteral("bag"), category));
-    QCOMPARE(layout(model), QStringList({ "[Zoo]", "zeta", MarkerHeader, "bag" }));
+    QCOMPARE(layout(model), QStringList({"[Zoo]", "zeta", MarkerHeader, "bag"}));
     QCOMPARE(text(model, 3, Roles::ItemCategoryRole), Marker);
-    QCOMPARE(categories(model), QStringList({ "Zoo" }));
+    QCOMPARE(categories(model), QStringList({"Zoo"}));
 
     // The same item again refreshes the one entry.
     QVERIFY(add(model, QStringLiteral("bag"), QStringLiteral("Uncategorised")));
@@ -272,7 +272,7 @@ void tst_CategoriesDataModel::translatedUncategorised()
     const QString russian = QStringLiteral("Без категории");
 
     QVERIFY(add(model, QStringLiteral("bag"), russian));
-    QCOMPARE(categories(model), QStringList({ russian }));
+    QCOMPARE(categories(model), QStringList({russian}));
 
     QTranslator translator;
     QVERIFY(translator.load(QStringLiteral(":/tr/tst_categoriesdatamodel_ru.qm")));
@@ -281,9 +281,8 @@ void tst_CategoriesDataModel::translatedUncategorised()
     QVERIFY(add(model, QStringLiteral("cup"), QStringLiteral("Uncategorised")));
     QVERIFY(QCoreApplication::removeTranslator(&translator));
 
-    QCOMPARE(layout(model),
-             QStringList({ "[" + russian + "]", "bag", MarkerHeader, "box", "cup" }));
-    QCOMPARE(categories(model), QStringList({ russian }));
+    QCOMPARE(layout(model), QStringList({"[" + russian + "]", "bag", MarkerHeader, "box", "cup"}));
+    QCOMPARE(categories(model), QStringList({russian}));
 }
 
 void tst_CategoriesDataModel::categoryRowsOrder()
@@ -299,10 +298,10 @@ void tst_CategoriesDataModel::categoryRowsOrder()
 
     // The digit sorts before ":", capitals before small letters, the marker last.
     QCOMPARE(layout(model),
-             QStringList({ "[A1]", "y", "[A]", "B", "b", "x", "[a]", "w", MarkerHeader, "none" }));
+             QStringList({"[A1]", "y", "[A]", "B", "b", "x", "[a]", "w", MarkerHeader, "none"}));
 
     model.sortByProduct(true);
-    QCOMPARE(layout(model), QStringList({ "B", "b", "none", "w", "x", "y" }));
+    QCOMPARE(layout(model), QStringList({"B", "b", "none", "w", "x", "y"}));
     model.sortByCategory(true);
     QCOMPARE(model.rowCount(), 10);
 }
@@ -315,10 +314,10 @@ void tst_CategoriesDataModel::sameNameInTwoCategories()
     add(model, QStringLiteral("milk"), QStringLiteral("Dairy"), QStringLiteral("2"));
     model.setCurrencyCode(QStringLiteral("EUR"));
 
-    QCOMPARE(layout(model), QStringList({ "[Dairy]", "milk", "[Shop]", "milk" }));
+    QCOMPARE(layout(model), QStringList({"[Dairy]", "milk", "[Shop]", "milk"}));
 
     model.sortByProduct(true);
-    QCOMPARE(layout(model), QStringList({ "milk" }));
+    QCOMPARE(layout(model), QStringList({"milk"}));
     QCOMPARE(text(model, 0, Roles::ItemCategoryRole), QStringLiteral("Dairy"));
     QCOMPARE(text(model, 0, Roles::ItemPriceRole), QStringLiteral("2"));
     QCOMPARE(model.selectedItems().size(), 2);
@@ -335,11 +334,11 @@ void tst_CategoriesDataModel::emptyNameHiddenByLaterHeader()
     QVERIFY(model.updateItem(rowOf(model, QStringLiteral("x")), QString(), QStringLiteral("A"),
                              QStringLiteral("5"), QStringLiteral("EUR"), QString(), 0, QString()));
 
-    QCOMPARE(layout(model), QStringList({ "[A]", "y" }));
+    QCOMPARE(layout(model), QStringList({"[A]", "y"}));
     QCOMPARE(text(model, 0, Roles::ItemTypeRole), QStringLiteral("category"));
 
     model.sortByProduct(true);
-    QCOMPARE(layout(model), QStringList({ "", "y" }));
+    QCOMPARE(layout(model), QStringList({"", "y"}));
     QCOMPARE(text(model, 0, Roles::ItemPriceRole), QString());
 }
 
@@ -354,17 +353,17 @@ void tst_CategoriesDataModel::emptyNameTakesHeaderKey()
                              QString(), 0, QString()));
 
     // The empty-named item stands where the header would be.
-    QCOMPARE(layout(model), QStringList({ "", "y" }));
+    QCOMPARE(layout(model), QStringList({"", "y"}));
     QCOMPARE(text(model, 0, Roles::ItemTypeRole), QStringLiteral("item"));
     QCOMPARE(text(model, 0, Roles::ItemCategoryRole), QStringLiteral("A"));
 
     model.clearSelection();
     model.toggleItem(0);
     QCOMPARE(model.selectedCount(), 1);
-    QCOMPARE(selectedNames(model), QStringList({ "" }));
+    QCOMPARE(selectedNames(model), QStringList({""}));
 
     QVERIFY(model.deleteItem(0));
-    QCOMPARE(layout(model), QStringList({ "[A]", "y" }));
+    QCOMPARE(layout(model), QStringList({"[A]", "y"}));
     QCOMPARE(model.selectedItems().size(), 0);
 }
 
@@ -378,7 +377,7 @@ void tst_CategoriesDataModel::categoryListOrder()
     add(model, QStringLiteral("y"), QStringLiteral("A"));
     add(model, QStringLiteral("z"), QStringLiteral("B"));
     add(model, QStringLiteral("n"), QString());
-    QCOMPARE(categories(model), QStringList({ "B", "A" }));
+    QCOMPARE(categories(model), QStringList({"B", "A"}));
     QCOMPARE(countChanges.count(), 4);
 
     model.updateModel();
@@ -390,7 +389,7 @@ void tst_CategoriesDataModel::categoryListOrder()
     // The list follows storage order, not the rows.
     model.updateItem(rowOf(model, QStringLiteral("x")), QStringLiteral("x"), QStringLiteral("C"),
                      QString(), QStringLiteral("EUR"), QString(), 0, QString());
-    QCOMPARE(categories(model), QStringList({ "C", "A", "B" }));
+    QCOMPARE(categories(model), QStringList({"C", "A", "B"}));
 }
 
 void tst_CategoriesDataModel::pricesPerCurrency()
@@ -442,7 +441,7 @@ void tst_CategoriesDataModel::addItemRefreshesEntry()
     QVERIFY(model.addItem(QStringLiteral("milk"), QStringLiteral("Dairy"), QStringLiteral("4"),
                           QStringLiteral("USD"), QStringLiteral("6"), 11,
                           QStringLiteral("ignored")));
-    QCOMPARE(layout(model), QStringList({ "[Dairy]", "milk" }));
+    QCOMPARE(layout(model), QStringList({"[Dairy]", "milk"}));
     QCOMPARE(text(model, 1, Roles::ItemStatusRole), QStringLiteral("checked"));
     QCOMPARE(text(model, 1, Roles::ItemPriceRole), QStringLiteral("1"));
     QCOMPARE(text(model, 1, Roles::ItemAmountRole), QStringLiteral("6"));
@@ -486,7 +485,7 @@ void tst_CategoriesDataModel::updateItemFindsEntry()
     QVERIFY(model.deleteItem(milk));
     QVERIFY(model.updateItem(-1, QStringLiteral("milk"), QStringLiteral("Dairy"),
                              QStringLiteral("8"), QStringLiteral("EUR"), QString(), 0, QString()));
-    QCOMPARE(layout(model), QStringList({ MarkerHeader, "tea" }));
+    QCOMPARE(layout(model), QStringList({MarkerHeader, "tea"}));
 }
 
 void tst_CategoriesDataModel::updateItemByRow()
@@ -497,21 +496,21 @@ void tst_CategoriesDataModel::updateItemByRow()
     add(model, QStringLiteral("tea"), QStringLiteral("Drinks"));
     QSignalSpy resets(&model, &QAbstractItemModel::modelReset);
 
-    for (int row : { -2, 0, 2, model.rowCount() })
+    for (int row : {-2, 0, 2, model.rowCount()})
         QVERIFY(!model.updateItem(row, QStringLiteral("x"), QString(), QString(),
                                   QStringLiteral("EUR"), QString(), 0, QString()));
     QCOMPARE(resets.count(), 0);
 
     QVERIFY(model.updateItem(3, QStringLiteral(" green  tea"), QStringLiteral("Dairy"), QString(),
                              QStringLiteral("EUR"), QString(), 0, QString()));
-    QCOMPARE(layout(model), QStringList({ "[Dairy]", "green tea", "milk" }));
-    QCOMPARE(categories(model), QStringList({ "Dairy" }));
+    QCOMPARE(layout(model), QStringList({"[Dairy]", "green tea", "milk"}));
+    QCOMPARE(categories(model), QStringList({"Dairy"}));
     QCOMPARE(text(model, 1, Roles::ItemStatusRole), QStringLiteral("checked"));
 
     QVERIFY(model.updateItem(1, QString(), QString(), QString(), QStringLiteral("EUR"), QString(),
                              0, QString()));
     // Alone in its group, the empty name takes the header's key.
-    QCOMPARE(layout(model), QStringList({ "[Dairy]", "milk", "" }));
+    QCOMPARE(layout(model), QStringList({"[Dairy]", "milk", ""}));
     QCOMPARE(text(model, 2, Roles::ItemCategoryRole), Marker);
 }
 
@@ -526,11 +525,11 @@ void tst_CategoriesDataModel::sortWithoutRebuild()
     QCOMPARE(resets.count(), 0);
     QCOMPARE(model.rowCount(), 2);
     model.updateModel();
-    QCOMPARE(layout(model), QStringList({ "milk" }));
+    QCOMPARE(layout(model), QStringList({"milk"}));
     model.sortByCategory(false);
     QCOMPARE(model.rowCount(), 1);
     add(model, QStringLiteral("tea"), QStringLiteral("Dairy"));
-    QCOMPARE(layout(model), QStringList({ "[Dairy]", "milk", "tea" }));
+    QCOMPARE(layout(model), QStringList({"[Dairy]", "milk", "tea"}));
 }
 
 void tst_CategoriesDataModel::toggleItemCountsSelection()
@@ -545,7 +544,7 @@ void tst_CategoriesDataModel::toggleItemCountsSelection()
     QStringList log;
     recordSignals(&model, &log);
     model.toggleItem(1);
-    QCOMPARE(log, QStringList({ "selectedCount", "dataChanged 1-1" }));
+    QCOMPARE(log, QStringList({"selectedCount", "dataChanged 1-1"}));
     QCOMPARE(model.selectedCount(), -1);
     QCOMPARE(text(model, 1, Roles::ItemStatusRole), QStringLiteral("unchecked"));
 
@@ -556,18 +555,18 @@ void tst_CategoriesDataModel::toggleItemCountsSelection()
     QCOMPARE(model.selectedCount(), 2);
     model.toggleItem(1);
     QCOMPARE(log,
-             QStringList({ "selectedCount", "dataChanged 1-1", "selectedCount", "dataChanged 2-2",
-                           "selectedCount", "dataChanged 1-1" }));
+             QStringList({"selectedCount", "dataChanged 1-1", "selectedCount", "dataChanged 2-2",
+                          "selectedCount", "dataChanged 1-1"}));
     QCOMPARE(model.selectedCount(), 1);
     QCOMPARE(text(model, 1, Roles::ItemStatusRole), QStringLiteral("unchecked"));
     QCOMPARE(text(model, 2, Roles::ItemStatusRole), QStringLiteral("checked"));
-    QCOMPARE(selectedNames(model), QStringList({ "tea" }));
+    QCOMPARE(selectedNames(model), QStringList({"tea"}));
 
     // Adding or refreshing never moves the count.
     add(model, QStringLiteral("milk"), QStringLiteral("Dairy"));
     add(model, QStringLiteral("bread"), QStringLiteral("Bakery"));
     QCOMPARE(model.selectedCount(), 1);
-    QCOMPARE(selectedNames(model), QStringList({ "milk", "tea", "bread" }));
+    QCOMPARE(selectedNames(model), QStringList({"milk", "tea", "bread"}));
 }
 
 void tst_CategoriesDataModel::toggleInvalidRowsDoNothing()
@@ -598,10 +597,10 @@ void tst_CategoriesDataModel::clearSelection()
     QStringList log;
     recordSignals(&model, &log);
     model.clearSelection();
-    QCOMPARE(log, QStringList({ "selectedCount", "aboutToReset", "reset" }));
+    QCOMPARE(log, QStringList({"selectedCount", "aboutToReset", "reset"}));
     QCOMPARE(model.selectedCount(), 0);
     QCOMPARE(model.selectedItems().size(), 0);
-    QCOMPARE(layout(model), QStringList({ "[Dairy]", "milk" }));
+    QCOMPARE(layout(model), QStringList({"[Dairy]", "milk"}));
     QCOMPARE(text(model, 1, Roles::ItemStatusRole), QStringLiteral("unchecked"));
 
     model.toggleItem(1);
@@ -624,7 +623,7 @@ void tst_CategoriesDataModel::selectedItemsInCreationOrder()
 
     model.toggleItem(rowOf(model, QStringLiteral("milk")));
     model.toggleItem(rowOf(model, QStringLiteral("tea")));
-    QCOMPARE(selectedNames(model), QStringList({ "tea", "milk" }));
+    QCOMPARE(selectedNames(model), QStringList({"tea", "milk"}));
     const QHash<QString, QString> tea = model.selectedItems().first();
     QCOMPARE(tea.value(QStringLiteral("category")), QStringLiteral("Drinks"));
     QCOMPARE(tea.value(QStringLiteral("count")), QStringLiteral("2"));
@@ -647,14 +646,14 @@ void tst_CategoriesDataModel::deletedEntriesNeverSelected()
 
     QVERIFY(model.deleteItem(rowOf(model, QStringLiteral("milk"))));
     QCOMPARE(model.selectedCount(), 3);
-    QCOMPARE(selectedNames(model), QStringList({ "tea", "salt" }));
+    QCOMPARE(selectedNames(model), QStringList({"tea", "salt"}));
 
     QVERIFY(model.deleteCategory(0, true));
     QCOMPARE(model.selectedCount(), 3);
-    QCOMPARE(selectedNames(model), QStringList({ "salt" }));
+    QCOMPARE(selectedNames(model), QStringList({"salt"}));
 
     model.clearSelection();
-    QCOMPARE(layout(model), QStringList({ MarkerHeader, "salt" }));
+    QCOMPARE(layout(model), QStringList({MarkerHeader, "salt"}));
 }
 
 void tst_CategoriesDataModel::deleteOnlyItemPrunesHeader()
@@ -664,16 +663,16 @@ void tst_CategoriesDataModel::deleteOnlyItemPrunesHeader()
     add(model, QStringLiteral("x"), QStringLiteral("A"));
     add(model, QStringLiteral("y"), QStringLiteral("B"));
     add(model, QStringLiteral("z"), QStringLiteral("B"));
-    QCOMPARE(layout(model), QStringList({ "[A]", "x", "[B]", "y", "z" }));
+    QCOMPARE(layout(model), QStringList({"[A]", "x", "[B]", "y", "z"}));
 
     QStringList log;
     recordSignals(&model, &log);
     QSignalSpy countChanges(&model, &ptCategoriesDataModel::categoriesCountChanged);
     QVERIFY(model.deleteItem(1));
     QCOMPARE(log,
-             QStringList({ "aboutToRemove 1-1", "removed 1-1", "aboutToRemove 0-0", "removed 0-0",
-                           "aboutToReset", "reset" }));
-    QCOMPARE(layout(model), QStringList({ "[B]", "y", "z" }));
+             QStringList({"aboutToRemove 1-1", "removed 1-1", "aboutToRemove 0-0", "removed 0-0",
+                          "aboutToReset", "reset"}));
+    QCOMPARE(layout(model), QStringList({"[B]", "y", "z"}));
     QCOMPARE(model.categoriesCount(), 1);
     QCOMPARE(countChanges.count(), 1);
 }
@@ -689,9 +688,9 @@ void tst_CategoriesDataModel::deleteLastCategoryAtEnd()
     recordSignals(&model, &log);
     QVERIFY(model.deleteItem(3));
     QCOMPARE(log,
-             QStringList({ "aboutToRemove 3-3", "removed 3-3", "aboutToRemove 2-2", "removed 2-2",
-                           "aboutToReset", "reset" }));
-    QCOMPARE(layout(model), QStringList({ "[A]", "x" }));
+             QStringList({"aboutToRemove 3-3", "removed 3-3", "aboutToRemove 2-2", "removed 2-2",
+                          "aboutToReset", "reset"}));
+    QCOMPARE(layout(model), QStringList({"[A]", "x"}));
     QCOMPARE(model.categoriesCount(), 1);
 }
 
@@ -706,15 +705,15 @@ void tst_CategoriesDataModel::deleteOneOfTwoKeepsHeader()
     QStringList log;
     recordSignals(&model, &log);
     QVERIFY(model.deleteItem(3));
-    QCOMPARE(log, QStringList({ "aboutToRemove 3-3", "removed 3-3", "aboutToReset", "reset" }));
-    QCOMPARE(layout(model), QStringList({ "[A]", "x", "[B]", "z" }));
+    QCOMPARE(log, QStringList({"aboutToRemove 3-3", "removed 3-3", "aboutToReset", "reset"}));
+    QCOMPARE(layout(model), QStringList({"[A]", "x", "[B]", "z"}));
 
     log.clear();
     QVERIFY(model.deleteItem(3));
     QCOMPARE(log,
-             QStringList({ "aboutToRemove 3-3", "removed 3-3", "aboutToRemove 2-2", "removed 2-2",
-                           "aboutToReset", "reset" }));
-    QCOMPARE(layout(model), QStringList({ "[A]", "x" }));
+             QStringList({"aboutToRemove 3-3", "removed 3-3", "aboutToRemove 2-2", "removed 2-2",
+                          "aboutToReset", "reset"}));
+    QCOMPARE(layout(model), QStringList({"[A]", "x"}));
 }
 
 void tst_CategoriesDataModel::deleteSortedByProduct()
@@ -728,9 +727,9 @@ void tst_CategoriesDataModel::deleteSortedByProduct()
     QStringList log;
     recordSignals(&model, &log);
     QVERIFY(model.deleteItem(1));
-    QCOMPARE(log, QStringList({ "aboutToRemove 1-1", "removed 1-1", "aboutToReset", "reset" }));
-    QCOMPARE(layout(model), QStringList({ "x" }));
-    QCOMPARE(categories(model), QStringList({ "A" }));
+    QCOMPARE(log, QStringList({"aboutToRemove 1-1", "removed 1-1", "aboutToReset", "reset"}));
+    QCOMPARE(layout(model), QStringList({"x"}));
+    QCOMPARE(categories(model), QStringList({"A"}));
 }
 
 void tst_CategoriesDataModel::deleteItemRefusesBadRows()
@@ -745,7 +744,7 @@ void tst_CategoriesDataModel::deleteItemRefusesBadRows()
     QVERIFY(!model.deleteItem(-1));
     QVERIFY(!model.deleteItem(model.rowCount()));
     QCOMPARE(log, QStringList());
-    QCOMPARE(layout(model), QStringList({ "[A]", "x" }));
+    QCOMPARE(layout(model), QStringList({"[A]", "x"}));
 }
 
 void tst_CategoriesDataModel::deleteCategoryKeepingItems()
@@ -758,17 +757,17 @@ void tst_CategoriesDataModel::deleteCategoryKeepingItems()
     add(model, QStringLiteral("n"), QString());
     model.clearSelection();
     model.toggleItem(rowOf(model, QStringLiteral("x")));
-    QCOMPARE(layout(model), QStringList({ "[A]", "w", "x", "[B]", "y", MarkerHeader, "n" }));
+    QCOMPARE(layout(model), QStringList({"[A]", "w", "x", "[B]", "y", MarkerHeader, "n"}));
 
     QVERIFY(model.deleteCategory(0, false));
-    QCOMPARE(layout(model), QStringList({ "[B]", "y", MarkerHeader, "n", "w", "x" }));
-    QCOMPARE(categories(model), QStringList({ "B" }));
+    QCOMPARE(layout(model), QStringList({"[B]", "y", MarkerHeader, "n", "w", "x"}));
+    QCOMPARE(categories(model), QStringList({"B"}));
     QCOMPARE(model.selectedCount(), 1);
-    QCOMPARE(selectedNames(model), QStringList({ "x" }));
+    QCOMPARE(selectedNames(model), QStringList({"x"}));
 
     // An item row stands for its category too.
     QVERIFY(model.deleteCategory(1, false));
-    QCOMPARE(layout(model), QStringList({ MarkerHeader, "n", "w", "x", "y" }));
+    QCOMPARE(layout(model), QStringList({MarkerHeader, "n", "w", "x", "y"}));
     QCOMPARE(model.categoriesCount(), 0);
 }
 
@@ -787,8 +786,8 @@ void tst_CategoriesDataModel::deleteUncategorisedGroup()
     QCOMPARE(snapshot(model), before);
 
     QVERIFY(model.deleteCategory(2, true));
-    QCOMPARE(layout(model), QStringList({ "[A]", "x" }));
-    QCOMPARE(categories(model), QStringList({ "A" }));
+    QCOMPARE(layout(model), QStringList({"[A]", "x"}));
+    QCOMPARE(categories(model), QStringList({"A"}));
     QCOMPARE(model.selectedItems().size(), 1);
 }
 
@@ -827,13 +826,13 @@ void tst_CategoriesDataModel::releaseModel()
     QVERIFY(model.selectedItems().isEmpty());
 
     add(model, QStringLiteral("x"), QStringLiteral("A"));
-    QCOMPARE(layout(model), QStringList({ "[A]", "x" }));
+    QCOMPARE(layout(model), QStringList({"[A]", "x"}));
 }
 
 void tst_CategoriesDataModel::randomisedOperations_data()
 {
     QTest::addColumn<quint32>("seed");
-    for (quint32 seed : { 1u, 7u, 42u, 2024u, 65537u })
+    for (quint32 seed : {1u, 7u, 42u, 2024u, 65537u})
         QTest::addRow("seed %u", seed) << seed;
 }
 
@@ -849,9 +848,9 @@ void tst_CategoriesDataModel::randomisedOperations()
     QSignalSpy resets(&model, &QAbstractItemModel::modelReset);
     QSignalSpy selectionChanges(&model, &ptCategoriesDataModel::selectedCountChanged);
 
-    const QStringList names = { "milk", "Milk", " tea ", "", "  ", "a b", "x", "x1" };
-    const QStringList categoryTexts = { "", "Uncategorised", "A", "A1", "a", " b  c ", "B" };
-    const QStringList codes = { "EUR", "USD" };
+    const QStringList names = {"milk", "Milk", " tea ", "", "  ", "a b", "x", "x1"};
+    const QStringList categoryTexts = {"", "Uncategorised", "A", "A1", "a", " b  c ", "B"};
+    const QStringList codes = {"EUR", "USD"};
     auto pick = [&random](const QStringList &pList) {
         return pList.at(random.bounded(int(pList.size())));
     };

@@ -79,9 +79,9 @@ int rowOfName(ptListDataModel &pModel, const QString &pName)
 // surrogates, U+FFFE/U+FFFF, markup characters and characters outside the BMP.
 QString randomText(QRandomGenerator &pRandom)
 {
-    static const char16_t pool[] = { u'a',   u'Z',   u' ',   u'\t',  u'\n',  u'\r', u'<',   u'&',
-                                     u'"',   u'\'',  u'>',   0x01,   0x1F,   0x7F,  0xD800, 0xDC00,
-                                     0xFFFE, 0xFFFF, 0xF000, 0x0416, 0x00E9, u',',  u'.',   u'1' };
+    static const char16_t pool[] = {u'a',   u'Z',   u' ',   u'\t',  u'\n',  u'\r', u'<',   u'&',
+                                    u'"',   u'\'',  u'>',   0x01,   0x1F,   0x7F,  0xD800, 0xDC00,
+                                    0xFFFE, 0xFFFF, 0xF000, 0x0416, 0x00E9, u',',  u'.',   u'1'};
     QString text;
     const int length = pRandom.bounded(12);
     for (int i = 0; i < length; ++i) {
@@ -191,11 +191,11 @@ void tst_ListDocument::documentBytes()
     const QList<Element> all = elements(xml);
     QCOMPARE(all.size(), 4);
     QCOMPARE(all.at(0).attributeNames,
-             QStringList({ "version", "name", "currency", "note", "items_list", "price_list" }));
+             QStringList({"version", "name", "currency", "note", "items_list", "price_list"}));
     QCOMPARE(all.at(1).name, QStringLiteral("item"));
-    const Record milk = { { "name", "Milk" },       { "category", "Dairy" }, { "price", "2" },
-                          { "count", "3" },         { "count_unit", "1" },   { "note", "" },
-                          { "status", "unchecked" } };
+    const Record milk
+            = {{"name", "Milk"},    {"category", "Dairy"}, {"price", "2"},         {"count", "3"},
+               {"count_unit", "1"}, {"note", ""},          {"status", "unchecked"}};
     QCOMPARE(all.at(1).attributes, milk);
     QCOMPARE(all.at(2).attributes.value("category"), QString(QChar(0xF000)));
     QCOMPARE(all.at(2).attributes.value("note"), QStringLiteral("<fresh>"));
@@ -245,7 +245,7 @@ void tst_ListDocument::unknownAttributes()
     const QList<Element> all = elements(qUncompress(readFile(fileName)));
     QCOMPARE(all.size(), 4);
     QCOMPARE(all.at(0).attributeNames,
-             QStringList({ "version", "name", "currency", "note", "items_list", "price_list" }));
+             QStringList({"version", "name", "currency", "note", "items_list", "price_list"}));
     QCOMPARE(all.at(1).attributes.value("shop"), QStringLiteral("Corner"));
     // A prefixed name cannot be written without its declaration; it is left
     // out rather than making the rest of the document unreadable.
@@ -317,28 +317,26 @@ void tst_ListDocument::countAndSum_data()
     QTest::addColumn<QStringList>("figures"); // list amount, list price, cart amount, cart price
 
     auto item = [](const QString &pPrice, const QString &pCount, const QString &pStatus) {
-        return Record{
-            { "name", "x" }, { "price", pPrice }, { "count", pCount }, { "status", pStatus }
-        };
+        return Record {{"name", "x"}, {"price", pPrice}, {"count", pCount}, {"status", pStatus}};
     };
-    QTest::newRow("empty") << QList<Record>() << QStringList{ "0", "0.00", "0", "0.00" };
+    QTest::newRow("empty") << QList<Record>() << QStringList {"0", "0.00", "0", "0.00"};
     QTest::newRow("point and comma")
-            << QList<Record>{ item("2", "3", "unchecked"), item("1,25", "2", "unchecked") }
-            << QStringList{ "2", "8.50", "0", "0.00" };
+            << QList<Record> {item("2", "3", "unchecked"), item("1,25", "2", "unchecked")}
+            << QStringList {"2", "8.50", "0", "0.00"};
     QTest::newRow("thousands separators")
-            << QList<Record>{ item("1,500", "", "unchecked"), item("1.500,25", "2", "checked") }
-            << QStringList{ "1", "1500.00", "1", "3000.50" };
+            << QList<Record> {item("1,500", "", "unchecked"), item("1.500,25", "2", "checked")}
+            << QStringList {"1", "1500.00", "1", "3000.50"};
     QTest::newRow("not numbers count but add nothing")
-            << QList<Record>{ item("abc", "2", "unchecked"), item("3", "many", "unchecked"),
-                              item("", "4", "unchecked") }
-            << QStringList{ "3", "0.00", "0", "0.00" };
+            << QList<Record> {item("abc", "2", "unchecked"), item("3", "many", "unchecked"),
+                              item("", "4", "unchecked")}
+            << QStringList {"3", "0.00", "0", "0.00"};
     QTest::newRow("white space and sign")
-            << QList<Record>{ item(" 2.5 ", " 2 ", "unchecked"), item("-1", "3", "checked") }
-            << QStringList{ "1", "5.00", "1", "-3.00" };
+            << QList<Record> {item(" 2.5 ", " 2 ", "unchecked"), item("-1", "3", "checked")}
+            << QStringList {"1", "5.00", "1", "-3.00"};
     QTest::newRow("deleted and other states count nowhere")
-            << QList<Record>{ item("5", "1", "deleted"), item("5", "1", ""),
-                              item("5", "1", "Checked"), item("0,5", "0,5", "checked") }
-            << QStringList{ "0", "0.00", "1", "0.25" };
+            << QList<Record> {item("5", "1", "deleted"), item("5", "1", ""),
+                              item("5", "1", "Checked"), item("0,5", "0,5", "checked")}
+            << QStringList {"0", "0.00", "1", "0.25"};
 }
 
 void tst_ListDocument::countAndSum()
@@ -355,8 +353,8 @@ void tst_ListDocument::countAndSum()
     model.updateCountPrice();
     QCOMPARE(countSpy.count(), 1);
     QCOMPARE(priceSpy.count(), 1);
-    QCOMPARE(QStringList({ model.listItemsAmount(), model.listItemsPrice(), model.cartItemsAmount(),
-                           model.cartItemsPrice() }),
+    QCOMPARE(QStringList({model.listItemsAmount(), model.listItemsPrice(), model.cartItemsAmount(),
+                          model.cartItemsPrice()}),
              figures);
     QCOMPARE(model.numberOfItems(), figures.at(0).toInt());
     QCOMPARE(model.itemsPrice(), figures.at(1));
@@ -376,7 +374,7 @@ void tst_ListDocument::countAndSum()
 void tst_ListDocument::randomTextRoundTrip()
 {
     const QString fileName = path(QStringLiteral("random.ptl"));
-    for (quint32 seed : { 1u, 7u, 42u, 2024u }) {
+    for (quint32 seed : {1u, 7u, 42u, 2024u}) {
         QRandomGenerator random(seed);
         ptListDataModel model;
         QVERIFY(model.newModel(fileName, QStringLiteral("x") + randomText(random), 1,
@@ -448,7 +446,7 @@ void tst_ListDocument::shortWrite()
                       QUuid::createUuid().toString());
     }
 
-    rlimit previous{};
+    rlimit previous {};
     QCOMPARE(getrlimit(RLIMIT_FSIZE, &previous), 0);
     const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
     rlimit small = previous;
@@ -460,7 +458,7 @@ void tst_ListDocument::shortWrite()
 
     QVERIFY(!saved);
     QCOMPARE(readFile(fileName), old);
-    QCOMPARE(QDir(m_work->path()).entryList(QDir::Files), QStringList{ "list.ptl" });
+    QCOMPARE(QDir(m_work->path()).entryList(QDir::Files), QStringList {"list.ptl"});
     QVERIFY(model.saveModel());
     QVERIFY(readFile(fileName) != old);
 }
@@ -486,9 +484,9 @@ void tst_ListDocument::newModelAndRelease()
     QVERIFY2(pattern.match(model.listName()).hasMatch(), qPrintable(model.listName()));
     QCOMPARE(model.listNote(), QStringLiteral("a note"));
     QCOMPARE(model.listCurrency(), 4);
-    QCOMPARE(QStringList({ model.listItemsAmount(), model.listItemsPrice(), model.cartItemsAmount(),
-                           model.cartItemsPrice() }),
-             QStringList({ "0", "0.00", "0", "0.00" }));
+    QCOMPARE(QStringList({model.listItemsAmount(), model.listItemsPrice(), model.cartItemsAmount(),
+                          model.cartItemsPrice()}),
+             QStringList({"0", "0.00", "0", "0.00"}));
     QCOMPARE(qUncompress(readFile(fileName)),
              QByteArray("\n<pantrix_list version=\"1.0.0\" name=\"" + model.listName().toUtf8()
                         + "\" currency=\"4\" note=\"a note\" items_list=\"0\" "
@@ -534,7 +532,7 @@ void tst_ListDocument::crashWhileSaving()
     QRandomGenerator random(12345);
     for (int round = 0; round < 30; ++round) {
         QProcess saver;
-        saver.start(QStringLiteral(PANTRIX_CRASHSAVER), { fileName, QString::number(itemCount) });
+        saver.start(QStringLiteral(PANTRIX_CRASHSAVER), {fileName, QString::number(itemCount)});
         QVERIFY(saver.waitForStarted());
         while (!saver.canReadLine())
             QVERIFY(saver.waitForReadyRead(30000));

@@ -27,11 +27,11 @@ QString describeRow(ptListDataModel &pModel, int pRow)
     auto role = [&](int pRole) { return pModel.data(index, pRole).toString(); };
     if (role(ptListDataModel::ItemTypeRole) == QLatin1String("category"))
         return QStringLiteral("[") + role(ptListDataModel::ItemCategoryRole) + QStringLiteral("]");
-    return QStringList(
-                   { role(ptListDataModel::ItemCategoryRole), role(ptListDataModel::ItemNameRole),
-                     role(ptListDataModel::ItemPriceRole), role(ptListDataModel::ItemAmountRole),
-                     role(ptListDataModel::ItemAmountUnitRole), role(ptListDataModel::ItemNoteRole),
-                     role(ptListDataModel::ItemStatusRole) })
+    return QStringList({role(ptListDataModel::ItemCategoryRole),
+                        role(ptListDataModel::ItemNameRole), role(ptListDataModel::ItemPriceRole),
+                        role(ptListDataModel::ItemAmountRole),
+                        role(ptListDataModel::ItemAmountUnitRole),
+                        role(ptListDataModel::ItemNoteRole), role(ptListDataModel::ItemStatusRole)})
             .join(QLatin1Char('|'));
 }
 
@@ -173,9 +173,9 @@ void tst_ListEditing::rowOrder()
     };
     add("apple", "Fruit");
     add("Bread", "Bakery");
-    QCOMPARE(namesOf(model), QStringList({ "[Bakery]", "Bread", "[Fruit]", "apple" }));
+    QCOMPARE(namesOf(model), QStringList({"[Bakery]", "Bread", "[Fruit]", "apple"}));
     model.sortByProduct(true);
-    QCOMPARE(namesOf(model), QStringList({ "Bread", "apple" }));
+    QCOMPARE(namesOf(model), QStringList({"Bread", "apple"}));
 
     model.sortByCategory(true);
     add("banana", "fruit");
@@ -185,15 +185,15 @@ void tst_ListEditing::rowOrder()
     add("nuts", "#snacks");
     add("Apple", "Fruit");
     add("éclair", "Bakery");
-    const QStringList byCategory = { "[#snacks]", "nuts",   "[10 drinks]",      "7up",
-                                     "[Bakery]",  "Bread",  "éclair",           "[Fruit]",
-                                     "Apple",     "apple",  "[Zucchini]",       "Zuke",
-                                     "[fruit]",   "banana", "[" + Marker + "]", "carrot" };
+    const QStringList byCategory = {"[#snacks]", "nuts",   "[10 drinks]",      "7up",
+                                    "[Bakery]",  "Bread",  "éclair",           "[Fruit]",
+                                    "Apple",     "apple",  "[Zucchini]",       "Zuke",
+                                    "[fruit]",   "banana", "[" + Marker + "]", "carrot"};
     QCOMPARE(namesOf(model), byCategory);
     model.sortByProduct(true);
     QCOMPARE(namesOf(model),
-             QStringList({ "7up", "Apple", "Bread", "Zuke", "apple", "banana", "carrot", "nuts",
-                           "éclair" }));
+             QStringList({"7up", "Apple", "Bread", "Zuke", "apple", "banana", "carrot", "nuts",
+                          "éclair"}));
 
     // Equal keys: the later record first, in both sort modes and after a rebuild.
     model.sortByCategory(true);
@@ -275,18 +275,18 @@ void tst_ListEditing::addNotifications()
 
     QVERIFY(model.addItem(QStringLiteral("Milk"), QStringLiteral("Dairy"), QString(), QString(), 0,
                           QString()));
-    QCOMPARE(recorder.take(), QStringList({ "ins 0", "ins 1" }));
+    QCOMPARE(recorder.take(), QStringList({"ins 0", "ins 1"}));
     QVERIFY(model.addItem(QStringLiteral("Apple"), QStringLiteral("Fruit"), QString(), QString(), 0,
                           QString()));
-    QCOMPARE(recorder.take(), QStringList({ "ins 2", "ins 3" }));
+    QCOMPARE(recorder.take(), QStringList({"ins 2", "ins 3"}));
     QVERIFY(model.addItem(QStringLiteral("Butter"), QStringLiteral("Dairy"), QString(), QString(),
                           0, QString()));
-    QCOMPARE(recorder.take(), QStringList({ "ins 1" }));
+    QCOMPARE(recorder.take(), QStringList({"ins 1"}));
     QVERIFY(model.addItem(QStringLiteral("Bread"), QStringLiteral("Bakery"), QString(), QString(),
                           0, QString()));
-    QCOMPARE(recorder.take(), QStringList({ "ins 0", "ins 1" }));
+    QCOMPARE(recorder.take(), QStringList({"ins 0", "ins 1"}));
     QCOMPARE(namesOf(model),
-             QStringList({ "[Bakery]", "Bread", "[Dairy]", "Butter", "Milk", "[Fruit]", "Apple" }));
+             QStringList({"[Bakery]", "Bread", "[Dairy]", "Butter", "Milk", "[Fruit]", "Apple"}));
     QCOMPARE(recorder.mirror(), rowsOf(model));
     QCOMPARE(addedSpy.count(), 4);
     QCOMPARE(addedSpy.last().at(0).value<Record>().value("status"), QStringLiteral("unchecked"));
@@ -299,26 +299,26 @@ void tst_ListEditing::addNotifications()
 
     // Taking an item back from the cart inserts its row (and its header) again.
     model.toggleItem(rowOf(model, QStringLiteral("Bread")));
-    QCOMPARE(recorder.take(), QStringList({ "rem 1", "rem 0" }));
+    QCOMPARE(recorder.take(), QStringList({"rem 1", "rem 0"}));
     QVERIFY(model.addItem(QStringLiteral("Bread"), QStringLiteral("Bakery"), QString(), QString(),
                           0, QString()));
-    QCOMPARE(recorder.take(), QStringList({ "ins 0", "ins 1" }));
+    QCOMPARE(recorder.take(), QStringList({"ins 0", "ins 1"}));
     QCOMPARE(model.items(false).size(), 0);
     QCOMPARE(recorder.mirror(), rowsOf(model));
 
     // By product: one row, no header.
     model.sortByProduct(true);
-    QCOMPARE(recorder.take(), QStringList({ "reset" }));
+    QCOMPARE(recorder.take(), QStringList({"reset"}));
     QVERIFY(model.addItem(QStringLiteral("Cheese"), QStringLiteral("Dairy"), QString(), QString(),
                           0, QString()));
-    QCOMPARE(recorder.take(), QStringList({ "ins 3" }));
-    QCOMPARE(namesOf(model), QStringList({ "Apple", "Bread", "Butter", "Cheese", "Milk" }));
+    QCOMPARE(recorder.take(), QStringList({"ins 3"}));
+    QCOMPARE(namesOf(model), QStringList({"Apple", "Bread", "Butter", "Cheese", "Milk"}));
 
     // In the cart view the new item is not shown; the rows are rebuilt.
     model.displayCart(true);
     recorder.take();
     QVERIFY(model.addItem(QStringLiteral("Eggs"), QString(), QString(), QString(), 0, QString()));
-    QCOMPARE(recorder.take(), QStringList({ "reset" }));
+    QCOMPARE(recorder.take(), QStringList({"reset"}));
     QCOMPARE(model.rowCount(), 0);
     QCOMPARE(model.items().size(), 6);
     QCOMPARE(recorder.mirror(), rowsOf(model));
@@ -327,17 +327,17 @@ void tst_ListEditing::addNotifications()
 void tst_ListEditing::removeNotifications()
 {
     ptListDataModel &model = *m_model;
-    for (const char *name : { "Butter", "Milk", "Cheese" })
+    for (const char *name : {"Butter", "Milk", "Cheese"})
         model.addItem(QString::fromLatin1(name), QStringLiteral("Dairy"), QString(), QString(), 0,
                       QString());
     model.addItem(QStringLiteral("Apple"), QStringLiteral("Fruit"), QString(), QString(), 0,
                   QString());
     QCOMPARE(namesOf(model),
-             QStringList({ "[Dairy]", "Butter", "Cheese", "Milk", "[Fruit]", "Apple" }));
+             QStringList({"[Dairy]", "Butter", "Cheese", "Milk", "[Fruit]", "Apple"}));
     RowRecorder recorder(&model);
 
     // Invalid rows and header rows change nothing.
-    for (int row : { -1, 0, 4, 6, 100 }) {
+    for (int row : {-1, 0, 4, 6, 100}) {
         QVERIFY(!model.deleteItem(row));
         model.toggleItem(row);
         model.updateItem(row, QStringLiteral("X"), QString(), QString(), QString(), 0, QString());
@@ -346,29 +346,29 @@ void tst_ListEditing::removeNotifications()
     QCOMPARE(model.items(true).size(), 4);
 
     QVERIFY(model.deleteItem(2)); // Cheese: one of three
-    QCOMPARE(recorder.take(), QStringList({ "rem 2" }));
+    QCOMPARE(recorder.take(), QStringList({"rem 2"}));
     model.toggleItem(1); // Butter, to the cart
-    QCOMPARE(recorder.take(), QStringList({ "rem 1" }));
+    QCOMPARE(recorder.take(), QStringList({"rem 1"}));
     QVERIFY(model.deleteItem(1)); // Milk, the last of Dairy: its header goes after it
-    QCOMPARE(recorder.take(), QStringList({ "rem 1", "rem 0" }));
-    QCOMPARE(namesOf(model), QStringList({ "[Fruit]", "Apple" }));
+    QCOMPARE(recorder.take(), QStringList({"rem 1", "rem 0"}));
+    QCOMPARE(namesOf(model), QStringList({"[Fruit]", "Apple"}));
     QCOMPARE(recorder.mirror(), rowsOf(model));
 
     // The cart: Butter under its header; taking it back prunes the header too.
     model.displayCart(true);
-    QCOMPARE(namesOf(model), QStringList({ "[Dairy]", "Butter" }));
+    QCOMPARE(namesOf(model), QStringList({"[Dairy]", "Butter"}));
     recorder.take();
     model.toggleItem(1);
-    QCOMPARE(recorder.take(), QStringList({ "rem 1", "rem 0" }));
+    QCOMPARE(recorder.take(), QStringList({"rem 1", "rem 0"}));
     QCOMPARE(model.rowCount(), 0);
 
     // By product there are no headers to prune.
     model.displayList(true);
     model.sortByProduct(true);
     recorder.take();
-    QCOMPARE(namesOf(model), QStringList({ "Apple", "Butter" }));
+    QCOMPARE(namesOf(model), QStringList({"Apple", "Butter"}));
     QVERIFY(model.deleteItem(0));
-    QCOMPARE(recorder.take(), QStringList({ "rem 0" }));
+    QCOMPARE(recorder.take(), QStringList({"rem 0"}));
     QCOMPARE(recorder.mirror(), rowsOf(model));
 }
 
@@ -468,36 +468,36 @@ void tst_ListEditing::categoryNormalisation()
     model.updateItem(1, QStringLiteral("Milk"), QStringLiteral("Uncategorised"), QString(),
                      QString(), 0, QString());
     QCOMPARE(model.items().value(0).value("category"), Marker);
-    QCOMPARE(namesOf(model), QStringList({ "[" + Marker + "]", "Milk" }));
+    QCOMPARE(namesOf(model), QStringList({"[" + Marker + "]", "Milk"}));
 }
 
 void tst_ListEditing::addItemsWithCurrencyPrice()
 {
     ptListDataModel &model = *m_model;
     const QList<Record> catalogue = {
-        { { "name", "Milk" },
-          { "category", "Dairy" },
-          { "priceEUR", "1,20" },
-          { "priceUSD", "1.30" },
-          { "count", "2" },
-          { "count_unit", "3" },
-          { "note", " n " },
-          { "status", "selected" } },
-        { { "name", "Salt" }, { "priceUSD", "0.5" } },
-        { { "name", "Milk" },
-          { "category", "Dairy" },
-          { "priceEUR", "1,20" },
-          { "count", "2" },
-          { "count_unit", "3" },
-          { "note", "n" } },
-        { { "category", "Nameless" } },
+            {{"name", "Milk"},
+             {"category", "Dairy"},
+             {"priceEUR", "1,20"},
+             {"priceUSD", "1.30"},
+             {"count", "2"},
+             {"count_unit", "3"},
+             {"note", " n "},
+             {"status", "selected"}},
+            {{"name", "Salt"}, {"priceUSD", "0.5"}},
+            {{"name", "Milk"},
+             {"category", "Dairy"},
+             {"priceEUR", "1,20"},
+             {"count", "2"},
+             {"count_unit", "3"},
+             {"note", "n"}},
+            {{"category", "Nameless"}},
     };
     model.addItems(catalogue, QStringLiteral("EUR"));
     const QList<Record> items = model.items();
     QCOMPARE(items.size(), 2);
-    const Record milk = { { "name", "Milk" },       { "category", "Dairy" }, { "price", "1,20" },
-                          { "count", "2" },         { "count_unit", "3" },   { "note", "n" },
-                          { "status", "unchecked" } };
+    const Record milk
+            = {{"name", "Milk"},    {"category", "Dairy"}, {"price", "1,20"},      {"count", "2"},
+               {"count_unit", "3"}, {"note", "n"},         {"status", "unchecked"}};
     QCOMPARE(items.at(0), milk);
     QCOMPARE(items.at(1).value("price"), QString());
     QCOMPARE(items.at(1).value("count_unit"), QStringLiteral("0"));
@@ -521,20 +521,20 @@ void tst_ListEditing::updateAndDeleteCategory()
     model.updateItem(rowOf(model, QStringLiteral("Apple")), QStringLiteral(" Pear "),
                      QStringLiteral("Dairy"), QStringLiteral("2"), QStringLiteral("1"), 4,
                      QStringLiteral("ripe"));
-    QCOMPARE(recorder.take(), QStringList({ "reset" }));
-    QCOMPARE(namesOf(model), QStringList({ "[Dairy]", "Milk", "Pear", "[" + Marker + "]", "Salt" }));
+    QCOMPARE(recorder.take(), QStringList({"reset"}));
+    QCOMPARE(namesOf(model), QStringList({"[Dairy]", "Milk", "Pear", "[" + Marker + "]", "Salt"}));
     model.updateItem(1, QStringLiteral("  "), QString(), QString(), QString(), 0, QString());
     QVERIFY(recorder.take().isEmpty());
 
     // Uncategorised group without deleting: nothing visible changes.
     QVERIFY(model.deleteCategory(3, false));
-    QCOMPARE(recorder.take(), QStringList({ "reset" }));
-    QCOMPARE(namesOf(model), QStringList({ "[Dairy]", "Milk", "Pear", "[" + Marker + "]", "Salt" }));
+    QCOMPARE(recorder.take(), QStringList({"reset"}));
+    QCOMPARE(namesOf(model), QStringList({"[Dairy]", "Milk", "Pear", "[" + Marker + "]", "Salt"}));
 
     // Through an item row, without deleting: Dairy moves into the uncategorised group,
     // the checked Cheese with it.
     QVERIFY(model.deleteCategory(2, false));
-    QCOMPARE(namesOf(model), QStringList({ "[" + Marker + "]", "Milk", "Pear", "Salt" }));
+    QCOMPARE(namesOf(model), QStringList({"[" + Marker + "]", "Milk", "Pear", "Salt"}));
     QCOMPARE(model.items(false).at(0).value("category"), Marker);
 
     QVERIFY(model.deleteCategory(0, true));
@@ -579,17 +579,17 @@ void tst_ListEditing::viewSettings()
     QCOMPARE(namesOf(model), listRows);
 
     model.displayList(false);
-    QCOMPARE(order, QStringList({ "display" }));
+    QCOMPARE(order, QStringList({"display"}));
     order.clear();
     model.displayCart(false);
-    QCOMPARE(order, QStringList({ "display" }));
+    QCOMPARE(order, QStringList({"display"}));
     QVERIFY(!model.isDisplayList() && model.isDisplayCart());
     QCOMPARE(namesOf(model), listRows);
     order.clear();
 
     model.displayCart(true);
-    QCOMPARE(order, QStringList({ "reset", "display" }));
-    QCOMPARE(namesOf(model), QStringList({ "[Fruit]", "Apple" }));
+    QCOMPARE(order, QStringList({"reset", "display"}));
+    QCOMPARE(namesOf(model), QStringList({"[Fruit]", "Apple"}));
     QVERIFY(!model.needsCheckout());
     model.updateCountPrice();
     QCOMPARE(model.numberOfItems(), 1);
@@ -628,7 +628,7 @@ void tst_ListEditing::checkoutRoad()
     QCOMPARE(countSpy.count(), 1);
     QCOMPARE(model.listItemsAmount(), QStringLiteral("1"));
     model.toggleItem(rowOf(model, QStringLiteral("Bread")));
-    QCOMPARE(signalsSeen, QStringList({ "requested", "amount", "price" }));
+    QCOMPARE(signalsSeen, QStringList({"requested", "amount", "price"}));
     QCOMPARE(model.checkoutAmount(), QStringLiteral("2"));
     QCOMPARE(model.checkoutPrice(), QStringLiteral("7.50"));
     QCOMPARE(model.rowCount(), 0);
@@ -674,7 +674,7 @@ void tst_ListEditing::updateModelInfo()
     connect(&model, &ptListDataModel::listCurrencyChanged, this,
             [&]() { order.append(QStringLiteral("currency")); });
     QVERIFY(model.updateModelInfo(QStringLiteral(" Big   shop "), 17, QStringLiteral(" a  b ")));
-    QCOMPARE(order, QStringList({ "name", "note", "currency" }));
+    QCOMPARE(order, QStringList({"name", "note", "currency"}));
     QCOMPARE(model.listName(), QStringLiteral("Big shop"));
     QCOMPARE(model.listNote(), QStringLiteral("a b"));
     QCOMPARE(model.listCurrency(), 17);
@@ -685,8 +685,8 @@ void tst_ListEditing::updateModelInfo()
             QStringLiteral("^List (\\d\\d) ([A-Z][a-z]+) (\\d{4}) \\d\\d\\.\\d\\d$"));
     const QRegularExpressionMatch match = pattern.match(model.listName());
     QVERIFY2(match.hasMatch(), qPrintable(model.listName()));
-    const QString expectedMonth = QLocale(QLocale::English, QLocale::UnitedStates)
-                                          .monthName(now.date().month());
+    const QString expectedMonth
+            = QLocale(QLocale::English, QLocale::UnitedStates).monthName(now.date().month());
     if (now.time().hour() != 23 || now.time().minute() != 59)
         QCOMPARE(match.captured(2), expectedMonth);
 
@@ -716,13 +716,12 @@ void tst_ListEditing::randomOperations()
     ptListDataModel rebuilt;
     const QString copyPath = listPath(QStringLiteral("copy.ptl"));
 
-    const QStringList names = { "apple", "Apple", "bread", "Milk", "milk", "2%", "éclair", "b:c" };
-    const QStringList categories = { "Fruit",    "fruit", "Uncategorised", "",
-                                     "Zucchini", "a",     "a:b",           "a:" };
-    const QStringList prices = { "", "1", "2,5" };
-    auto pick = [&](const QStringList &pList) {
-        return pList.at(random.bounded(int(pList.size())));
-    };
+    const QStringList names = {"apple", "Apple", "bread", "Milk", "milk", "2%", "éclair", "b:c"};
+    const QStringList categories
+            = {"Fruit", "fruit", "Uncategorised", "", "Zucchini", "a", "a:b", "a:"};
+    const QStringList prices = {"", "1", "2,5"};
+    auto pick
+            = [&](const QStringList &pList) { return pList.at(random.bounded(int(pList.size()))); };
     auto anyRow = [&]() { return random.bounded(model.rowCount() + 3) - 1; };
 
     // Rows in a form that ignores the order among rows of an equal key, which
@@ -731,14 +730,15 @@ void tst_ListEditing::randomOperations()
         QList<QPair<QString, QString>> rows;
         for (int row = 0; row < pModel.rowCount(); ++row) {
             const QModelIndex index = pModel.index(row);
-            const QString category = pModel.data(index, ptListDataModel::ItemCategoryRole).toString();
+            const QString category
+                    = pModel.data(index, ptListDataModel::ItemCategoryRole).toString();
             const QString name = pModel.data(index, ptListDataModel::ItemNameRole).toString();
             const bool header = pModel.data(index, ptListDataModel::ItemTypeRole).toString()
                     == QLatin1String("category");
             QString key = pModel.isSortByCategory() ? category + QLatin1Char(':') + name : name;
             if (header)
                 key = category + QStringLiteral(":\x01");
-            rows.append({ key, describeRow(pModel, row) });
+            rows.append({key, describeRow(pModel, row)});
         }
         for (qsizetype start = 0; start < rows.size();) {
             qsizetype end = start + 1;

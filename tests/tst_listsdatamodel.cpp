@@ -92,7 +92,7 @@ void tst_ListsDataModel::cleanup()
 
 void tst_ListsDataModel::emptyPathList()
 {
-    QVERIFY(m_model->loadData({ writeDocument(QStringLiteral("a.ptl"), firstList) }));
+    QVERIFY(m_model->loadData({writeDocument(QStringLiteral("a.ptl"), firstList)}));
     QCOMPARE(m_model->rowCount(), 1);
 
     QSignalSpy reset(m_model, &QAbstractItemModel::modelReset);
@@ -104,7 +104,7 @@ void tst_ListsDataModel::emptyPathList()
 void tst_ListsDataModel::missingFileIsSkipped()
 {
     const QString valid = writeDocument(QStringLiteral("valid.ptl"), firstList);
-    QVERIFY(m_model->loadData({ path(QStringLiteral("missing.ptl")), valid }));
+    QVERIFY(m_model->loadData({path(QStringLiteral("missing.ptl")), valid}));
     QCOMPARE(m_model->rowCount(), 1);
     QCOMPARE(m_model->listFileName(0), valid);
     QCOMPARE(m_model->data(m_model->index(0), ptListsDataModel::ListNameRole).toString(),
@@ -118,7 +118,7 @@ void tst_ListsDataModel::emptyFileStopsLoad()
     const QString third = writeDocument(QStringLiteral("3.ptl"), secondList);
 
     QSignalSpy reset(m_model, &QAbstractItemModel::modelReset);
-    QVERIFY(!m_model->loadData({ first, empty, third }));
+    QVERIFY(!m_model->loadData({first, empty, third}));
     // The row read before the empty file is kept, and views heard of it.
     QCOMPARE(m_model->rowCount(), 1);
     QCOMPARE(m_model->listFileName(0), first);
@@ -131,13 +131,13 @@ void tst_ListsDataModel::undecompressableStopsLoad()
     const QString first = writeDocument(QStringLiteral("1.ptl"), firstList);
     const QString plain = writeRaw(QStringLiteral("2.ptl"), secondList);
     const QString third = writeDocument(QStringLiteral("3.ptl"), secondList);
-    QVERIFY(!m_model->loadData({ first, plain, third }));
+    QVERIFY(!m_model->loadData({first, plain, third}));
     QCOMPARE(m_model->rowCount(), 1);
 
     // Too short to carry the length prefix, and a stream that inflates to nothing.
-    QVERIFY(!m_model->loadData({ writeRaw(QStringLiteral("4.ptl"), "ab"), third }));
+    QVERIFY(!m_model->loadData({writeRaw(QStringLiteral("4.ptl"), "ab"), third}));
     QCOMPARE(m_model->rowCount(), 0);
-    QVERIFY(!m_model->loadData({ writeDocument(QStringLiteral("5.ptl"), QByteArray()), third }));
+    QVERIFY(!m_model->loadData({writeDocument(QStringLiteral("5.ptl"), QByteArray()), third}));
     QCOMPARE(m_model->rowCount(), 0);
 }
 
@@ -145,12 +145,12 @@ void tst_ListsDataModel::documentsWithoutRow()
 {
     const QString last = writeDocument(QStringLiteral("last.ptl"), secondList);
     const QStringList paths = {
-        writeDocument(QStringLiteral("bare.ptl"), "<pantrix_list/>"),
-        writeDocument(QStringLiteral("other.ptl"),
-                      "<shopping name=\"x\"><item name=\"y\"/></shopping>"),
-        writeDocument(QStringLiteral("broken.ptl"), "<root name=\"x\"><unclosed"),
-        writeDocument(QStringLiteral("text.ptl"), "not xml at all"),
-        last,
+            writeDocument(QStringLiteral("bare.ptl"), "<pantrix_list/>"),
+            writeDocument(QStringLiteral("other.ptl"),
+                          "<shopping name=\"x\"><item name=\"y\"/></shopping>"),
+            writeDocument(QStringLiteral("broken.ptl"), "<root name=\"x\"><unclosed"),
+            writeDocument(QStringLiteral("text.ptl"), "not xml at all"),
+            last,
     };
     QVERIFY(m_model->loadData(paths));
     QCOMPARE(m_model->rowCount(), 1);
@@ -161,7 +161,7 @@ void tst_ListsDataModel::documentsWithoutRow()
     const QString nested = writeDocument(
             QStringLiteral("nested.ptl"),
             "<wrapper><pantrix_list name=\"Inner\"></wrapper><pantrix_list name=\"Second\">");
-    QVERIFY(m_model->loadData({ nested }));
+    QVERIFY(m_model->loadData({nested}));
     QCOMPARE(m_model->rowCount(), 1);
     QCOMPARE(m_model->data(m_model->index(0), ptListsDataModel::ListNameRole).toString(),
              QStringLiteral("Inner"));
@@ -171,13 +171,12 @@ void tst_ListsDataModel::versionOnlyRoot()
 {
     const QString file = writeDocument(QStringLiteral("v.ptl"),
                                        "<pantrix_list version=\"1.0.0\"></pantrix_list>");
-    QVERIFY(m_model->loadData({ file }));
+    QVERIFY(m_model->loadData({file}));
     QCOMPARE(m_model->rowCount(), 1);
     const QModelIndex index = m_model->index(0);
-    for (int role :
-         { int(Qt::DisplayRole), int(ptListsDataModel::ListNameRole),
-           int(ptListsDataModel::ListNoteRole), int(ptListsDataModel::ItemsListRole),
-           int(ptListsDataModel::PriceListRole), int(ptListsDataModel::PriceUnitRole) }) {
+    for (int role : {int(Qt::DisplayRole), int(ptListsDataModel::ListNameRole),
+                     int(ptListsDataModel::ListNoteRole), int(ptListsDataModel::ItemsListRole),
+                     int(ptListsDataModel::PriceListRole), int(ptListsDataModel::PriceUnitRole)}) {
         const QVariant value = m_model->data(index, role);
         QCOMPARE(value.typeId(), int(QMetaType::QString));
         QVERIFY(value.toString().isEmpty());
@@ -189,7 +188,7 @@ void tst_ListsDataModel::filenameAttributeReplaced()
 {
     const QString file = writeDocument(QStringLiteral("f.ptl"),
                                        "<pantrix_list name=\"N\" filename=\"/etc/passwd\"/>");
-    QVERIFY(m_model->loadData({ file }));
+    QVERIFY(m_model->loadData({file}));
     QCOMPARE(m_model->listFileName(0), file);
     QCOMPARE(m_model->data(m_model->index(0), ptListsDataModel::FilenameRole).toString(), file);
 }
@@ -198,13 +197,13 @@ void tst_ListsDataModel::reloadReplacesRows()
 {
     const QString first = writeDocument(QStringLiteral("1.ptl"), firstList);
     const QString second = writeDocument(QStringLiteral("2.ptl"), secondList);
-    QVERIFY(m_model->loadData({ second, first, second }));
+    QVERIFY(m_model->loadData({second, first, second}));
     QCOMPARE(m_model->rowCount(), 3);
     QCOMPARE(m_model->listFileName(0), second);
     QCOMPARE(m_model->listFileName(1), first);
     QCOMPARE(m_model->listFileName(2), second);
 
-    QVERIFY(m_model->loadData({ first }));
+    QVERIFY(m_model->loadData({first}));
     QCOMPARE(m_model->rowCount(), 1);
     QCOMPARE(m_model->listFileName(0), first);
 }
@@ -213,7 +212,7 @@ void tst_ListsDataModel::deleteList()
 {
     const QString first = writeDocument(QStringLiteral("1.ptl"), firstList);
     const QString second = writeDocument(QStringLiteral("2.ptl"), secondList);
-    QVERIFY(m_model->loadData({ first, second }));
+    QVERIFY(m_model->loadData({first, second}));
 
     QVERIFY(!m_model->deleteList(-1));
     QVERIFY(!m_model->deleteList(m_model->rowCount()));
@@ -236,7 +235,7 @@ void tst_ListsDataModel::listFileNameBounds()
 {
     QVERIFY(m_model->listFileName(0).isEmpty());
     const QString first = writeDocument(QStringLiteral("1.ptl"), firstList);
-    QVERIFY(m_model->loadData({ first }));
+    QVERIFY(m_model->loadData({first}));
     QCOMPARE(m_model->listFileName(0), first);
     QVERIFY(m_model->listFileName(m_model->rowCount()).isEmpty());
     QVERIFY(m_model->listFileName(-1).isEmpty());
@@ -246,7 +245,7 @@ void tst_ListsDataModel::dataAndHeader()
 {
     ExposedLists model;
     const QString first = writeDocument(QStringLiteral("1.ptl"), firstList);
-    QVERIFY(model.loadData({ first }));
+    QVERIFY(model.loadData({first}));
 
     const QHash<int, QByteArray> names = model.roleNames();
     QCOMPARE(names.value(ptListsDataModel::ListNameRole), QByteArray("list_name"));
@@ -302,7 +301,7 @@ void tst_ListsDataModel::zlibBombsRefused()
     claim4G[1] = char(0xFF);
     claim4G[2] = char(0xFF);
     claim4G[3] = char(0xFF);
-    QVERIFY(!m_model->loadData({ valid, writeRaw(QStringLiteral("claim.ptl"), claim4G) }));
+    QVERIFY(!m_model->loadData({valid, writeRaw(QStringLiteral("claim.ptl"), claim4G)}));
     QCOMPARE(m_model->rowCount(), 1);
 
     // A real stream that inflates to more than the bound; if it were read it
@@ -314,7 +313,7 @@ void tst_ListsDataModel::zlibBombsRefused()
     huge.clear();
     huge.squeeze();
     QVERIFY(bomb.size() < 1024 * 1024);
-    QVERIFY(!m_model->loadData({ writeRaw(QStringLiteral("bomb.ptl"), bomb), valid }));
+    QVERIFY(!m_model->loadData({writeRaw(QStringLiteral("bomb.ptl"), bomb), valid}));
     QCOMPARE(m_model->rowCount(), 0);
 
     // The same stream behind a prefix that understates its size.
@@ -322,7 +321,7 @@ void tst_ListsDataModel::zlibBombsRefused()
     bomb[1] = 0;
     bomb[2] = 4;
     bomb[3] = 0;
-    QVERIFY(!m_model->loadData({ writeRaw(QStringLiteral("understated.ptl"), bomb), valid }));
+    QVERIFY(!m_model->loadData({writeRaw(QStringLiteral("understated.ptl"), bomb), valid}));
     QCOMPARE(m_model->rowCount(), 0);
 }
 

@@ -40,8 +40,7 @@ QString codePoints(const QString &pText)
 
 // The model's own data(), with an index it can only make itself (rows beyond
 // the table, for instance).
-template<typename Model>
-class Exposed : public Model
+template<typename Model> class Exposed : public Model
 {
 public:
     QModelIndex rawIndex(int pRow, int pColumn = 0) const
@@ -298,7 +297,7 @@ void tst_Tables::currencyDataAndHeader()
     QCOMPARE(badRole.typeId(), int(QMetaType::QString));
     QVERIFY(badRole.toString().isEmpty());
     const QList<QModelIndex> badIndices
-            = { QModelIndex(), model.rawIndex(152), model.rawIndex(-1), model.rawIndex(3, -1) };
+            = {QModelIndex(), model.rawIndex(152), model.rawIndex(-1), model.rawIndex(3, -1)};
     for (const QModelIndex &index : badIndices) {
         const QVariant value = model.data(index, ptCurrencyUnitsDataModel::CurrencyNameRole);
         QCOMPARE(value.typeId(), int(QMetaType::QString));
@@ -417,7 +416,7 @@ void tst_Tables::currentLanguage()
     QCOMPARE(model.currentLanguageIndex(), 1);
     QCOMPARE(model.currentLanguageString(), QStringLiteral("Русский"));
 
-    for (int outside : { 5, 2, -1 }) {
+    for (int outside : {5, 2, -1}) {
         model.setCurrentLanguage(outside);
         QCOMPARE(model.currentLanguageIndex(), outside);
         QVERIFY(model.currentLanguageCode().isEmpty());

@@ -22,9 +22,9 @@ ptListsDataModel::ptListsDataModel(QObject *parent) : QAbstractListModel(parent)
 QHash<int, QByteArray> ptListsDataModel::roleNames() const
 {
     return {
-        { ListNameRole, "list_name" },   { ListNoteRole, "list_note" },
-        { ItemsListRole, "items_list" }, { PriceListRole, "price_list" },
-        { PriceUnitRole, "price_unit" },
+            {ListNameRole, "list_name"},   {ListNoteRole, "list_note"},
+            {ItemsListRole, "items_list"}, {PriceListRole, "price_list"},
+            {PriceUnitRole, "price_unit"},
     };
 }
 

@@ -208,9 +208,9 @@ QVariant ptCurrencyUnitsDataModel::data(const QModelIndex &index, int role) cons
 QHash<int, QByteArray> ptCurrencyUnitsDataModel::roleNames() const
 {
     return {
-        { CurrencyNameRole, "currency_name" },
-        { CurrencyCodeRole, "currency_code" },
-        { CurrencySignRole, "currency_sign" },
+            {CurrencyNameRole, "currency_name"},
+            {CurrencyCodeRole, "currency_code"},
+            {CurrencySignRole, "currency_sign"},
     };
 }
 

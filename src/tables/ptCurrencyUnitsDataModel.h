@@ -14,11 +14,7 @@ class ptCurrencyUnitsDataModel : public QAbstractListModel
     Q_PROPERTY(QString currentCurrency READ currentCurrency NOTIFY currentCurrencyChanged)
 
 public:
-    enum CurrencyRoles {
-        CurrencyNameRole = Qt::UserRole + 1,
-        CurrencyCodeRole,
-        CurrencySignRole
-    };
+    enum CurrencyRoles { CurrencyNameRole = Qt::UserRole + 1, CurrencyCodeRole, CurrencySignRole };
 
     explicit ptCurrencyUnitsDataModel(QObject *parent = nullptr);
 

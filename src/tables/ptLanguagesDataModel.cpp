@@ -12,8 +12,8 @@ struct LanguageEntry
 
 // The settings file stores the language as the row here: never reorder.
 const LanguageEntry languageTable[] = {
-    { QT_TRANSLATE_NOOP("ptLanguagesDataModel", "English"), "en" },
-    { QT_TRANSLATE_NOOP("ptLanguagesDataModel", "Russian"), "ru" },
+        {QT_TRANSLATE_NOOP("ptLanguagesDataModel", "English"), "en"},
+        {QT_TRANSLATE_NOOP("ptLanguagesDataModel", "Russian"), "ru"},
 };
 
 const QString nameKey = QStringLiteral("name");
@@ -51,8 +51,8 @@ QVariant ptLanguagesDataModel::data(const QModelIndex &index, int role) const
 QHash<int, QByteArray> ptLanguagesDataModel::roleNames() const
 {
     return {
-        { LanguageNameRole, "language_name" },
-        { LanguageCodeRole, "language_code" },
+            {LanguageNameRole, "language_name"},
+            {LanguageCodeRole, "language_code"},
     };
 }
 

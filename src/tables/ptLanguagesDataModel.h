@@ -13,10 +13,7 @@ class ptLanguagesDataModel : public QAbstractListModel
     Q_OBJECT
 
 public:
-    enum LanguageRoles {
-        LanguageNameRole = Qt::UserRole + 1,
-        LanguageCodeRole
-    };
+    enum LanguageRoles { LanguageNameRole = Qt::UserRole + 1, LanguageCodeRole };
 
     explicit ptLanguagesDataModel(QObject *parent = nullptr);
 

@@ -6,22 +6,22 @@ namespace {
 
 // An item stores its unit as the row here: append only, never reorder.
 const char *const unitTable[] = {
-    QT_TRANSLATE_NOOP("ptMeasureUnitsDataModel", "item"),
-    QT_TRANSLATE_NOOP("ptMeasureUnitsDataModel", "g"),
-    QT_TRANSLATE_NOOP("ptMeasureUnitsDataModel", "kg"),
-    QT_TRANSLATE_NOOP("ptMeasureUnitsDataModel", "ml"),
-    QT_TRANSLATE_NOOP("ptMeasureUnitsDataModel", "l"),
-    QT_TRANSLATE_NOOP("ptMeasureUnitsDataModel", "lb"),
-    QT_TRANSLATE_NOOP("ptMeasureUnitsDataModel", "oz"),
-    QT_TRANSLATE_NOOP("ptMeasureUnitsDataModel", "gi"),
-    QT_TRANSLATE_NOOP("ptMeasureUnitsDataModel", "pt"),
-    QT_TRANSLATE_NOOP("ptMeasureUnitsDataModel", "qt"),
-    QT_TRANSLATE_NOOP("ptMeasureUnitsDataModel", "gal"),
-    QT_TRANSLATE_NOOP("ptMeasureUnitsDataModel", "box"),
-    QT_TRANSLATE_NOOP("ptMeasureUnitsDataModel", "pack"),
-    QT_TRANSLATE_NOOP("ptMeasureUnitsDataModel", "cont"),
-    QT_TRANSLATE_NOOP("ptMeasureUnitsDataModel", "bott"),
-    QT_TRANSLATE_NOOP("ptMeasureUnitsDataModel", "can"),
+        QT_TRANSLATE_NOOP("ptMeasureUnitsDataModel", "item"),
+        QT_TRANSLATE_NOOP("ptMeasureUnitsDataModel", "g"),
+        QT_TRANSLATE_NOOP("ptMeasureUnitsDataModel", "kg"),
+        QT_TRANSLATE_NOOP("ptMeasureUnitsDataModel", "ml"),
+        QT_TRANSLATE_NOOP("ptMeasureUnitsDataModel", "l"),
+        QT_TRANSLATE_NOOP("ptMeasureUnitsDataModel", "lb"),
+        QT_TRANSLATE_NOOP("ptMeasureUnitsDataModel", "oz"),
+        QT_TRANSLATE_NOOP("ptMeasureUnitsDataModel", "gi"),
+        QT_TRANSLATE_NOOP("ptMeasureUnitsDataModel", "pt"),
+        QT_TRANSLATE_NOOP("ptMeasureUnitsDataModel", "qt"),
+        QT_TRANSLATE_NOOP("ptMeasureUnitsDataModel", "gal"),
+        QT_TRANSLATE_NOOP("ptMeasureUnitsDataModel", "box"),
+        QT_TRANSLATE_NOOP("ptMeasureUnitsDataModel", "pack"),
+        QT_TRANSLATE_NOOP("ptMeasureUnitsDataModel", "cont"),
+        QT_TRANSLATE_NOOP("ptMeasureUnitsDataModel", "bott"),
+        QT_TRANSLATE_NOOP("ptMeasureUnitsDataModel", "can"),
 };
 
 const QString nameKey = QStringLiteral("name");
@@ -54,7 +54,7 @@ QVariant ptMeasureUnitsDataModel::data(const QModelIndex &index, int role) const
 
 QHash<int, QByteArray> ptMeasureUnitsDataModel::roleNames() const
 {
-    return { { MeasureNameRole, "measure_name" } };
+    return {{MeasureNameRole, "measure_name"}};
 }
 
 QVariant ptMeasureUnitsDataModel::headerData(int section, Qt::Orientation orientation,
