@@ -22,6 +22,7 @@
 #include <cstdio>
 #include <functional>
 
+#include "peakResident.h"
 #include "ptApplicationManager.h"
 #include "ptListDataModel.h"
 #include "ptStartup.h"
@@ -31,20 +32,6 @@ namespace {
 const int Runs = 5;
 const int StartRuns = 9;
 const int Ticks = 40;
-
-// Peak resident size of this process in kB.
-qint64 peakResidentKb()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly | QIODevice::Text))
-        return -1;
-    const QList<QByteArray> lines = status.readAll().split('\n');
-    for (const QByteArray &line : lines) {
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLongLong();
-    }
-    return -1;
-}
 
 void report(const QByteArray &pKey, double pValue)
 {

@@ -15,6 +15,7 @@
 #include <functional>
 #include <utility>
 
+#include "peakResident.h"
 #include "ptListDataModel.h"
 #include "ptListsDataModel.h"
 
@@ -102,20 +103,6 @@ QString row(const QString &pName, int pCount, double pModel, double pFloor)
                         .arg(pFloor, 10, 'f', 3)
                         .arg(pModel / pFloor, 6, 'f', 2);
     return text;
-}
-
-// Peak resident size of this process in kB.
-qint64 peakResidentKb()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly | QIODevice::Text))
-        return -1;
-    const QList<QByteArray> lines = status.readAll().split('\n');
-    for (const QByteArray &line : lines) {
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLongLong();
-    }
-    return -1;
 }
 
 // Every attribute value of every element, each item's values in one list:
