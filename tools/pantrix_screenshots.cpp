@@ -364,19 +364,13 @@ void ScreenshotSession::shootShopping(const QString &pLanguage)
     QMetaObject::invokeMethod(shop, "switchView", Q_ARG(QVariant, true));
     wait(900);
 
-    // The checkout window as it shows once every item is in the cart.
-    if (QQuickItem *checkout = find(QStringLiteral("checkout"), shop)) {
-        const int count = list->listItemsAmount().toInt() + list->cartItemsAmount().toInt();
-        const double total = list->listItemsPrice().toDouble() + list->cartItemsPrice().toDouble();
-        checkout->setProperty("cartItemsCount", QString::number(count));
-        checkout->setProperty("cartItemsPrice", QString::number(total, 'f', 2));
-        checkout->setProperty(
-                "cartItemsPriceUnit",
-                m_manager->currencyUnitsDataModel()->currencySign(list->listCurrency()));
-        setState(shop, "checkout");
-        save(QStringLiteral("checkout"), pLanguage);
-        setState(shop, "");
-    }
+    // Every remaining item into the cart through the screen's own tick: the
+    // last one opens the checkout window.
+    while (list->rowCount() > 0)
+        QMetaObject::invokeMethod(shop, "tickItem", Q_ARG(QVariant, list->rowCount() - 1));
+    wait(900);
+    save(QStringLiteral("checkout"), pLanguage);
+    setState(shop, "");
 
     // Back to the lists screen without saving: the next language starts afresh.
     QMetaObject::invokeMethod(shop, "backClicked");
