@@ -224,6 +224,18 @@ void ptListDataModel::addItems(QList<QHash<QString, QString>> pItems, QString pC
     }
 }
 
+void ptListDataModel::setEditedFields(Record &pRecord, const QString &pName,
+                                      const QString &pCategory, const QString &pPrice,
+                                      const QString &pAmount, int pAmountUnit, const QString &pNote)
+{
+    pRecord.set(NameField, pName);
+    pRecord.set(CategoryField, pCategory);
+    pRecord.set(PriceField, pPrice);
+    pRecord.set(CountField, pAmount);
+    pRecord.set(CountUnitField, QString::number(pAmountUnit));
+    pRecord.set(NoteField, pNote.simplified());
+}
+
 bool ptListDataModel::addItem(QString pName, QString pCategory, QString pPrice, QString pAmount,
                               int pAmountUnit, QString pNote)
 {
@@ -233,12 +245,7 @@ bool ptListDataModel::addItem(QString pName, QString pCategory, QString pPrice, 
         return false;
 
     Record record;
-    record.set(NameField, name);
-    record.set(CategoryField, category);
-    record.set(PriceField, pPrice);
-    record.set(CountField, pAmount);
-    record.set(CountUnitField, QString::number(pAmountUnit));
-    record.set(NoteField, pNote.simplified());
+    setEditedFields(record, name, category, pPrice, pAmount, pAmountUnit, pNote);
     record.set(StatusField, StatusUnchecked);
 
     ensureIndex();
@@ -295,13 +302,7 @@ void ptListDataModel::updateItem(int pIndex, QString pName, QString pCategory, Q
     if (name.isEmpty())
         return;
 
-    Record &record = m_items[item];
-    record.set(NameField, name);
-    record.set(CategoryField, category);
-    record.set(PriceField, pPrice);
-    record.set(CountField, pAmount);
-    record.set(CountUnitField, QString::number(pAmountUnit));
-    record.set(NoteField, pNote.simplified());
+    setEditedFields(m_items[item], name, category, pPrice, pAmount, pAmountUnit, pNote);
     invalidateIndex();
 
     updateModel();

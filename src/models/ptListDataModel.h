@@ -160,6 +160,10 @@ private:
     };
 
     QString normalizedCategory(const QString &pCategory) const;
+    // The fields the item dialog edits; pName and pCategory come simplified.
+    static void setEditedFields(Record &pRecord, const QString &pName, const QString &pCategory,
+                                const QString &pPrice, const QString &pAmount, int pAmountUnit,
+                                const QString &pNote);
     bool isHeaderRow(int pRow) const;
     int headerPosition(const QString &pHeaderKey) const;
     int insertRow(const QString &pKey, int pItem);
