@@ -37,6 +37,38 @@ void checkStoredChange()
     manager.listDataModel()->releaseModel();
 }
 
+// Starts the program's start-up in a child process on the data directory.
+void startApp(QProcess *pApp, const QString &pDataDir)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), pDataDir);
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    pApp->setProcessEnvironment(environment);
+    pApp->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    pApp->start(QStringLiteral(PANTRIX_QUITAPP), QStringList());
+}
+
+// The child's first line: "ready" once it runs; empty when it ended first.
+QByteArray firstLine(QProcess *pApp)
+{
+    QByteArray output;
+    while (!output.contains('\n') && pApp->waitForReadyRead(60000))
+        output += pApp->readAllStandardOutput();
+    return output;
+}
+
+// The list document and the settings file as they are on disk.
+QByteArray storedFiles()
+{
+    QByteArray bytes;
+    for (const QString &path :
+         {ptApplicationManager::listDocumentPath(), ptApplicationManager::settingsFilePath()}) {
+        QFile file(path);
+        bytes += file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("missing");
+    }
+    return bytes;
+}
+
 } // namespace
 
 // Ending the program by other means than its quit button: the window closed
@@ -54,6 +86,8 @@ private slots:
     void closingTheWindowSavesListAndSettings();
     void signalSavesListAndSettings_data();
     void signalSavesListAndSettings();
+    void oneProgramPerDataDirectory_data();
+    void oneProgramPerDataDirectory();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dataDir;
@@ -133,18 +167,9 @@ void tst_Quit::signalSavesListAndSettings()
     QFETCH(int, signalNumber);
 
     QProcess app;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("XDG_DATA_HOME"), m_dataDir->path());
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    app.setProcessEnvironment(environment);
-    app.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    app.start(QStringLiteral(PANTRIX_QUITAPP), QStringList());
+    startApp(&app, m_dataDir->path());
     QVERIFY2(app.waitForStarted(), qPrintable(app.errorString()));
-
-    QByteArray output;
-    while (!output.contains('\n') && app.waitForReadyRead(60000))
-        output += app.readAllStandardOutput();
-    QCOMPARE(output, QByteArray("ready\n"));
+    QCOMPARE(firstLine(&app), QByteArray("ready\n"));
 
     QCOMPARE(::kill(pid_t(app.processId()), signalNumber), 0);
     QVERIFY(app.waitForFinished(60000));
@@ -152,6 +177,66 @@ void tst_Quit::signalSavesListAndSettings()
     QCOMPARE(app.exitCode(), 0);
 
     checkStoredChange();
+}
+
+void tst_Quit::oneProgramPerDataDirectory_data()
+{
+    QTest::addColumn<bool>("afterKilledProgram");
+    QTest::addColumn<bool>("otherDirectory");
+    QTest::newRow("second start") << false << false;
+    QTest::newRow("lock of a killed program") << true << false;
+    QTest::newRow("other data directory") << false << true;
+}
+
+// The program runs in the test; a second one starts in a child process.
+void tst_Quit::oneProgramPerDataDirectory()
+{
+    QFETCH(bool, afterKilledProgram);
+    QFETCH(bool, otherDirectory);
+    QTemporaryDir other;
+    if (otherDirectory) {
+        qputenv("XDG_DATA_HOME", other.path().toLocal8Bit());
+        QVERIFY(quitroad::storeList());
+        qputenv("XDG_DATA_HOME", m_dataDir->path().toLocal8Bit());
+    }
+    if (afterKilledProgram) {
+        QProcess killed;
+        startApp(&killed, m_dataDir->path());
+        QCOMPARE(firstLine(&killed), QByteArray("ready\n"));
+        killed.kill();
+        QVERIFY(killed.waitForFinished());
+    }
+
+    QProcess second;
+    QByteArray output;
+    bool untouched = false;
+    bool front = false;
+    QTimer poll;
+    poll.setInterval(10);
+    connect(&poll, &QTimer::timeout, this, [&] {
+        QQuickView *view = quitroad::runningView();
+        if (!view)
+            return;
+        poll.stop();
+        view->showMinimized();
+        const QByteArray stored = storedFiles();
+        startApp(&second, otherDirectory ? other.path() : m_dataDir->path());
+        output = firstLine(&second);
+        if (second.state() == QProcess::Running)
+            ::kill(pid_t(second.processId()), SIGTERM);
+        second.waitForFinished(60000);
+        untouched = storedFiles() == stored;
+        front = QTest::qWaitFor([view] { return view->windowStates() == Qt::WindowFullScreen; });
+        quitroad::managerOf(view)->quit();
+    });
+    poll.start();
+
+    QCOMPARE(ptStartup::run(), 0);
+    QCOMPARE(output, otherDirectory ? QByteArray("ready\n") : QByteArray());
+    QCOMPARE(second.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(second.exitCode(), 0);
+    QVERIFY(untouched);
+    QCOMPARE(front, !otherDirectory);
 }
 
 QTEST_MAIN(tst_Quit)

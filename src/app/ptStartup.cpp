@@ -4,12 +4,14 @@
 #include <QMessageBox>
 #include <QQmlContext>
 #include <QQuickView>
+#include <QStandardPaths>
 #include <QUrl>
 
 #include <memory>
 
 #include "ptApplicationManager.h"
 #include "ptSignalQuitter.h"
+#include "ptSingleInstance.h"
 
 void ptStartup::setIdentity()
 {
@@ -44,6 +46,13 @@ void ptStartup::loadRootScene(QQuickView *pView, ptApplicationManager *pManager)
 
 int ptStartup::run()
 {
+    // A program already running on this data directory comes to the front
+    // instead; this one ends before it has read or written any file. The lock
+    // is held until the controller below has saved at teardown.
+    ptSingleInstance instance(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    if (!instance.acquire())
+        return 0;
+
     int exitCode = 1;
     auto manager = std::make_unique<ptApplicationManager>();
 
@@ -71,6 +80,11 @@ int ptStartup::run()
     {
         QQuickView view;
         loadRootScene(&view, manager.get());
+        QObject::connect(&instance, &ptSingleInstance::activationRequested, &view, [&view] {
+            view.showFullScreen();
+            view.raise();
+            view.requestActivate();
+        });
         view.showFullScreen();
 
         exitCode = QCoreApplication::exec();

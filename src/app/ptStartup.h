@@ -23,7 +23,8 @@ public:
 
     // Creates the controller, initialises it, shows the root scene and runs
     // the event loop of the existing application object. Returns the exit
-    // code: 1 when initialisation failed, otherwise the event loop's code.
+    // code: 1 when initialisation failed, otherwise the event loop's code;
+    // 0 at once when a program already runs on the same data directory.
     static int run();
 };
 
