@@ -31,6 +31,13 @@ QHash<QString, QString> documentRoot(const QString &pPath)
     return attributes;
 }
 
+// The names in the desktop's trash, which Qt keeps under XDG_DATA_HOME.
+QStringList trashedFiles()
+{
+    return QDir(qEnvironmentVariable("XDG_DATA_HOME") + QStringLiteral("/Trash/files"))
+            .entryList(QDir::Files);
+}
+
 } // namespace
 
 class tst_ApplicationManager : public QObject
@@ -42,6 +49,8 @@ private slots:
     void init();
 
     void initializeMakesTheListsDirectory();
+    void unreadableDocumentStartsWithoutRow_data();
+    void unreadableDocumentStartsWithoutRow();
     void createNewListKeepsTheNameAndSimplifiesTheNote();
     void createNewListReplacesTheDocument();
     void loadListRefusesMinusOneAndVanishedDocuments();
@@ -78,8 +87,36 @@ void tst_ApplicationManager::initializeMakesTheListsDirectory()
     QVERIFY(QDir(ptApplicationManager::listsDirectoryPath()).exists());
     QCOMPARE(QLocale().name(), QStringLiteral("en_US"));
     QCOMPARE(manager.listsDataModel()->rowCount(), 0);
+    QVERIFY(!manager.listDocumentExists());
     QVERIFY(ptApplicationManager::listDocumentPath().endsWith(
             QStringLiteral("/Orvelle/PantrixApp/lists/demo-list.ptl")));
+}
+
+void tst_ApplicationManager::unreadableDocumentStartsWithoutRow_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    const QByteArray document = "<pantrix_list version=\"1.0.0\" name=\"A\"/>";
+    QTest::newRow("empty file") << QByteArray();
+    QTest::newRow("plain XML") << document;
+    QTest::newRow("truncated") << qCompress(document).left(20);
+    QTest::newRow("random bytes") << QByteArray::fromHex("8f3a00d17c52e4b9aa0163f2");
+}
+
+void tst_ApplicationManager::unreadableDocumentStartsWithoutRow()
+{
+    QFETCH(QByteArray, bytes);
+    QVERIFY(QDir().mkpath(ptApplicationManager::listsDirectoryPath()));
+    QFile file(ptApplicationManager::listDocumentPath());
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+    file.close();
+    {
+        ptApplicationManager manager;
+        QVERIFY(manager.initialize());
+        QCOMPARE(manager.listsDataModel()->rowCount(), 0);
+        QVERIFY(manager.listDocumentExists());
+    }
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), bytes);
 }
 
 void tst_ApplicationManager::createNewListKeepsTheNameAndSimplifiesTheNote()
@@ -107,6 +144,11 @@ void tst_ApplicationManager::createNewListReplacesTheDocument()
     QVERIFY(manager.createNewList(QStringLiteral("Second"), 44, QString()));
     QCOMPARE(documentRoot(ptApplicationManager::listDocumentPath()).value(QStringLiteral("name")),
              QStringLiteral("Second"));
+    // The replaced list can be restored from the trash.
+    QCOMPARE(trashedFiles(), QStringList(QStringLiteral("demo-list.ptl")));
+    QCOMPARE(documentRoot(m_dataDir->filePath(QStringLiteral("Trash/files/demo-list.ptl")))
+                     .value(QStringLiteral("name")),
+             QStringLiteral("First"));
 
     // The overview keeps the old summary until it is refreshed.
     const QModelIndex row = manager.listsDataModel()->index(0, 0);
@@ -179,12 +221,21 @@ void tst_ApplicationManager::deleteListRoads()
     QVERIFY(manager.deleteList(ptApplicationManager::listDocumentPath()));
     QVERIFY(!QFile::exists(ptApplicationManager::listDocumentPath()));
     QCOMPARE(manager.listsDataModel()->rowCount(), 0);
+    QCOMPARE(trashedFiles().size(), 1);
 
     QVERIFY(manager.createNewList(QStringLiteral("B"), 0, QString()));
     QVERIFY(manager.updateListsDataModel());
     QVERIFY(manager.deleteListByIndex(0));
     QCOMPARE(manager.listsDataModel()->rowCount(), 0);
+    QCOMPARE(trashedFiles().size(), 2);
     QVERIFY(manager.deleteListByIndex(0));
+
+    // Where there is no trash the document is removed.
+    QVERIFY(QDir(m_dataDir->filePath(QStringLiteral("Trash"))).removeRecursively());
+    QVERIFY(QFile(m_dataDir->filePath(QStringLiteral("Trash"))).open(QIODevice::WriteOnly));
+    QVERIFY(manager.createNewList(QStringLiteral("C"), 0, QString()));
+    QVERIFY(manager.deleteList(ptApplicationManager::listDocumentPath()));
+    QVERIFY(!QFile::exists(ptApplicationManager::listDocumentPath()));
 }
 
 void tst_ApplicationManager::updateListsDataModelWithoutListsDirectory()

@@ -28,6 +28,7 @@ private slots:
     void cleanup();
     void sendsTheSignalTwice();
     void withoutBusStillMinimises();
+    void comesBackFullScreen();
 
 private:
     QTemporaryDir m_dataDir;
@@ -102,6 +103,20 @@ void tst_Dashboard::withoutBusStillMinimises()
     manager.showDashboard();
     QTRY_VERIFY(view.windowStates() & Qt::WindowMinimized);
     QVERIFY(!QDBusConnection::sessionBus().isConnected());
+}
+
+void tst_Dashboard::comesBackFullScreen()
+{
+    ptApplicationManager manager;
+    QQuickView view;
+    view.showFullScreen();
+    manager.setView(&view);
+
+    manager.showDashboard();
+    QTRY_VERIFY(view.windowStates() & Qt::WindowMinimized);
+    // What a window manager may report when it restores the window.
+    view.showNormal();
+    QTRY_COMPARE(view.windowStates(), Qt::WindowStates(Qt::WindowFullScreen));
 }
 
 QTEST_MAIN(tst_Dashboard)

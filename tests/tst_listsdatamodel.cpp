@@ -221,6 +221,7 @@ void tst_ListsDataModel::deleteList()
 
     QVERIFY(m_model->deleteList(1));
     QVERIFY(!QFile::exists(second));
+    QVERIFY(QFile::exists(path(QStringLiteral("Trash/files/2.ptl"))));
     QVERIFY(QFile::exists(first));
     // The row stays until the next load; its file is gone now.
     QCOMPARE(m_model->rowCount(), 2);

@@ -9,9 +9,11 @@
 #include <QQuickItem>
 #include <QQuickView>
 #include <QStandardPaths>
+#include <QTimer>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 
+#include "ptTrash.h"
 #include "ptXmlText.h"
 
 namespace {
@@ -96,12 +98,18 @@ bool ptApplicationManager::initialize()
     // Without a stored currency no change is signalled, yet the catalogue
     // files its prices under the current code from the first item on.
     onCurrentCurrencyChanged();
-    return updateListsDataModel();
+    // An unreadable list document only leaves the overview without its row;
+    // the start fails only without a lists directory.
+    return updateListsDataModel() || QDir(listsPath).exists();
 }
 
 void ptApplicationManager::setView(QQuickView *pView)
 {
+    disconnect(m_viewStateConnection);
     m_view = pView;
+    if (m_view)
+        m_viewStateConnection = connect(m_view, &QWindow::windowStateChanged, this,
+                                        &ptApplicationManager::onViewStateChanged);
 }
 
 ptListsDataModel *ptApplicationManager::listsDataModel()
@@ -148,9 +156,12 @@ void ptApplicationManager::showDashboard()
     bus.send(message);
     bus.send(message);
 
-    // Without the phone's task switcher, the nearest local equivalent.
-    if (m_view)
-        m_view->showMinimized();
+    // Without the phone's task switcher, the nearest local equivalent. The
+    // full-screen state stays set, so that the window comes back full screen.
+    if (m_view) {
+        m_fullScreenBeforeDashboard = m_view->windowStates().testFlag(Qt::WindowFullScreen);
+        m_view->setWindowStates(m_view->windowStates() | Qt::WindowMinimized);
+    }
 }
 
 QString ptApplicationManager::nullString()
@@ -177,10 +188,17 @@ bool ptApplicationManager::createNewList(QString pListName, int pListCurrency, Q
     if (!QDir(listsPath).exists() && !makeDirectory(listsPath))
         return false;
 
-    // The document is replaced atomically by the save, so the old list stays
-    // on disk until the new one has been written completely.
-    return m_listDataModel.newModel(listDocumentPath(), pListName, pListCurrency,
-                                    pListNote.simplified().toLower());
+    // A replaced list goes to the trash, from where it can be restored; if the
+    // new one cannot be written, the old one comes back. Without a trash the
+    // save replaces the document atomically, so the old list stays on disk
+    // until the new one has been written completely.
+    const QString path = listDocumentPath();
+    const QString trashPath = QFile::exists(path) ? ptTrash::moveToTrash(path) : QString();
+    const bool created = m_listDataModel.newModel(path, pListName, pListCurrency,
+                                                  pListNote.simplified().toLower());
+    if (!created && !trashPath.isEmpty())
+        ptTrash::restore(trashPath, path);
+    return created;
 }
 
 bool ptApplicationManager::loadList(int pListIndex)
@@ -211,10 +229,15 @@ bool ptApplicationManager::deleteList(QString pListFileName)
 {
     if (!QFile::exists(pListFileName))
         return false;
-    if (!QFile::remove(pListFileName))
+    if (!ptTrash::discard(pListFileName))
         return false;
     updateListsDataModel();
     return true;
+}
+
+bool ptApplicationManager::listDocumentExists()
+{
+    return QFile::exists(listDocumentPath());
 }
 
 void ptApplicationManager::addItem(int pScreenIndex, QString pName, QString pCategory,
@@ -299,11 +322,13 @@ void ptApplicationManager::loadSettings()
 
         m_languagesDataModel.setCurrentLanguage(
                 settingsValue(settings, QStringLiteral("language")));
-        loadCatalogue();
         m_currencyUnitsDataModel.setCurrentCurrency(
                 settingsValue(settings, QStringLiteral("currency")));
     }
 
+    // Also without a settings file: the first run shows the same texts as
+    // every later one.
+    loadCatalogue();
     QCoreApplication::installTranslator(&m_translator);
     translateUi();
 }
@@ -349,6 +374,18 @@ void ptApplicationManager::loadCatalogue()
 {
     (void)m_translator.load(QStringLiteral(":/languages/pantrix_")
                             + m_languagesDataModel.currentLanguageCode() + QStringLiteral(".qm"));
+}
+
+// A window manager may restore the minimised window to its normal state
+// rather than to full screen.
+void ptApplicationManager::onViewStateChanged(Qt::WindowState pState)
+{
+    if (pState == Qt::WindowMinimized)
+        return;
+    const bool restore = m_fullScreenBeforeDashboard && pState == Qt::WindowNoState;
+    m_fullScreenBeforeDashboard = false;
+    if (restore)
+        QTimer::singleShot(0, m_view, &QWindow::showFullScreen);
 }
 
 void ptApplicationManager::onCurrentCurrencyChanged()

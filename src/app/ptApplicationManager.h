@@ -52,6 +52,7 @@ public slots:
     bool loadList(int pListIndex);
     bool deleteListByIndex(int pListIndex);
     bool deleteList(QString pListFileName);
+    bool listDocumentExists();
     void addItem(int pScreenIndex, QString pName, QString pCategory, QString pPrice,
                  QString pAmount, int pAmountUnit, QString pNote);
     void updateItem(int pScreenIndex, int pIndex, QString pName, QString pCategory, QString pPrice,
@@ -66,8 +67,11 @@ public slots:
 
 private:
     void loadCatalogue();
+    void onViewStateChanged(Qt::WindowState pState);
 
     QQuickView *m_view = nullptr;
+    QMetaObject::Connection m_viewStateConnection;
+    bool m_fullScreenBeforeDashboard = false;
     ptListsDataModel m_listsDataModel;
     ptListDataModel m_listDataModel;
     ptCategoriesDataModel m_categoriesDataModel;

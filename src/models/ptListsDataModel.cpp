@@ -1,5 +1,6 @@
 #include "ptListsDataModel.h"
 
+#include "ptTrash.h"
 #include "ptXmlText.h"
 
 #include <QFile>
@@ -112,7 +113,7 @@ bool ptListsDataModel::deleteList(int pListIndex)
     const QString fileName = m_lists.at(pListIndex).value(filenameKey);
     if (!QFile::exists(fileName))
         return false;
-    return QFile::remove(fileName);
+    return ptTrash::discard(fileName);
 }
 
 QString ptListsDataModel::listFileName(int pListIndex)
