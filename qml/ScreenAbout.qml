@@ -10,6 +10,10 @@ Item {
 
     width: 360
     height: 640
+    // Return or Escape close it too.
+    Keys.onReturnPressed: areaClicked()
+    Keys.onEnterPressed: areaClicked()
+    Keys.onEscapePressed: areaClicked()
 
     Rectangle {
         id: aboutWindow
@@ -29,7 +33,6 @@ Item {
             width: parent.width
             horizontalAlignment: Text.AlignHCenter
             wrapMode: Text.Wrap
-            clip: true
             color: "#FFFFFF"
             font.pixelSize: 25
             font.bold: true
@@ -45,7 +48,6 @@ Item {
             width: parent.width - 40
             horizontalAlignment: Text.AlignHCenter
             wrapMode: Text.Wrap
-            clip: true
             color: "#FFFFFF"
             font.pixelSize: 20
             textFormat: Text.RichText

@@ -15,6 +15,14 @@ Item {
 
     width: 800
     height: 480
+    // The window shown takes the keys: Return is Yes, Escape is No.
+    onVisibleChanged: {
+        if (visible)
+            forceActiveFocus();
+    }
+    Keys.onReturnPressed: okClicked()
+    Keys.onEnterPressed: okClicked()
+    Keys.onEscapePressed: cancelClicked()
 
     MouseArea {
         anchors.fill: parent
@@ -64,7 +72,6 @@ Item {
             objectName: "checkoutSummary"
             y: 70
             width: parent.width
-            clip: true
             color: "#FFFFFF"
             font.bold: true
             font.pixelSize: 20
@@ -81,7 +88,6 @@ Item {
             anchors.bottom: parent.bottom
             anchors.bottomMargin: 100
             width: parent.width - 40
-            clip: true
             color: "#FFFFFF"
             font.pixelSize: 20
             horizontalAlignment: Text.AlignHCenter

@@ -1,4 +1,5 @@
 import QtQuick
+import "ScreenScroll.js" as ScreenScroll
 
 // The list editing screen: the open list's items on the list page, the My Items
 // catalogue on the second page, the menu, the item and list dialogs and the
@@ -64,6 +65,21 @@ Item {
     width: 800
     height: 480
     opacity: 0
+    // Dialogs and questions take the keys while they are open; then the screen
+    // has them back: Escape closes the menu or else goes back as the back
+    // button does, the scrolling keys move the rows.
+    onStateChanged: {
+        if (state === "" || state === "menu")
+            forceActiveFocus();
+    }
+    Keys.onPressed: function(event) {
+        if (event.key !== Qt.Key_Escape)
+            event.accepted = ScreenScroll.scroll(screenEdit.myItemsShown ? pageMyItems : pageList, event.key);
+        else if (state === "menu")
+            state = "";
+        else if (state === "")
+            header.buttonRightClicked();
+    }
 
     ScreenHeader {
         id: header

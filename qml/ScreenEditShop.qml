@@ -20,6 +20,7 @@ Item {
         onLoaded: {
             listDataModel.updateCountPrice();
             item.opacity = 1;
+            item.forceActiveFocus();
         }
 
         Connections {
@@ -51,6 +52,7 @@ Item {
             listDataModel.displayList(true);
             listDataModel.updateCountPrice();
             item.opacity = 1;
+            item.forceActiveFocus();
         }
 
         Connections {

@@ -11,6 +11,13 @@ Item {
 
     width: 360
     height: 640
+    onVisibleChanged: {
+        if (visible)
+            languageList.forceActiveFocus();
+    }
+    Keys.onReturnPressed: sheetButtons.okClicked()
+    Keys.onEnterPressed: sheetButtons.okClicked()
+    Keys.onEscapePressed: sheetButtons.cancelClicked()
 
     Rectangle {
         anchors.fill: parent
@@ -43,7 +50,7 @@ Item {
             title: qsTr("Choose language") + applicationManager.nullString
         }
 
-        ListView {
+        ScreenChooserList {
             id: languageList
 
             objectName: "languageList"
@@ -52,7 +59,6 @@ Item {
             anchors.bottom: sheetButtons.top
             anchors.bottomMargin: 5
             width: parent.width
-            clip: true
             model: languagesDataModel
 
             delegate: Rectangle {

@@ -1,4 +1,5 @@
 import QtQuick
+import "ScreenScroll.js" as ScreenScroll
 
 // The lists screen: the stored lists, the "new list" button, a menu with the
 // language sheet and the about window, and the questions before deleting or
@@ -15,6 +16,18 @@ Item {
 
     width: 800
     height: 480
+    // Sheets and questions take the keys while they are open; then the screen
+    // has them back: Escape closes the menu, the scrolling keys move the lists.
+    onStateChanged: {
+        if (state === "" || state === "menu")
+            forceActiveFocus();
+    }
+    Keys.onPressed: function(event) {
+        if (event.key === Qt.Key_Escape && state === "menu")
+            state = "";
+        else
+            event.accepted = ScreenScroll.scroll(listsArea, event.key);
+    }
 
     ScreenHeader {
         id: header
@@ -83,8 +96,10 @@ Item {
         height: 70
         buttonBottom: true
         buttonLabel: qsTr("new list") + applicationManager.nullString
-        onButtonClicked: screenMain.state = listsDataModel.rowCount() === 0 ? "newList"
-                                                                           : "newListRequest"
+        // A stored list that cannot be read shows no row, yet a new list
+        // replaces it: that, too, is asked first.
+        onButtonClicked: screenMain.state = listsDataModel.rowCount() === 0
+                         && !applicationManager.listDocumentExists() ? "newList" : "newListRequest"
     }
 
     // Menu: a layer over the whole screen; a tap outside the entries closes it.

@@ -24,8 +24,26 @@ Item {
         screenNewItem.forceActiveFocus();
     }
 
+    // Return and Escape press Ok and Cancel of the page shown, where enabled.
+    function pressButton(pOk) {
+        const buttons = state === "categoriesList" ? [categoriesCancel, categoriesOk]
+                      : state === "amountUnitsList" ? [unitsCancel, unitsOk]
+                                                    : [newItemCancel, newItemOk];
+        const button = buttons[pOk ? 1 : 0];
+        if (button.opacity === 1)
+            button.buttonClicked();
+    }
+
     width: 800
     height: 480
+    // The dialog opens ready for typing the name.
+    onVisibleChanged: {
+        if (visible)
+            nameInput.forceActiveFocus();
+    }
+    Keys.onReturnPressed: pressButton(true)
+    Keys.onEnterPressed: pressButton(true)
+    Keys.onEscapePressed: pressButton(false)
 
     Rectangle {
         id: shade
@@ -148,6 +166,7 @@ Item {
                         color: "#000000"
                         font.pixelSize: 22
                         selectByMouse: true
+                        activeFocusOnTab: true
                     }
                 }
             }
@@ -208,6 +227,7 @@ Item {
                             color: "#000000"
                             font.pixelSize: 22
                             selectByMouse: true
+                            activeFocusOnTab: true
                         }
                     }
 
@@ -305,11 +325,9 @@ Item {
                             color: "#000000"
                             font.pixelSize: 22
                             selectByMouse: true
-                            validator: DoubleValidator {
-                                bottom: 0
-                                top: 10000000
+                            activeFocusOnTab: true
+                            validator: ScreenNumberValidator {
                                 decimals: 2
-                                notation: DoubleValidator.StandardNotation
                             }
                         }
                     }
@@ -398,11 +416,9 @@ Item {
                             color: "#000000"
                             font.pixelSize: 22
                             selectByMouse: true
-                            validator: DoubleValidator {
-                                bottom: 0
-                                top: 10000000
+                            activeFocusOnTab: true
+                            validator: ScreenNumberValidator {
                                 decimals: 3
-                                notation: DoubleValidator.StandardNotation
                             }
                         }
                     }
@@ -496,6 +512,7 @@ Item {
                         color: "#000000"
                         font.pixelSize: 22
                         selectByMouse: true
+                        activeFocusOnTab: true
                     }
                 }
             }
@@ -509,6 +526,8 @@ Item {
             height: 65
 
             ScreenButton {
+                id: newItemCancel
+
                 objectName: "newItemCancel"
                 anchors.left: parent.left
                 width: parent.width / 2 - 1
@@ -522,6 +541,8 @@ Item {
             }
 
             ScreenButton {
+                id: newItemOk
+
                 objectName: "newItemOk"
                 anchors.right: parent.right
                 width: parent.width / 2 - 1
@@ -587,7 +608,7 @@ Item {
             }
         }
 
-        ListView {
+        ScreenChooserList {
             id: categoriesList
 
             objectName: "categoriesList"
@@ -596,8 +617,10 @@ Item {
             anchors.bottom: categoriesButtons.top
             anchors.bottomMargin: 5
             width: parent.width
-            clip: true
             model: categoriesDataModel.categoriesCount
+            rowText: function(pRow) {
+                return categoriesDataModel.categoryName(pRow);
+            }
             delegate: Rectangle {
                 id: categoryRow
 
@@ -638,6 +661,8 @@ Item {
             height: 65
 
             ScreenButton {
+                id: categoriesCancel
+
                 objectName: "categoriesCancel"
                 anchors.left: parent.left
                 width: parent.width / 2 - 1
@@ -651,6 +676,8 @@ Item {
             }
 
             ScreenButton {
+                id: categoriesOk
+
                 objectName: "categoriesOk"
                 anchors.right: parent.right
                 width: parent.width / 2 - 1
@@ -717,7 +744,7 @@ Item {
             }
         }
 
-        ListView {
+        ScreenChooserList {
             id: unitsList
 
             objectName: "unitsList"
@@ -726,7 +753,6 @@ Item {
             anchors.bottom: unitsButtons.top
             anchors.bottomMargin: 5
             width: parent.width
-            clip: true
             model: amountUnitsDataModel
             delegate: Rectangle {
                 id: unitRow
@@ -768,6 +794,8 @@ Item {
             height: 65
 
             ScreenButton {
+                id: unitsCancel
+
                 objectName: "unitsCancel"
                 anchors.left: parent.left
                 width: parent.width / 2 - 1
@@ -781,6 +809,8 @@ Item {
             }
 
             ScreenButton {
+                id: unitsOk
+
                 objectName: "unitsOk"
                 anchors.right: parent.right
                 width: parent.width / 2 - 1
@@ -810,6 +840,10 @@ Item {
                 target: pageCategories
                 opacity: 1
             }
+
+            StateChangeScript {
+                script: categoriesList.forceActiveFocus()
+            }
         },
         State {
             name: "amountUnitsList"
@@ -822,6 +856,10 @@ Item {
             PropertyChanges {
                 target: pageAmountUnits
                 opacity: 1
+            }
+
+            StateChangeScript {
+                script: unitsList.forceActiveFocus()
             }
         }
     ]

@@ -21,6 +21,15 @@ Item {
 
     width: 360
     height: 640
+    // The sheet opens ready for typing the name. Return and Escape press Ok
+    // and Cancel of the form or of the chooser, whichever is shown.
+    onVisibleChanged: {
+        if (visible)
+            nameInput.forceActiveFocus();
+    }
+    Keys.onReturnPressed: (state === "currencyList" ? currencyButtons : sheetButtons).okClicked()
+    Keys.onEnterPressed: (state === "currencyList" ? currencyButtons : sheetButtons).okClicked()
+    Keys.onEscapePressed: (state === "currencyList" ? currencyButtons : sheetButtons).cancelClicked()
 
     Rectangle {
         anchors.fill: parent
@@ -108,6 +117,7 @@ Item {
                         color: "#000000"
                         font.pixelSize: 22
                         selectByMouse: true
+                        activeFocusOnTab: true
                     }
                 }
             }
@@ -202,12 +212,15 @@ Item {
                         color: "#000000"
                         font.pixelSize: 22
                         selectByMouse: true
+                        activeFocusOnTab: true
                     }
                 }
             }
         }
 
         ScreenSheetButtons {
+            id: sheetButtons
+
             cancelLabel: qsTr("Cancel") + applicationManager.nullString
             okLabel: qsTr("Ok") + applicationManager.nullString
             onCancelClicked: {
@@ -242,7 +255,7 @@ Item {
             title: qsTr("Choose currency") + applicationManager.nullString
         }
 
-        ListView {
+        ScreenChooserList {
             id: currencyList
 
             objectName: "currencyList"
@@ -251,7 +264,6 @@ Item {
             anchors.bottom: currencyButtons.top
             anchors.bottomMargin: 5
             width: parent.width
-            clip: true
             model: currencyUnitsDataModel
             highlightMoveDuration: 200
 
@@ -319,6 +331,7 @@ Item {
                 currencyList.currentIndex = screenNewList.listCurrencyUnitIndex;
                 currencyList.positionViewAtIndex(screenNewList.listCurrencyUnitIndex,
                                                  ListView.Contain);
+                currencyList.forceActiveFocus();
             }
         }
     }

@@ -17,6 +17,14 @@ Item {
 
     width: 360
     height: 640
+    // The question shown takes the keys: Return is Yes, Escape is Cancel.
+    onVisibleChanged: {
+        if (visible)
+            forceActiveFocus();
+    }
+    Keys.onReturnPressed: okClicked()
+    Keys.onEnterPressed: okClicked()
+    Keys.onEscapePressed: cancelClicked()
 
     MouseArea {
         anchors.fill: parent
@@ -53,7 +61,9 @@ Item {
             horizontalAlignment: Text.AlignHCenter
             verticalAlignment: Text.AlignVCenter
             wrapMode: Text.Wrap
-            clip: true
+            // Eliding rather than clipping: a clip worked out while the box
+            // grows from its tiny start stays empty on some renderers.
+            elide: Text.ElideRight
             color: "#FFFFFF"
             font.pixelSize: 20
             font.bold: true

@@ -8,6 +8,11 @@ Rectangle {
     width: 800
     height: 480
     color: "#000000"
+    // The screen in front takes the keys.
+    onStateChanged: {
+        if (state === "" && mainLoader.item)
+            mainLoader.item.forceActiveFocus();
+    }
 
     Component.onCompleted: {
         mainLoader.source = "qrc:/qml/qml/ScreenMain.qml";
@@ -23,7 +28,10 @@ Rectangle {
         height: parent.height
         opacity: 0
         visible: opacity > 0
-        onLoaded: opacity = 1
+        onLoaded: {
+            opacity = 1;
+            item.forceActiveFocus();
+        }
 
         Connections {
             target: mainLoader.item
@@ -82,7 +90,10 @@ Rectangle {
         anchors.fill: parent
         opacity: 0
         visible: opacity > 0
-        onLoaded: root.state = "about"
+        onLoaded: {
+            root.state = "about";
+            item.forceActiveFocus();
+        }
 
         Connections {
             target: aboutLoader.item

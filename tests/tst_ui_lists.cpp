@@ -278,6 +278,24 @@ void tst_ui_lists::currencyChooser()
     QCOMPARE(currencies->currentCurrencyIndex(), first + 1);
     QVERIFY(!QFile::exists(listDocument()));
 
+    // The sheet opens with the name ready for typing. While the chooser is
+    // open, keys go to it and not to the hidden name: letters find a row,
+    // Return takes it; Escape then cancels the sheet.
+    m_ui.click(m_ui.button(QStringLiteral("new list")));
+    QTRY_VERIFY((sheet = newListSheet()));
+    QTRY_VERIFY(m_ui.named(QStringLiteral("listNameInput"))->hasActiveFocus());
+    m_ui.typeText(QStringLiteral("Fair"));
+    m_ui.click(m_ui.named(QStringLiteral("listCurrencyField")));
+    QTRY_VERIFY((list = m_ui.named(QStringLiteral("currencyList"))));
+    m_ui.typeText(QStringLiteral("eur"));
+    QTest::keyClick(m_ui.view(), Qt::Key_Return);
+    QTRY_VERIFY(m_ui.named(QStringLiteral("listSheet")));
+    QCOMPARE(sheet->property("listNameString").toString(), QStringLiteral("Fair"));
+    QCOMPARE(currencies->currentCurrencyCode(), QStringLiteral("EUR"));
+    QTest::keyClick(m_ui.view(), Qt::Key_Escape);
+    QTRY_VERIFY(!m_ui.loaded(QStringLiteral("newListLoader")));
+    QVERIFY(!QFile::exists(listDocument()));
+
     // A far row is scrolled into view when the chooser opens.
     currencies->setCurrentCurrency(140);
     m_ui.click(m_ui.button(QStringLiteral("new list")));

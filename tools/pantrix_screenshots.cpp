@@ -164,23 +164,6 @@ void ScreenshotSession::setState(QQuickItem *pItem, const char *pState)
 
 void ScreenshotSession::save(const QString &pShot, const QString &pLanguage)
 {
-    // The software renderer keeps the clip rectangle it worked out while a
-    // dialog was still growing from its tiny start, which hides the dialog's
-    // clipped texts; one frame without the clips makes it work them out anew.
-    QList<QQuickItem *> clipped;
-    QList<QQuickItem *> pending {m_view->rootObject()};
-    while (!pending.isEmpty()) {
-        QQuickItem *item = pending.takeFirst();
-        if (item->clip())
-            clipped.append(item);
-        pending.append(item->childItems());
-    }
-    for (QQuickItem *item : std::as_const(clipped))
-        item->setClip(false);
-    wait(100);
-    for (QQuickItem *item : std::as_const(clipped))
-        item->setClip(true);
-    wait(100);
     const QString path = QDir(m_output).filePath(pShot + QLatin1Char('-') + pLanguage
                                                  + QStringLiteral(".png"));
     if (m_view->grabWindow().save(path))
