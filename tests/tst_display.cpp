@@ -1,0 +1,403 @@
+#include <QtTest>
+
+#include <QBuffer>
+#include <QtEndian>
+#include <QDir>
+#include <QFileInfo>
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QXmlStreamReader>
+
+#include <memory>
+
+#include "ptListDataModel.h"
+
+// Runs the program itself on a private X server, presses and types through
+// the X server's test extension, and judges what the server's frame buffer
+// holds: pixel colours and text read back by OCR. Every case runs with Qt
+// Quick's OpenGL renderer (Mesa's software rasteriser) and its software one.
+class tst_display : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void init();
+    void cleanup();
+
+    void questionTextIsDrawn_data() { addRows({"lists screen", "editing screen"}); }
+    void questionTextIsDrawn();
+    void firstRunCountsItems_data() { addRows({""}); }
+    void firstRunCountsItems();
+    void priceWithDecimalComma_data() { addRows({""}); }
+    void priceWithDecimalComma();
+    void keysAnswerTopLayer_data()
+    {
+        addRows({"Return creates a list", "Escape cancels the question",
+                 "Escape leaves the editing screen"});
+    }
+    void keysAnswerTopLayer();
+    void secondStartLeavesFirst_data() { addRows({""}); }
+    void secondStartLeavesFirst();
+
+private:
+    static void addRows(std::initializer_list<const char *> pVariants);
+    // The program built with the test, unless PANTRIX_APP names another one.
+    static QString program() { return qEnvironmentVariable("PANTRIX_APP", PANTRIX_APP); }
+    void storeList();
+    QString listPath() const;
+    QString rootAttribute(const QString &pName) const;
+    QProcessEnvironment appEnvironment() const;
+    void start();
+    QString xdo(const QStringList &pArguments);
+    void click(int pX, int pY)
+    {
+        xdo({"mousemove", QString::number(pX), QString::number(pY), "click", "1"});
+    }
+    void type(const QString &pText) { xdo({"type", "--delay", "40", pText}); }
+    void key(const QString &pKey) { xdo({"key", pKey}); }
+    bool is(int pX, int pY, QRgb pColour) const;
+    // What follows an input comes within a second or so; start-up may take longer.
+    static bool waitFor(const std::function<bool()> &pDrawn, int pTimeout = 3000)
+    {
+        return QTest::qWaitFor(pDrawn, pTimeout);
+    }
+    // Each screen is recognised by points that are in place only once its
+    // slide has ended: the lists screen by the right end of its "new list"
+    // footer, the editing screen by the tab between its footer buttons and the
+    // left end of "new item", a question by both sides of its full-size box.
+    bool listsShown() const { return is(100, 20, Bar) && is(797, 420, Bar); }
+    bool editShown() const { return is(100, 20, Bar) && is(290, 420, Row) && is(2, 447, Bar); }
+    bool questionShown() const
+    {
+        return is(201, 240, Query) && is(598, 240, Query) && is(230, 135, Bar);
+    }
+    QString ocr(const QRect &pRect, QRgb pInk) const;
+
+    static constexpr QRgb Bar = 0xff445579;
+    static constexpr QRgb Query = 0xff8495b9;
+    static constexpr QRgb Sheet = 0xffa4b5d9;
+    static constexpr QRgb Row = 0xff202020;
+    static constexpr QRgb Secondary = 0xffa0a0ff;
+    static constexpr QRgb White = 0xffffffff;
+
+    QProcess m_server;
+    QProcess m_bus;
+    QTemporaryDir m_runDir;
+    QFile m_frameFile;
+    QImage m_screen; // a live view of the server's frame buffer
+    QString m_display;
+    QString m_busAddress;
+    QPoint m_origin;
+
+    QProcess m_app;
+    std::unique_ptr<QTemporaryDir> m_dataDir;
+};
+
+void tst_display::initTestCase()
+{
+    // The run directory (mode 0700) is the program's runtime directory and
+    // holds the server's frame buffer file. -displayfd 1 picks a free display
+    // number and writes it to stdout.
+    QVERIFY(m_runDir.isValid());
+    m_server.start("Xvfb",
+                   {"-displayfd", "1", "-screen", "0", "800x480x24", "-nolisten", "tcp", "-fbdir",
+                    m_runDir.path()});
+    QVERIFY2(m_server.waitForStarted(), "Xvfb is missing: run scripts/setup.sh");
+    QVERIFY(QTest::qWaitFor([&] { return m_server.canReadLine(); }, 10000));
+    m_display = ":" + QString::fromLatin1(m_server.readLine()).trimmed();
+
+    m_bus.start("dbus-daemon", {"--session", "--nofork", "--print-address=1"});
+    QVERIFY2(m_bus.waitForStarted(), "dbus-daemon is missing: run scripts/setup.sh");
+    QVERIFY(QTest::qWaitFor([&] { return m_bus.canReadLine(); }, 10000));
+    m_busAddress = QString::fromLatin1(m_bus.readLine()).trimmed();
+
+    // The frame buffer file is an XWD image: a big-endian header, a colour
+    // map of 12-byte entries, then 32-bit pixels in the host's byte order.
+    m_frameFile.setFileName(m_runDir.filePath("Xvfb_screen0"));
+    QVERIFY(m_frameFile.open(QIODevice::ReadOnly));
+    const uchar *frame = m_frameFile.map(0, m_frameFile.size());
+    QVERIFY(frame);
+    const auto field = [frame](int pIndex) { return qFromBigEndian<quint32>(frame + 4 * pIndex); };
+    QCOMPARE(field(11), 32u); // bits per pixel
+    const qsizetype pixels = field(0) + 12 * field(19);
+    m_screen = QImage(frame + pixels, field(4), field(5), field(12), QImage::Format_RGB32);
+    QCOMPARE(m_screen.size(), QSize(800, 480));
+}
+
+void tst_display::cleanupTestCase()
+{
+    for (QProcess *process : {&m_bus, &m_server}) {
+        process->terminate();
+        process->waitForFinished(3000);
+    }
+}
+
+void tst_display::init()
+{
+    m_dataDir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dataDir->isValid());
+}
+
+void tst_display::cleanup()
+{
+    if (QTest::currentTestFailed()) {
+        const QString name
+                = QString("%1-%2.png").arg(QTest::currentTestFunction(), QTest::currentDataTag());
+        m_screen.save(QString(name).replace(QRegularExpression("[^\\w.-]+"), "_"));
+    }
+    m_app.terminate();
+    if (!m_app.waitForFinished(5000))
+        m_app.kill();
+    m_app.waitForFinished(2000);
+    m_dataDir.reset();
+    // The next case starts from an empty screen.
+    QVERIFY(waitFor([&] { return is(100, 20, 0xff000000) && is(400, 240, 0xff000000); }));
+}
+
+// Every variant of a case with Qt Quick's default renderer and its software one.
+void tst_display::addRows(std::initializer_list<const char *> pVariants)
+{
+    QTest::addColumn<QString>("backend");
+    QTest::addColumn<QString>("variant");
+    for (const char *backend : {"opengl", "software"}) {
+        for (const char *variant : pVariants) {
+            QTest::addRow("%s%s%s", backend, *variant ? ", " : "", variant)
+                    << QString(backend) << QString(variant);
+        }
+    }
+}
+
+// A stored list "Weekend" of three unpriced items in the category "Food".
+void tst_display::storeList()
+{
+    QVERIFY(QDir().mkpath(QFileInfo(listPath()).path()));
+    ptListDataModel list;
+    QVERIFY(list.newModel(listPath(), "Weekend", 0, QString()));
+    for (const char *name : {"bread", "eggs", "rice"})
+        QVERIFY(list.addItem(name, "Food", QString(), "1", 0, QString()));
+    QVERIFY(list.saveModel());
+}
+
+QString tst_display::listPath() const
+{
+    return m_dataDir->filePath("Orvelle/PantrixApp/lists/demo-list.ptl");
+}
+
+QString tst_display::rootAttribute(const QString &pName) const
+{
+    QFile file(listPath());
+    if (!file.open(QIODevice::ReadOnly))
+        return "(no list document)";
+    QXmlStreamReader reader(qUncompress(file.readAll()));
+    reader.readNextStartElement();
+    return reader.attributes().value(pName).toString();
+}
+
+QProcessEnvironment tst_display::appEnvironment() const
+{
+    QFETCH(QString, backend);
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "xcb");
+    env.insert("DISPLAY", m_display);
+    env.insert("DBUS_SESSION_BUS_ADDRESS", m_busAddress);
+    env.insert("XDG_DATA_HOME", m_dataDir->path());
+    env.insert("XDG_RUNTIME_DIR", m_runDir.path());
+    env.remove("QT_QUICK_BACKEND");
+    if (backend == "software")
+        env.insert("QT_QUICK_BACKEND", backend);
+    return env;
+}
+
+// Starts the program and waits until its window shows the lists screen.
+void tst_display::start()
+{
+    m_app.setProcessEnvironment(appEnvironment());
+    m_app.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    m_app.start(program(), QStringList());
+    QVERIFY(m_app.waitForStarted());
+
+    // Without a window manager the window is where the program puts it.
+    m_origin = QPoint();
+    const QString geometry = xdo({"search", "--sync", "--onlyvisible", "--name", "^Pantrix$",
+                                  "getwindowgeometry", "--shell"});
+    const auto value = [&](const QString &pKey) {
+        return QRegularExpression(pKey + "=(-?\\d+)").match(geometry).captured(1).toInt();
+    };
+    m_origin = QPoint(value("X"), value("Y"));
+    QCOMPARE(QSize(value("WIDTH"), value("HEIGHT")), QSize(800, 480));
+    QVERIFY2(waitFor([&] { return listsShown(); }, 10000), "the lists screen is not drawn");
+}
+
+QString tst_display::xdo(const QStringList &pArguments)
+{
+    QStringList arguments = pArguments;
+    if (arguments.first() == "mousemove") {
+        arguments[1] = QString::number(arguments[1].toInt() + m_origin.x());
+        arguments[2] = QString::number(arguments[2].toInt() + m_origin.y());
+    }
+    QProcess xdotool;
+    xdotool.setProcessEnvironment(appEnvironment());
+    xdotool.start("xdotool", arguments);
+    if (!xdotool.waitForFinished(10000) || xdotool.exitCode() != 0)
+        QTest::qFail(qPrintable("xdotool " + arguments.join(' ')), __FILE__, __LINE__);
+    return QString::fromLatin1(xdotool.readAllStandardOutput());
+}
+
+bool tst_display::is(int pX, int pY, QRgb pColour) const
+{
+    const QRgb pixel = m_screen.pixel(m_origin + QPoint(pX, pY));
+    return qAbs(qRed(pixel) - qRed(pColour)) <= 12 && qAbs(qGreen(pixel) - qGreen(pColour)) <= 12
+            && qAbs(qBlue(pixel) - qBlue(pColour)) <= 12;
+}
+
+// Text in pInk within pRect: the distance from the ink colour becomes the
+// grey level (ink black, the rest white), enlarged four times for tesseract.
+QString tst_display::ocr(const QRect &pRect, QRgb pInk) const
+{
+    const QImage shot = m_screen.copy(pRect.translated(m_origin));
+    QImage grey(shot.size(), QImage::Format_Grayscale8);
+    for (int y = 0; y < shot.height(); ++y) {
+        for (int x = 0; x < shot.width(); ++x) {
+            const QRgb pixel = shot.pixel(x, y);
+            const int distance = qMax(
+                    qAbs(qRed(pixel) - qRed(pInk)),
+                    qMax(qAbs(qGreen(pixel) - qGreen(pInk)), qAbs(qBlue(pixel) - qBlue(pInk))));
+            grey.scanLine(y)[x] = uchar(qMin(255, distance * 2));
+        }
+    }
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    grey.scaled(grey.size() * 4, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+            .save(&buffer, "PNG");
+    QProcess tesseract;
+    tesseract.start("tesseract", {"stdin", "stdout", "--psm", "6"});
+    tesseract.write(png);
+    tesseract.closeWriteChannel();
+    if (!tesseract.waitForFinished(10000))
+        return "(tesseract failed)";
+    return QString::fromUtf8(tesseract.readAllStandardOutput()).simplified();
+}
+
+// The question box grows to its full size and its body holds the question.
+void tst_display::questionTextIsDrawn()
+{
+    QFETCH(QString, variant);
+    const bool category = variant.startsWith("editing");
+    storeList();
+    start();
+    if (category) {
+        click(37, 120); // the row's edit zone: the list sorted by category
+        QVERIFY(waitFor([&] { return editShown() && is(4, 120, 0xff647599); }));
+    }
+    click(763, 120); // the row's or the category header's delete zone
+    QVERIFY2(waitFor([&] { return questionShown(); }), "no question box");
+    // Between the title bar and the buttons: white text on the box's colour.
+    const QRect body(220, 160, 360, 135);
+    const auto whitePixels = [&] {
+        int count = 0;
+        for (int y = body.top(); y <= body.bottom(); ++y) {
+            for (int x = body.left(); x <= body.right(); ++x)
+                count += is(x, y, White);
+        }
+        return count;
+    };
+    QVERIFY2(waitFor([&] { return whitePixels() > 300; }, 1000),
+             qPrintable(QString("%1 white pixels in the box's body").arg(whitePixels())));
+    const QString text = ocr(body, White);
+    QVERIFY2(text.contains(category ? "Food" : "Weekend") && text.contains("deleted"),
+             qPrintable(text));
+}
+
+// With no settings file the English plural forms are in use.
+void tst_display::firstRunCountsItems()
+{
+    storeList();
+    QVERIFY(!QFile::exists(m_dataDir->filePath("Orvelle/PantrixApp/data/config.db")));
+    start();
+    QCOMPARE(ocr(QRect(560, 88, 166, 32), Secondary), QStringLiteral("3 items"));
+}
+
+// "1,25" typed into the item dialog is one and a quarter.
+void tst_display::priceWithDecimalComma()
+{
+    storeList();
+    start();
+    click(37, 120);
+    QVERIFY(waitFor([&] { return editShown(); }));
+    click(200, 447); // "new item"
+    const auto dialogShown = [&] { return is(20, 77, Sheet); };
+    QVERIFY2(waitFor(dialogShown), "no item dialog");
+    click(400, 110); // name
+    type("milk");
+    click(300, 240); // price
+    type("1,25");
+    click(600, 445); // Ok
+    QVERIFY2(waitFor([&] { return !dialogShown() && editShown(); }), "the dialog stays open");
+    click(765, 40); // back
+    QVERIFY(waitFor([&] { return listsShown() && is(797, 120, Row); }));
+    QCOMPARE(rootAttribute("items_list"), QStringLiteral("4"));
+    QCOMPARE(rootAttribute("price_list"), QStringLiteral("1.25"));
+}
+
+// Return is the Ok of the sheet or dialog on top, Escape its Cancel, and on
+// the bare editing screen Escape is the back button.
+void tst_display::keysAnswerTopLayer()
+{
+    QFETCH(QString, variant);
+    if (variant.startsWith("Return")) {
+        start();
+        click(400, 445); // "new list"
+        QVERIFY2(waitFor([&] { return is(20, 105, Sheet); }), "no new-list sheet");
+        click(400, 140); // name
+        type("Groceries");
+        key("Return");
+        QVERIFY2(waitFor([&] { return editShown(); }), "no editing screen");
+        QCOMPARE(ocr(QRect(100, 10, 600, 40), White), QStringLiteral("Groceries"));
+        QCOMPARE(rootAttribute("name"), QStringLiteral("Groceries"));
+    } else if (variant.contains("question")) {
+        storeList();
+        start();
+        click(763, 120);
+        QVERIFY2(waitFor([&] { return questionShown(); }), "no question box");
+        key("Escape");
+        QVERIFY2(waitFor([&] { return !is(201, 240, Query); }), "the question stays");
+        QVERIFY(is(797, 120, Row));
+        QVERIFY(QFile::exists(listPath()));
+    } else {
+        storeList();
+        const QDateTime stored = QFileInfo(listPath()).lastModified();
+        start();
+        click(37, 120);
+        QVERIFY(waitFor([&] { return editShown(); }));
+        key("Escape");
+        QVERIFY2(waitFor([&] { return listsShown() && is(797, 120, Row); }),
+                 "no way back to the lists screen");
+        QVERIFY2(QFileInfo(listPath()).lastModified() > stored, "the list is not saved");
+    }
+}
+
+// A second start hands over to the running program and ends at once.
+void tst_display::secondStartLeavesFirst()
+{
+    start();
+    QProcess second;
+    second.setProcessEnvironment(appEnvironment());
+    second.start(program(), QStringList());
+    const bool ended = second.waitForFinished(5000);
+    if (!ended) {
+        second.kill();
+        second.waitForFinished();
+    }
+    QVERIFY2(ended, "the second start keeps running");
+    QCOMPARE(second.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(second.exitCode(), 0);
+    QCOMPARE(m_app.state(), QProcess::Running);
+    QVERIFY(waitFor([&] { return listsShown(); }));
+}
+
+QTEST_GUILESS_MAIN(tst_display)
+#include "tst_display.moc"
