@@ -1,74 +1,59 @@
 #ifndef PTSCENEDRIVER_H
 #define PTSCENEDRIVER_H
 
-#include <QList>
-#include <QPoint>
-#include <QString>
+#include <QQuickItem>
+#include <QQuickView>
+#include <QTemporaryDir>
 
 #include <functional>
 #include <memory>
 
-class QAbstractItemModel;
-class QQuickItem;
-class QQuickView;
-class ptApplicationManager;
+#include "ptApplicationManager.h"
 
 // Runs the real root scene with the real controller in an 800 x 480
 // offscreen window and acts on it as a person would: it finds what is
 // shown, taps the middle of it and types on the keyboard.
 //
-// The data directory is whatever XDG_DATA_HOME names when start() is called.
+// Each start has a data directory of its own, empty, and English chosen.
 class ptSceneDriver
 {
 public:
-    using Predicate = std::function<bool(QQuickItem *)>;
-
-    ptSceneDriver();
-    ~ptSceneDriver();
-
-    // Initialises the controller, shows the root scene and waits for the
-    // lists screen. Returns false (after reporting a test failure) when the
-    // scene does not come up.
+    // Ends the scene running, if any, initialises the controller in a new
+    // data directory, shows the root scene and waits for the lists screen;
+    // a test failure when that fails.
     bool start();
     void stop();
 
     ptApplicationManager *manager() const { return m_manager.get(); }
-    QQuickView *view() const { return m_view.get(); }
-    QQuickItem *root() const;
+    QQuickItem *root() const { return m_view ? m_view->rootObject() : nullptr; }
+    QString rootState() const { return root()->property("state").toString(); }
 
-    // Drawn: visible and not fully transparent, itself and every ancestor.
-    static bool isShown(QQuickItem *pItem);
-
-    QList<QQuickItem *> findAll(const Predicate &pPredicate, QQuickItem *pFrom = nullptr) const;
-    // The first shown item with that object name.
+    // Shown items only: visible and not fully transparent, with every
+    // ancestor. Each looks under pFrom, the whole scene by default.
     QQuickItem *named(const QString &pName, QQuickItem *pFrom = nullptr) const;
-    // The last shown button (an item with a buttonLabel) with that label.
+    // The button (an item with a buttonLabel) with that label.
     QQuickItem *button(const QString &pLabel, QQuickItem *pFrom = nullptr) const;
-    // The first shown text item showing exactly pText.
+    // The first text item showing exactly pText.
     QQuickItem *text(const QString &pText, QQuickItem *pFrom = nullptr) const;
-    // The first item with that object name, shown or not.
-    QQuickItem *find(const QString &pName) const;
-    // The item a loader with that object name holds, shown or not.
-    QQuickItem *loaded(const QString &pLoaderName) const;
-    // The drawn opacity (its own times its ancestors') of the first item with
-    // that object name; 0 when there is none or it is not visible.
-    qreal opacity(const QString &pName) const;
+    // The text of the named item; a note saying so when it is not shown.
+    QString textOf(const QString &pName) const;
+    // The named item once it is shown. When it does not come that is a test
+    // failure, and the root item stands in for it so that what the test
+    // checks next fails rather than crashes.
+    QQuickItem *waitFor(const QString &pName, QQuickItem *pFrom = nullptr);
 
-    // Returns once the window has drawn pFrames more frames. Positioners and
-    // other polished items have laid out what changed before the call by then.
+    // Returns once the window has drawn pFrames more frames.
     bool waitForFrames(int pFrames = 1);
-
     // Taps the middle of pItem once it has stopped moving and nothing lies
-    // over it: a row that a positioner has not placed yet, a sliding bar, a
-    // growing dialog or a menu still fading out is waited for, never tapped
-    // through. It is a test failure when the middle is clipped away, or when
-    // after the wait something else would still take the tap (a layer that is
-    // transparent but visible takes taps just like a drawn one).
+    // over it: a row not placed yet, a sliding bar, a growing dialog or a menu
+    // still fading out is waited for, never tapped through. It is a test
+    // failure when the middle is clipped away, or when something else would
+    // still take the tap after the wait (a layer that is transparent but
+    // visible takes taps just like a drawn one).
     void click(QQuickItem *pItem);
-    // The item a tap at pPoint goes to: the topmost, deepest visible and
-    // enabled item there that takes mouse buttons.
-    QQuickItem *tapTarget(const QPointF &pPoint) const;
-    void clickAt(const QPoint &pPoint);
+    void click(const QString &pName, QQuickItem *pFrom = nullptr) { click(waitFor(pName, pFrom)); }
+    void clickAt(const QPointF &pPoint);
+    void key(Qt::Key pKey);
     void typeText(const QString &pText);
     // Taps the named input, empties it and types pText.
     void typeInto(const QString &pInputName, const QString &pText);
@@ -76,8 +61,12 @@ public:
     static QString roleText(QAbstractItemModel *pModel, int pRow, const QByteArray &pRole);
 
 private:
-    static QQuickItem *tapTargetIn(QQuickItem *pItem, const QPointF &pPoint);
+    QQuickItem *find(const std::function<bool(QQuickItem *)> &pMatch, QQuickItem *pFrom) const;
+    // The item a tap at pPoint goes to: the topmost, deepest visible and
+    // enabled item there that takes mouse buttons.
+    static QQuickItem *tapTarget(QQuickItem *pItem, const QPointF &pPoint);
 
+    std::unique_ptr<QTemporaryDir> m_dataDir;
     std::unique_ptr<ptApplicationManager> m_manager;
     std::unique_ptr<QQuickView> m_view;
 };

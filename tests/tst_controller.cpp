@@ -1,0 +1,307 @@
+#include <QApplication>
+#include <QMessageBox>
+#include <QtTest>
+
+#include <climits>
+#include <memory>
+
+#include "ptApplicationManager.h"
+#include "ptStartup.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QByteArray readFile(const QString &pPath)
+{
+    QFile file(pPath);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool writeFile(const QString &pPath, const QByteArray &pBytes)
+{
+    QFile file(pPath);
+    return QDir().mkpath(QFileInfo(pPath).absolutePath()) && file.open(QIODevice::WriteOnly)
+            && file.write(pBytes) == pBytes.size();
+}
+
+QByteArray item(const QByteArray &pName, const QByteArray &pValue)
+{
+    return "<item name=\"" + pName + "\" value=\"" + pValue + "\"/>";
+}
+
+// The settings file exactly as the controller writes it.
+QByteArray settingsDocument(int pLanguage, int pCurrency)
+{
+    return "\n<pantrix_settings version=\"1.0.0\">\n    "
+            + item("language", QByteArray::number(pLanguage)) + "\n    "
+            + item("currency", QByteArray::number(pCurrency)) + "\n</pantrix_settings>";
+}
+
+// A list row's item count as the lists screen shows it in the current language.
+QString threeItems()
+{
+    return QCoreApplication::translate("ScreenMainDelegate", "%n item(s)", "", 3);
+}
+
+QString text(const QAbstractItemModel &pModel, int pRow, int pRole)
+{
+    return pModel.data(pModel.index(pRow, 0), pRole).toString();
+}
+
+} // namespace
+
+class tst_controller : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> m_dataDir;
+
+private slots:
+    void init()
+    {
+        ptStartup::setIdentity();
+        m_dataDir = std::make_unique<QTemporaryDir>();
+        qputenv("XDG_DATA_HOME", QFile::encodeName(m_dataDir->path()));
+    }
+
+    void settings_data()
+    {
+        QTest::addColumn<QByteArray>("document"); // null: no settings file
+        QTest::addColumn<int>("language");
+        QTest::addColumn<int>("currency");
+        QTest::addColumn<QString>("items");
+
+        const QByteArray laterWins = "<s>" + item("language", "1") + item("currency", "5")
+                + item("currency", "6") + "</s>";
+        QTest::newRow("first run") << QByteArray() << 0 << 0 << "3 items";
+        QTest::newRow("russian, row 42") << settingsDocument(1, 42) << 1 << 42 << "3 шт";
+        QTest::newRow("other root, later item wins") << laterWins << 1 << 6 << "3 шт";
+        QTest::newRow("no such language") << settingsDocument(5, 3) << 5 << 3 << "3 item(s)";
+    }
+
+    // The stored settings apply at start; a language switch retranslates and
+    // saves at once, a new currency is saved at exit.
+    void settings()
+    {
+        QFETCH(QByteArray, document);
+        QFETCH(int, language);
+        QFETCH(int, currency);
+        QFETCH(QString, items);
+
+        const QString path = ptApplicationManager::settingsFilePath();
+        if (!document.isNull())
+            QVERIFY(writeFile(path, document));
+        {
+            ptApplicationManager manager;
+            QVERIFY(manager.initialize());
+            QCOMPARE(manager.languagesDataModel()->currentLanguageIndex(), language);
+            QCOMPARE(manager.currencyUnitsDataModel()->currentCurrencyIndex(), currency);
+            QCOMPARE(threeItems(), items);
+
+            QSignalSpy texts(&manager, &ptApplicationManager::nullStringChanged);
+            manager.setCurrentLanguage(2);
+            manager.setCurrentLanguage(1);
+            QCOMPARE(texts.count(), 1);
+            QCOMPARE(manager.amountUnitsDataModel()->measureName(0), u"шт"_s);
+            QCOMPARE(readFile(path), settingsDocument(1, currency));
+
+            manager.currencyUnitsDataModel()->setCurrentCurrency(44);
+            QCOMPARE(texts.count(), 2);
+            QCOMPARE(manager.currencyUnitsDataModel()->currentCurrency(), u"€ - Евро"_s);
+        }
+        QCOMPARE(readFile(path), settingsDocument(1, 44));
+    }
+
+    void failedStartKeepsTheSettings()
+    {
+        // A plain file where the lists directory belongs: it cannot be made.
+        QVERIFY(writeFile(ptApplicationManager::listsDirectoryPath(), "not a directory"));
+        const QByteArray stored = "<s>" + item("language", "1") + "</s>";
+        QVERIFY(writeFile(ptApplicationManager::settingsFilePath(), stored));
+
+        QMessageBox::Icon shown = QMessageBox::NoIcon;
+        QTimer closer;
+        connect(&closer, &QTimer::timeout, this, [&shown] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                shown = box->icon();
+                box->accept();
+            }
+        });
+        closer.start(20);
+        QCOMPARE(ptStartup::run(), 1);
+        QCOMPARE(shown, QMessageBox::Critical);
+        QCOMPARE(readFile(ptApplicationManager::settingsFilePath()), stored);
+    }
+
+    void unreadableDocument_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        const QByteArray document = "<pantrix_list version=\"1.0.0\" name=\"A\"/>";
+        QTest::newRow("empty file") << QByteArray("");
+        QTest::newRow("plain XML") << document;
+        QTest::newRow("truncated") << qCompress(document).left(20);
+        QTest::newRow("random bytes") << QByteArray::fromHex("8f3a00d17c52e4b9aa0163f2");
+    }
+
+    // The program starts without the list's row and leaves the file as it is.
+    void unreadableDocument()
+    {
+        QFETCH(QByteArray, bytes);
+        QVERIFY(writeFile(ptApplicationManager::listDocumentPath(), bytes));
+        ptApplicationManager manager;
+        QVERIFY(manager.initialize());
+        QCOMPARE(manager.listsDataModel()->rowCount(), 0);
+        QCOMPARE(readFile(ptApplicationManager::listDocumentPath()), bytes);
+    }
+
+    void replaceAndDeleteList_data()
+    {
+        QTest::addColumn<bool>("byRow");
+        QTest::addColumn<bool>("trash");
+        QTest::newRow("by path, to the trash") << false << true;
+        QTest::newRow("by row, no trash") << true << false;
+    }
+
+    // A replaced or deleted list goes to the trash where there is one.
+    void replaceAndDeleteList()
+    {
+        QFETCH(bool, byRow);
+        QFETCH(bool, trash);
+
+        const QString path = ptApplicationManager::listDocumentPath();
+        const QDir trashed(m_dataDir->filePath(u"Trash/files"_s));
+        if (!trash)
+            QVERIFY(writeFile(m_dataDir->filePath(u"Trash"_s), "not a directory"));
+        ptApplicationManager manager;
+        QVERIFY(manager.initialize());
+        QVERIFY(manager.createNewList(u"First"_s, 0, QString()));
+        QVERIFY(manager.createNewList(u"Second"_s, 113, u" Buy  EARLY"_s));
+        QCOMPARE(manager.listDataModel()->listNote(), u"buy early"_s);
+        QCOMPARE(trashed.entryList(QDir::Files).size(), trash ? 1 : 0);
+        QVERIFY(manager.updateListsDataModel());
+
+        for (int row : {-1, 1, INT_MAX})
+            QVERIFY(!manager.loadList(row) && manager.deleteListByIndex(row));
+        QVERIFY(manager.loadList(0));
+
+        QVERIFY(byRow ? manager.deleteListByIndex(0) : manager.deleteList(path));
+        QVERIFY(!QFile::exists(path));
+        QCOMPARE(manager.listsDataModel()->rowCount(), 0);
+        QCOMPARE(trashed.entryList(QDir::Files).size(), trash ? 2 : 0);
+    }
+
+    void addItem()
+    {
+        ptApplicationManager manager;
+        QVERIFY(manager.initialize());
+        QVERIFY(manager.createNewList(u"A"_s, 44, QString()));
+        ptCategoriesDataModel &catalogue = *manager.categoriesDataModel();
+        // From the My Items page only the catalogue learns of the item.
+        manager.addItem(1, u"Tea"_s, QString(), u"3"_s, QString(), 0, QString());
+        QCOMPARE(manager.listDataModel()->items().size(), 0);
+        QCOMPARE(text(catalogue, 1, ptCategoriesDataModel::ItemPriceRole), u"3"_s);
+        // The catalogue files and shows prices under the current currency.
+        manager.currencyUnitsDataModel()->setCurrentCurrency(44);
+        manager.addItem(0, u"Milk"_s, u"Dairy"_s, u"1.10"_s, u"2"_s, 4, QString());
+        QCOMPARE(manager.listDataModel()->items().size(), 1);
+        QCOMPARE(text(catalogue, 1, ptCategoriesDataModel::ItemPriceRole), u"1.10"_s);
+        QCOMPARE(text(catalogue, 3, ptCategoriesDataModel::ItemPriceRole), QString());
+    }
+
+    void updateItem_data()
+    {
+        QTest::addColumn<QString>("stored"); // in category "dairy", row 1 of both models
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("category");
+        QTest::addColumn<bool>("added"); // a new catalogue entry, which is selected
+
+        QTest::newRow("stored lower-cased") << u"milk"_s << u"MILK"_s << u"DAIRY"_s << false;
+        QTest::newRow("stored not lower case") << u"Milk"_s << u"Milk"_s << u"dairy"_s << true;
+        QTest::newRow("new name") << u"milk"_s << u"Cream"_s << u"dairy"_s << true;
+        QTest::newRow("new category") << u"milk"_s << u"milk"_s << u"fridge"_s << true;
+    }
+
+    // On the list page the catalogue entry is updated in place when the stored
+    // texts equal the lower-cased new ones, and added otherwise.
+    void updateItem()
+    {
+        QFETCH(QString, stored);
+        QFETCH(QString, name);
+        QFETCH(QString, category);
+        QFETCH(bool, added);
+
+        ptApplicationManager manager;
+        QVERIFY(manager.initialize());
+        QVERIFY(manager.createNewList(u"A"_s, 0, QString()));
+        manager.addItem(0, stored, u"dairy"_s, u"1"_s, QString(), 0, QString());
+        manager.categoriesDataModel()->clearSelection();
+
+        manager.updateItem(0, 1, name, category, u"2"_s, QString(), 0, QString());
+        QCOMPARE(manager.categoriesDataModel()->selectedItems().size(), added ? 1 : 0);
+        QCOMPARE(text(*manager.listDataModel(), 1, ptListDataModel::ItemNameRole), name);
+    }
+
+    void currencies_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("currency"); // empty: the row is outside the table
+        QTest::newRow("AFN, already current") << u"AFN"_s << 0 << u"AFN - Afghanistan Afghani"_s;
+        QTest::newRow("EUR") << u"EUR"_s << 44 << u"€ - Euro"_s;
+        QTest::newRow("RUB") << u"RUB"_s << 113 << u"руб - Russia Ruble"_s;
+        QTest::newRow("GBP") << u"GBP"_s << 142 << u"£ - United Kingdom Pound"_s;
+        QTest::newRow("USD") << u"USD"_s << 143 << u"$ - United States Dollar"_s;
+        QTest::newRow("ZWD, the last") << u"ZWD"_s << 151 << u"J$ - Zimbabwe Dollar"_s;
+        QTest::newRow("past the end, lower-case code") << u"eur"_s << 152 << QString();
+        QTest::newRow("negative, a sign for a code") << u"$"_s << -1 << QString();
+    }
+
+    // A row's sign and name by its code; a row outside the table is not taken.
+    void currencies()
+    {
+        QFETCH(QString, code);
+        QFETCH(int, row);
+        QFETCH(QString, currency);
+
+        ptCurrencyUnitsDataModel model;
+        QSignalSpy changes(&model, &ptCurrencyUnitsDataModel::currentCurrencyChanged);
+        model.setCurrentCurrency(row);
+        QCOMPARE(changes.count(), currency.isEmpty() ? 0 : 1);
+        QCOMPARE(model.currencyForSymbol(code), currency);
+        QCOMPARE(model.currentCurrency(),
+                 currency.isEmpty() ? u"AFN - Afghanistan Afghani"_s : currency);
+    }
+
+    // lupdate merges the texts of the sources into copies of both catalogues:
+    // a text without a finished entry (new, changed, or with another plural
+    // flag) comes out unfinished.
+    void cataloguesCoverTheSources()
+    {
+        QTemporaryDir dir;
+        const QStringList copies = {dir.filePath("en.ts"), dir.filePath("ru.ts")};
+        QVERIFY(QFile::copy(PANTRIX_SOURCE_DIR "/languages/pantrix_en.ts", copies.at(0)));
+        QVERIFY(QFile::copy(PANTRIX_SOURCE_DIR "/languages/pantrix_ru.ts", copies.at(1)));
+        QProcess lupdate;
+        lupdate.setWorkingDirectory(QStringLiteral(PANTRIX_SOURCE_DIR));
+        lupdate.start(QStringLiteral(PANTRIX_LUPDATE),
+                      QStringList {"-no-obsolete", "src", "qml", "-ts"} + copies);
+        QVERIFY(lupdate.waitForFinished(300000) && lupdate.exitCode() == 0);
+        // A warning means a call lupdate could not read, so a text it may have missed.
+        QCOMPARE(lupdate.readAllStandardError(), QByteArray());
+        for (const QString &copy : std::as_const(copies))
+            QVERIFY2(!readFile(copy).contains("type=\"unfinished\""), qPrintable(copy));
+    }
+
+    // The committed icons are byte for byte what the drawing tool makes.
+    void iconsAreTheToolsDrawing()
+    {
+        QTemporaryDir drawn;
+        QCOMPARE(QProcess::execute(QStringLiteral(PANTRIX_ICONS_TOOL), {drawn.path()}), 0);
+        const QStringList icons = {"-r", PANTRIX_SOURCE_DIR "/icons", drawn.path()};
+        QCOMPARE(QProcess::execute(u"diff"_s, icons), 0);
+    }
+};
+
+QTEST_MAIN(tst_controller)
+#include "tst_controller.moc"

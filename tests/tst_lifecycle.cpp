@@ -1,0 +1,285 @@
+#include <QDBusConnection>
+#include <QQuickView>
+#include <QtTest>
+
+#include <csignal>
+#include <memory>
+#include <sys/mount.h>
+#include <sys/resource.h>
+
+#include "ptApplicationManager.h"
+#include "ptStartup.h"
+
+static QByteArray readFile(const QString &pPath)
+{
+    QFile file(pPath);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("missing");
+}
+
+// Notes of random hex digits keep the compressed document large.
+static void addItems(ptListDataModel *pList, int pCount)
+{
+    for (int i = 0; i < pCount; ++i)
+        pList->addItem(QStringLiteral("Item %1").arg(i), QStringLiteral("Category %1").arg(i % 7),
+                       QStringLiteral("1.25"), QStringLiteral("2"), 0,
+                       QUuid::createUuid().toString());
+}
+
+// A list with pItems items, and the settings of a first start.
+static bool storeList(int pItems)
+{
+    ptApplicationManager manager;
+    if (!manager.initialize() || !manager.createNewList(QStringLiteral("Weekly"), 0, QString()))
+        return false;
+    addItems(manager.listDataModel(), pItems);
+    return manager.listDataModel()->saveModel();
+}
+
+// The stored list's name and number of items as a restarted program finds
+// them; empty when it does not load.
+static QString storedList(ptApplicationManager *pManager)
+{
+    if (!pManager->loadList(0))
+        return QString();
+    return pManager->listDataModel()->listName() + QLatin1Char(' ')
+            + QString::number(pManager->listDataModel()->items().size());
+}
+
+// The child's next line; empty when it ended first.
+static QByteArray nextLine(QProcess *pChild)
+{
+    while (!pChild->canReadLine() && pChild->waitForReadyRead(60000)) { }
+    return pChild->readLine();
+}
+
+// Starts the child, which inherits XDG_DATA_HOME, and returns its first line.
+static QByteArray startChild(QProcess *pChild, const QStringList &pArguments)
+{
+    pChild->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    pChild->start(QStringLiteral(PANTRIX_CHILD), pArguments);
+    return nextLine(pChild);
+}
+
+static void endChild(QProcess *pChild, int pSignal)
+{
+    if (pSignal != 0)
+        QCOMPARE(::kill(pid_t(pChild->processId()), pSignal), 0);
+    QVERIFY(pChild->waitForFinished(60000) || pChild->state() == QProcess::NotRunning);
+    QCOMPARE(pChild->exitStatus(), QProcess::NormalExit);
+    QCOMPARE(pChild->exitCode(), 0);
+}
+
+class tst_lifecycle : public QObject
+{
+    Q_OBJECT
+
+public slots:
+    void onExitAppView() { ++m_exitAppViews; }
+
+private slots:
+    void initTestCase()
+    {
+        ptStartup::setIdentity();
+        std::signal(SIGXFSZ, SIG_IGN);
+        QCOMPARE(getrlimit(RLIMIT_FSIZE, &m_fileSizeLimit), 0);
+    }
+
+    void init()
+    {
+        m_dataDir = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_dataDir->isValid());
+        qputenv("XDG_DATA_HOME", m_dataDir->path().toLocal8Bit());
+    }
+
+    void cleanup()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_fileSizeLimit);
+        if (m_mounted)
+            umount2(m_dataDir->path().toLocal8Bit().constData(), MNT_DETACH);
+        m_mounted = false;
+    }
+
+    void quitSavesListAndSettings_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<int>("signalNumber");
+        QTest::newRow("quit button") << "quit" << 0;
+        QTest::newRow("window closed") << "close" << 0;
+        QTest::newRow("SIGTERM") << "wait" << int(SIGTERM);
+        QTest::newRow("SIGINT") << "wait" << int(SIGINT);
+        QTest::newRow("SIGHUP") << "wait" << int(SIGHUP);
+    }
+
+    // The child adds an item to the open list and changes the currency, then
+    // ends this way; neither change was saved before.
+    void quitSavesListAndSettings()
+    {
+        QFETCH(QString, how);
+        QFETCH(int, signalNumber);
+        QVERIFY(storeList(1));
+        QProcess child;
+        QCOMPARE(startChild(&child, {"run", how}), QByteArray("ready\n"));
+        endChild(&child, signalNumber);
+
+        ptApplicationManager restarted;
+        QVERIFY(restarted.initialize());
+        QCOMPARE(restarted.currencyUnitsDataModel()->currentCurrencyIndex(), 44);
+        QCOMPARE(storedList(&restarted), QStringLiteral("Weekly 2"));
+    }
+
+    void oneProgramPerDataDirectory_data()
+    {
+        QTest::addColumn<bool>("afterKilledProgram");
+        QTest::addColumn<bool>("otherDirectory");
+        QTest::newRow("second start") << false << false;
+        QTest::newRow("lock of a killed program") << true << false;
+        QTest::newRow("other data directory") << false << true;
+    }
+
+    void oneProgramPerDataDirectory()
+    {
+        QFETCH(bool, afterKilledProgram);
+        QFETCH(bool, otherDirectory);
+        QProcess first;
+        QCOMPARE(startChild(&first, {"run", "wait"}), QByteArray("ready\n"));
+        if (afterKilledProgram) {
+            first.kill();
+            QVERIFY(first.waitForFinished());
+            QCOMPARE(startChild(&first, {"run", "wait"}), QByteArray("ready\n"));
+        }
+
+        QTemporaryDir other;
+        if (otherDirectory)
+            qputenv("XDG_DATA_HOME", other.path().toLocal8Bit());
+        QProcess second;
+        QCOMPARE(startChild(&second, {"run", "wait"}), QByteArray(otherDirectory ? "ready\n" : ""));
+        endChild(&second, otherDirectory ? SIGTERM : 0);
+        // The running program comes to the front.
+        if (!otherDirectory)
+            QCOMPARE(nextLine(&first), QByteArray("front\n"));
+        QCOMPARE(first.state(), QProcess::Running);
+        endChild(&first, SIGTERM);
+    }
+
+    void failedSaveKeepsTheOldFiles_data()
+    {
+        QTest::addColumn<int>("items");
+        QTest::addColumn<QByteArray>("remount");
+        QTest::addColumn<int>("fileSizeLimit");
+        QTest::newRow("disk full during a large write") << 5000 << QByteArray() << 16384;
+        QTest::newRow("small write on a full disk") << 30 << QByteArray("size=8k") << 0;
+        QTest::newRow("read-only data directory") << 30 << QByteArray("ro") << 0;
+    }
+
+    // A tmpfs as the data directory where mounting is allowed, remounted full
+    // (its two pages hold the stored files) or read-only; otherwise a file
+    // size limit. A small document stays in the write buffer until commit.
+    void failedSaveKeepsTheOldFiles()
+    {
+        QFETCH(int, items);
+        QFETCH(QByteArray, remount);
+        QFETCH(int, fileSizeLimit);
+        const QByteArray point = m_dataDir->path().toLocal8Bit();
+        m_mounted = mount("tmpfs", point, "tmpfs", 0, "size=64k") == 0;
+        QVERIFY(storeList(3));
+        const QByteArray list = readFile(ptApplicationManager::listDocumentPath());
+        const QByteArray settings = readFile(ptApplicationManager::settingsFilePath());
+        const rlimit limit {rlim_t(fileSizeLimit), m_fileSizeLimit.rlim_max};
+        if (!m_mounted)
+            QCOMPARE(setrlimit(RLIMIT_FSIZE, &limit), 0);
+        else if (!remount.isEmpty())
+            QCOMPARE(mount("tmpfs", point, "tmpfs", MS_REMOUNT, remount.constData()), 0);
+        {
+            ptApplicationManager manager;
+            QVERIFY(manager.initialize());
+            QVERIFY(manager.loadList(0));
+            addItems(manager.listDataModel(), items);
+            QVERIFY(!manager.listDataModel()->saveModel());
+            manager.setCurrentLanguage(1);
+        }
+        QCOMPARE(readFile(ptApplicationManager::listDocumentPath()), list);
+        QCOMPARE(QDir(ptApplicationManager::listsDirectoryPath()).entryList(QDir::Files),
+                 QStringList {"demo-list.ptl"});
+        // Once the failed list save has given its room back, the settings fit.
+        QCOMPARE(readFile(ptApplicationManager::settingsFilePath()) == settings, !fileSizeLimit);
+    }
+
+    void killedWhileSaving_data()
+    {
+        QTest::addColumn<QString>("what");
+        QTest::addColumn<QStringList>("wholeLists");
+        QTest::newRow("settings") << "settings" << QStringList {"Weekly 0"};
+        QTest::newRow("list document") << "list" << QStringList {"Small 0", "Large 0", "Large 500"};
+    }
+
+    // The saver is killed at a random moment after its first save; the
+    // restarted program must find files that were written whole.
+    void killedWhileSaving()
+    {
+        QFETCH(QString, what);
+        QFETCH(QStringList, wholeLists);
+        QVERIFY(storeList(0));
+        QRandomGenerator random(20261206);
+        for (int round = 0; round < 20; ++round) {
+            QProcess saver;
+            QCOMPARE(startChild(&saver, {what}), QByteArray("saving\n"));
+            QTest::qWait(int(random.bounded(250)));
+            QCOMPARE(saver.state(), QProcess::Running);
+            saver.kill();
+            QVERIFY(saver.waitForFinished());
+
+            const QByteArray settings = readFile(ptApplicationManager::settingsFilePath());
+            {
+                ptApplicationManager restarted;
+                QVERIFY(restarted.initialize());
+                const QString list = storedList(&restarted);
+                QVERIFY2(wholeLists.contains(list), qPrintable(list));
+            }
+            // Settings that were read whole are written back unchanged.
+            QCOMPARE(readFile(ptApplicationManager::settingsFilePath()), settings);
+        }
+    }
+
+    // CTest runs this function once more with the session bus address
+    // pointing nowhere; otherwise it brings its own bus, so that nothing
+    // outside the test sees the signal.
+    void dashboard()
+    {
+        const bool noBus = qgetenv("DBUS_SESSION_BUS_ADDRESS").contains("/nonexistent");
+        QProcess busDaemon;
+        if (!noBus) {
+            busDaemon.start("dbus-daemon", {"--session", "--nofork", "--print-address=1"});
+            QVERIFY2(busDaemon.waitForStarted(), "dbus-daemon is needed for this test");
+            qputenv("DBUS_SESSION_BUS_ADDRESS", nextLine(&busDaemon).trimmed());
+        }
+        QDBusConnection::connectToBus(qEnvironmentVariable("DBUS_SESSION_BUS_ADDRESS"), "watcher")
+                .connect(QString(), "/", "com.nokia.hildon_desktop", "exit_app_view", this,
+                         SLOT(onExitAppView()));
+
+        ptApplicationManager manager;
+        QQuickView view;
+        view.showFullScreen();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        manager.setView(&view);
+        manager.showDashboard();
+        QTRY_COMPARE(view.windowStates(), Qt::WindowFullScreen | Qt::WindowMinimized);
+        QTRY_COMPARE(m_exitAppViews, noBus ? 0 : 2);
+        QTest::qWait(200); // and no more
+        QCOMPARE(m_exitAppViews, noBus ? 0 : 2);
+
+        // What a window manager may do when it brings the window back.
+        view.showNormal();
+        QTRY_COMPARE(view.windowStates(), Qt::WindowStates(Qt::WindowFullScreen));
+        busDaemon.kill();
+        busDaemon.waitForFinished();
+    }
+
+private:
+    std::unique_ptr<QTemporaryDir> m_dataDir;
+    bool m_mounted = false;
+    rlimit m_fileSizeLimit {};
+    int m_exitAppViews = 0;
+};
+
+QTEST_MAIN(tst_lifecycle)
+#include "tst_lifecycle.moc"
