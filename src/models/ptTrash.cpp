@@ -3,16 +3,30 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStandardPaths>
+
+namespace {
+
+// Where QFile::moveToTrash finds no trash directory it can use, it makes one
+// in the current directory; so a file goes to the trash only while the home
+// trash exists or can be made.
+bool hasTrash()
+{
+    return QDir().mkpath(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
+                         + QStringLiteral("/Trash"));
+}
+
+} // namespace
 
 bool ptTrash::discard(const QString &pFileName)
 {
-    return QFile::moveToTrash(pFileName) || QFile::remove(pFileName);
+    return (hasTrash() && QFile::moveToTrash(pFileName)) || QFile::remove(pFileName);
 }
 
 QString ptTrash::moveToTrash(const QString &pFileName)
 {
     QString trashPath;
-    if (!QFile::moveToTrash(pFileName, &trashPath))
+    if (!hasTrash() || !QFile::moveToTrash(pFileName, &trashPath))
         return QString();
     return trashPath;
 }
