@@ -1,0 +1,299 @@
+#!/usr/bin/env python3
+"""Fault injection: which tests catch which realistic slip.
+
+Usage: scripts/fault_table.py <source-tree> [fault-name ...] [--check] [--out FILE]
+
+<source-tree> must be a linked git worktree (git worktree add), never the main
+checkout: every fault is written into its files. Each fault is applied on its
+own, the tree is built in <source-tree>/build-faults and the tests are run; the
+file is then restored byte for byte, also on Ctrl+C and errors. One markdown
+row is printed per fault. --check only verifies that every fault's text occurs
+exactly once in its file.
+"""
+
+import argparse
+import os
+import re
+import signal
+import subprocess
+import sys
+import time
+from collections import namedtuple
+
+Fault = namedtuple("Fault", "name path old new")
+
+LIST = "src/models/ptListDataModel.cpp"
+MANAGER = "src/app/ptApplicationManager.cpp"
+XMLTEXT = "src/models/ptXmlText.cpp"
+
+FAULTS = [
+    Fault("prune-header-off-by-one", LIST,
+          "row < m_rows.size() && m_rows.at(row).key.startsWith(headerKey);",
+          "row < m_rows.size() - 1 && m_rows.at(row).key.startsWith(headerKey);"),
+    Fault("cart-sum-sign", LIST,
+          "cartSum += item.total;",
+          "cartSum -= item.total;"),
+    Fault("root-attribute-order", LIST,
+          '    writer.writeAttribute(QStringLiteral("items_list"), m_listItemsAmount);\n'
+          '    writer.writeAttribute(QStringLiteral("price_list"), m_listItemsPrice);\n',
+          '    writer.writeAttribute(QStringLiteral("price_list"), m_listItemsPrice);\n'
+          '    writer.writeAttribute(QStringLiteral("items_list"), m_listItemsAmount);\n'),
+    Fault("amount-units-not-retranslated", MANAGER,
+          "    m_amountUnitsDataModel.retranslate();\n",
+          ""),
+    Fault("truncating-write", XMLTEXT,
+          "bool ptXmlText::writeFileAtomically(const QString &pFileName, const QByteArray &pData)\n"
+          "{\n"
+          "    // Unbuffered, so that a short or failed write shows in write() itself.\n"
+          "    QSaveFile file(pFileName);\n"
+          "    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))\n"
+          "        return false;\n"
+          "    if (file.write(pData) != pData.size()) {\n"
+          "        file.cancelWriting();\n"
+          "        return false;\n"
+          "    }\n"
+          "    return file.commit();\n",
+          "#include <QFile>\n"
+          "bool ptXmlText::writeFileAtomically(const QString &pFileName, const QByteArray &pData)\n"
+          "{\n"
+          "    QFile file(pFileName);\n"
+          "    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))\n"
+          "        return false;\n"
+          "    return file.write(pData) == pData.size();\n"),
+    Fault("menu-layer-always-visible", "qml/ScreenMain.qml",
+          '        objectName: "mainMenu"\n'
+          "        anchors.fill: parent\n"
+          "        opacity: 0\n"
+          "        visible: opacity > 0\n",
+          '        objectName: "mainMenu"\n'
+          "        anchors.fill: parent\n"
+          "        opacity: 0\n"),
+    Fault("button-bar-stacking", "qml/ScreenEdit.qml",
+          "            z: screenEdit.myItemsShown ? 0 : 1\n",
+          ""),
+    Fault("failed-start-saves-settings", MANAGER,
+          "    if (m_settingsLoaded)\n        saveSettings();\n",
+          "    saveSettings();\n"),
+    Fault("sighup-unhandled", "src/app/ptSignalQuitter.cpp",
+          "{SIGTERM, SIGINT, SIGHUP};",
+          "{SIGTERM, SIGINT};"),
+    Fault("fffe-let-through", XMLTEXT,
+          "if (u == 0xFFFE || u == 0xFFFF)",
+          "if (u == 0xFFFF)"),
+    Fault("equal-key-row-order", LIST,
+          "return order < 0 || (order == 0 && !header && row.item < 0);",
+          "return order < 0 || (order == 0 && !header);"),
+    Fault("catalogue-price-key-without-currency", "src/models/ptCategoriesDataModel.cpp",
+          "        index = m_items.size() - 1;\n    }\n\n"
+          "    QHash<QString, QString> &entry = m_items[index];\n"
+          '    entry.insert(QStringLiteral("price") + pPriceUnit, pPrice);\n',
+          "        index = m_items.size() - 1;\n    }\n\n"
+          "    QHash<QString, QString> &entry = m_items[index];\n"
+          '    entry.insert(QStringLiteral("price"), pPrice);\n'),
+    Fault("negative-row-accepted", LIST,
+          "void ptListDataModel::toggleItem(int pIndex)\n{\n"
+          "    if (pIndex < 0 || pIndex >= m_rows.size())\n",
+          "void ptListDataModel::toggleItem(int pIndex)\n{\n"
+          "    if (pIndex >= m_rows.size())\n"),
+    Fault("selection-count-not-lowered", "src/models/ptCategoriesDataModel.cpp",
+          "        entry.insert(QStringLiteral(\"status\"), StatusUnchecked);\n"
+          "        --m_selectedCount;\n",
+          "        entry.insert(QStringLiteral(\"status\"), StatusUnchecked);\n"),
+    Fault("compressed-size-unbounded", "src/models/ptListsDataModel.cpp",
+          "        if (file.size() > MaxCompressedSize) {\n"
+          "            result = false;\n            break;\n        }\n",
+          ""),
+    Fault("decimal-comma-not-read", LIST,
+          "    if (ok)\n        return value;\n"
+          "    value = germanLocale.toDouble(pText, &ok);\n",
+          ""),
+    Fault("list-destructor-not-saving", LIST,
+          "ptListDataModel::~ptListDataModel()\n{\n    saveModel();\n}\n",
+          "ptListDataModel::~ptListDataModel()\n{\n}\n"),
+    Fault("euro-sign-mistyped", "src/tables/ptCurrencyUnitsDataModel.cpp",
+          '"EUR", u"\\u20AC" }',
+          '"EUR", u"\\u20A0" }'),
+    Fault("scene-text-without-catalogues", "qml/ScreenMain.qml",
+          'qsTr("new list")',
+          'qsTr("new  list")'),
+    Fault("dbus-signal-sent-once", MANAGER,
+          "    bus.send(message);\n    bus.send(message);\n",
+          "    bus.send(message);\n"),
+    Fault("metainfo-not-installed", "CMakeLists.txt",
+          "install(FILES data/${PANTRIX_APP_ID}.metainfo.xml"
+          " DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)\n",
+          ""),
+    Fault("lists-row-current-currency", "qml/ScreenMainDelegate.qml",
+          "currencyUnitsDataModel.currencySign(parseInt(price_unit, 10) || 0)",
+          "currencyUnitsDataModel.currentCurrencySign()"),
+    Fault("overview-not-refreshed", "qml/main.qml",
+          "            function onListsClicked() {\n"
+          "                applicationManager.updateListsDataModel();\n",
+          "            function onListsClicked() {\n"),
+    Fault("validator-no-decimal-comma", "qml/ScreenNumberValidator.qml",
+          r'"^(\\d{0,7}([.,]\\d{0,%1})?|',
+          r'"^(\\d{0,7}([.]\\d{0,%1})?|'),
+    Fault("question-text-clipped", "qml/ScreenQueryDialog.qml",
+          "            elide: Text.ElideRight\n",
+          "            clip: true\n"),
+    Fault("first-run-without-catalogue", MANAGER,
+          '                settingsValue(settings, QStringLiteral("currency")));\n    }\n'
+          "\n    // Also without a settings file: the first run shows the same texts as\n"
+          "    // every later one.\n    loadCatalogue();\n",
+          '                settingsValue(settings, QStringLiteral("currency")));\n'
+          "        loadCatalogue();\n    }\n\n"),
+    Fault("currency-chooser-without-focus", "qml/ScreenNewList.qml",
+          "                currencyList.forceActiveFocus();\n",
+          ""),
+    Fault("second-program-allowed", "src/app/ptSingleInstance.cpp",
+          "        askRunningProgram();\n        return false;\n",
+          "        askRunningProgram();\n        return true;\n"),
+    Fault("dashboard-drops-full-screen", MANAGER,
+          "m_view->setWindowStates(m_view->windowStates() | Qt::WindowMinimized);",
+          "m_view->showMinimized();"),
+    Fault("unreadable-list-stops-start", MANAGER,
+          "return updateListsDataModel() || QDir(listsPath).exists();",
+          "return updateListsDataModel();"),
+    Fault("deleted-lists-not-trashed", "src/models/ptTrash.cpp",
+          "return (hasTrash() && QFile::moveToTrash(pFileName)) || QFile::remove(pFileName);",
+          "return QFile::remove(pFileName);"),
+    Fault("escape-stays-in-editing", "qml/ScreenEdit.qml",
+          '        else if (state === "")\n            header.buttonRightClicked();\n',
+          ""),
+    Fault("return-not-ok-in-new-list", "qml/ScreenNewList.qml",
+          '    Keys.onReturnPressed: (state === "currencyList" ? currencyButtons'
+          " : sheetButtons).okClicked()\n",
+          ""),
+    Fault("chooser-search-ends-with", "qml/ScreenChooserList.qml",
+          "rowText(row).toLowerCase().startsWith(wanted)",
+          "rowText(row).toLowerCase().endsWith(wanted)"),
+]
+
+
+def occurrences(tree, fault):
+    try:
+        with open(os.path.join(tree, fault.path), encoding="utf-8") as f:
+            return f.read().count(fault.old)
+    except OSError:
+        return 0
+
+
+def run(command, **kwargs):
+    return subprocess.run(command, stdout=subprocess.PIPE, stderr=subprocess.STDOUT,
+                          text=True, **kwargs)
+
+
+def failed_tests(output):
+    # "  3/20 Test  #7: tst_name .....***Failed  1.2 sec", or ***Timeout,
+    # ***Exception: SegFault, ***Not Run; a passing test's line says Passed.
+    names = []
+    for line in output.splitlines():
+        m = re.search(r"Test\s+#\d+: (\S+) \.*(.*?)\s+[\d.]+ sec$", line)
+        if m and m.group(2).strip() != "Passed":
+            names.append(m.group(1))
+    return names
+
+
+def test(build):
+    env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
+    steps = [["-E", "ui_|display", "--stop-on-failure", "--timeout", "300", "-j2"],
+             ["-R", "ui_|display", "-j2", "--timeout", "600"]]
+    for step in steps:
+        result = run(["ctest", "--test-dir", build] + step, env=env)
+        failed = failed_tests(result.stdout)
+        if failed or result.returncode != 0:
+            return failed or ["ctest exit %d" % result.returncode]
+    return []
+
+
+def build_tree(build):
+    return run(["flock", "/tmp/pantrix-build.lock", "cmake", "--build", build])
+
+
+def try_fault(tree, build, fault):
+    """Applies the fault, builds and tests; returns what caught it ("" for nothing)."""
+    count = occurrences(tree, fault)
+    if count != 1:
+        return None, "old text found %d times" % count
+    path = os.path.join(tree, fault.path)
+    with open(path, "rb") as f:
+        original = f.read()
+    text = original.decode("utf-8")
+    try:
+        with open(path, "w", encoding="utf-8", newline="") as f:
+            f.write(text.replace(fault.old, fault.new))
+        if build_tree(build).returncode != 0:
+            return "build", ""
+        return ", ".join(test(build)), ""
+    finally:
+        with open(path, "wb") as f:
+            f.write(original)
+
+
+def interrupt(*_):
+    # SIGTERM ends the run like Ctrl+C, so that the faulty file is restored.
+    raise KeyboardInterrupt
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("tree")
+    parser.add_argument("faults", nargs="*", help="fault names; all when none given")
+    parser.add_argument("--check", action="store_true", help="only check that every fault applies")
+    parser.add_argument("--out", help="also write the table to this file")
+    args = parser.parse_args()
+
+    tree = os.path.abspath(args.tree)
+    unknown = set(args.faults) - {f.name for f in FAULTS}
+    if unknown:
+        sys.exit("unknown faults: " + ", ".join(sorted(unknown)))
+    faults = [f for f in FAULTS if not args.faults or f.name in args.faults]
+
+    if args.check:
+        bad = [(f, occurrences(tree, f)) for f in faults]
+        bad = [(f, n) for f, n in bad if n != 1]
+        for f, n in bad:
+            print("%s: old text found %d times in %s" % (f.name, n, f.path))
+        print("%d of %d faults apply" % (len(faults) - len(bad), len(faults)))
+        sys.exit(1 if bad else 0)
+
+    def git_dir(which):
+        return run(["git", "-C", tree, "rev-parse", "--path-format=absolute", which]).stdout
+    if git_dir("--git-dir") == git_dir("--git-common-dir"):
+        sys.exit(tree + " is not a linked worktree; make one with `git worktree add`")
+
+    signal.signal(signal.SIGTERM, interrupt)
+
+    build = os.path.join(tree, "build-faults")
+    if not os.path.exists(os.path.join(build, "CMakeCache.txt")):
+        run(["flock", "/tmp/pantrix-build.lock", "cmake", "-S", tree, "-B", build, "-G", "Ninja",
+             "-DCMAKE_BUILD_TYPE=RelWithDebInfo", "-DPANTRIX_WERROR=OFF"], check=True)
+    if build_tree(build).returncode != 0:
+        sys.exit("the unchanged tree does not build")
+
+    lines = []
+    caught = missed = 0
+    start = time.monotonic()
+
+    def emit(line):
+        print(line, flush=True)
+        lines.append(line)
+        if args.out:
+            with open(args.out, "w", encoding="utf-8") as f:
+                f.write("\n".join(lines) + "\n")
+
+    emit("| fault | file | caught by |")
+    emit("|---|---|---|")
+    for fault in faults:
+        by, problem = try_fault(tree, build, fault)
+        if by is None:
+            emit("| %s | %s | NOT APPLIED: %s |" % (fault.name, fault.path, problem))
+            continue
+        caught += bool(by)
+        missed += not by
+        emit("| %s | %s | %s |" % (fault.name, fault.path, by or "**MISSED**"))
+    emit("\nCaught %d, missed %d (%.0f min)" % (caught, missed, (time.monotonic() - start) / 60))
+
+
+if __name__ == "__main__":
+    main()
