@@ -7,7 +7,7 @@ set -eu
 cd "$(dirname "$0")/.."
 scripts/setup.sh
 export QT_QPA_PLATFORM=offscreen
-fuzz_seconds="${PANTRIX_FUZZ_SECONDS:-60}"
+fuzz_seconds="${PANTRIX_FUZZ_SECONDS:-20}"
 
 echo "== Build and test"
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
@@ -33,4 +33,6 @@ export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 (cd build-sanitize && ctest --output-on-failure --timeout 1800 -j2)
 
 echo "== The Debian package"
-scripts/check-deb.sh
+# The suite has passed twice on this tree already; the package is built
+# without it (scripts/check-deb.sh alone runs it in the package build).
+PANTRIX_DEB_NOCHECK=1 scripts/check-deb.sh
