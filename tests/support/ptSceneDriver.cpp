@@ -103,6 +103,7 @@ void ptSceneDriver::click(QQuickItem *pItem)
     // After a failure the scene is not where the test thinks; do not wait for it.
     if (QTest::currentTestFailed())
         return;
+    QVERIFY2(pItem && isShown(pItem), "the item is not shown");
     // What takes no taps itself, such as a text, is tapped through the touch
     // area of what it lies on, such as its row.
     while (pItem && !tapTarget(pItem, pItem->mapRectToScene(pItem->boundingRect()).center()))
@@ -111,11 +112,7 @@ void ptSceneDriver::click(QQuickItem *pItem)
     const auto place = [&item] { return item->mapRectToScene(item->boundingRect()); };
     // The tap must reach the item or something inside it.
     const auto reaches = [&item](QQuickItem *pTarget) {
-        for (QQuickItem *up = pTarget; up; up = up->parentItem()) {
-            if (up == item)
-                return true;
-        }
-        return false;
+        return pTarget && (pTarget == item || item->isAncestorOf(pTarget));
     };
     // Still: the same place over frames drawn across at least 100 ms (a slide
     // that has only just started can leave two successive frames alike), and
@@ -132,10 +129,8 @@ void ptSceneDriver::click(QQuickItem *pItem)
         }
         return still.elapsed() >= 100 && reaches(tapTarget(root(), last.center()));
     });
-    QVERIFY2(item && isShown(item), "the item is not shown");
-    QVERIFY2(ready,
-             qPrintable(item->objectName()
-                        + QStringLiteral(" stays moving, covered or clipped away")));
+    QVERIFY2(item && isShown(item), "the item went away");
+    QVERIFY2(ready, qPrintable(item->objectName() + QStringLiteral(" moves or is covered")));
     clickAt(place().center());
 }
 

@@ -54,6 +54,7 @@ public:
     void click(const QString &pName, QQuickItem *pFrom = nullptr) { click(waitFor(pName, pFrom)); }
     void clickAt(const QPointF &pPoint);
     void key(Qt::Key pKey);
+    // ASCII text only.
     void typeText(const QString &pText);
     // Taps the named input, empties it and types pText.
     void typeInto(const QString &pInputName, const QString &pText);
