@@ -11,6 +11,10 @@ Item {
     width: 360
     height: 640
     // Return or Escape close it too.
+    onVisibleChanged: {
+        if (visible)
+            forceActiveFocus();
+    }
     Keys.onReturnPressed: areaClicked()
     Keys.onEnterPressed: areaClicked()
     Keys.onEscapePressed: areaClicked()

@@ -16,8 +16,13 @@ Item {
 
     width: 800
     height: 480
-    // Sheets and questions take the keys while they are open; then the screen
-    // has them back: Escape closes the menu, the scrolling keys move the lists.
+    // The screen takes the keys when it is shown; sheets and questions take
+    // them while they are open, then the screen has them back: Escape closes
+    // the menu, the scrolling keys move the lists.
+    onVisibleChanged: {
+        if (visible)
+            forceActiveFocus();
+    }
     onStateChanged: {
         if (state === "" || state === "menu")
             forceActiveFocus();

@@ -8,10 +8,10 @@ Rectangle {
     width: 800
     height: 480
     color: "#000000"
-    // The screen in front takes the keys.
+    // Back in front, the lists screen has the keys again.
     onStateChanged: {
-        if (state === "" && mainLoader.item)
-            mainLoader.item.forceActiveFocus();
+        if (state === "")
+            mainLoader.forceActiveFocus();
     }
 
     Component.onCompleted: {
@@ -28,10 +28,7 @@ Rectangle {
         height: parent.height
         opacity: 0
         visible: opacity > 0
-        onLoaded: {
-            opacity = 1;
-            item.forceActiveFocus();
-        }
+        onLoaded: opacity = 1
 
         Connections {
             target: mainLoader.item
@@ -90,10 +87,7 @@ Rectangle {
         anchors.fill: parent
         opacity: 0
         visible: opacity > 0
-        onLoaded: {
-            root.state = "about";
-            item.forceActiveFocus();
-        }
+        onLoaded: root.state = "about"
 
         Connections {
             target: aboutLoader.item
