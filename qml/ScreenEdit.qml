@@ -74,7 +74,8 @@ Item {
     }
     Keys.onPressed: function(event) {
         if (event.key !== Qt.Key_Escape)
-            event.accepted = ScreenScroll.scroll(screenEdit.myItemsShown ? pageMyItems : pageList, event.key);
+            event.accepted = ScreenScroll.scroll(myItemsShown ? pageMyItems : pageList,
+                                                 event.key);
         else if (state === "menu")
             state = "";
         else if (state === "")
