@@ -1,5 +1,5 @@
 import QtQuick
-import "ScreenScroll.js" as ScreenScroll
+import "ScreenKeys.js" as ScreenKeys
 
 // The list editing screen: the open list's items on the list page, the My Items
 // catalogue on the second page, the menu, the item and list dialogs and the
@@ -73,13 +73,8 @@ Item {
             forceActiveFocus();
     }
     Keys.onPressed: function(event) {
-        if (event.key !== Qt.Key_Escape)
-            event.accepted = ScreenScroll.scroll(myItemsShown ? pageMyItems : pageList,
-                                                 event.key);
-        else if (state === "menu")
-            state = "";
-        else if (state === "")
-            header.buttonRightClicked();
+        ScreenKeys.screenKeyPressed(screenEdit, myItemsShown ? pageMyItems : pageList, event,
+                                    header.buttonRightClicked);
     }
 
     ScreenHeader {

@@ -1,5 +1,5 @@
 import QtQuick
-import "ScreenScroll.js" as ScreenScroll
+import "ScreenKeys.js" as ScreenKeys
 
 // The lists screen: the stored lists, the "new list" button, a menu with the
 // language sheet and the about window, and the questions before deleting or
@@ -28,10 +28,7 @@ Item {
             forceActiveFocus();
     }
     Keys.onPressed: function(event) {
-        if (event.key === Qt.Key_Escape && state === "menu")
-            state = "";
-        else
-            event.accepted = ScreenScroll.scroll(listsArea, event.key);
+        ScreenKeys.screenKeyPressed(screenMain, listsArea, event, null);
     }
 
     ScreenHeader {

@@ -10,6 +10,9 @@ Item {
     property alias listCurrencyUnitString: currencyText.text
     property alias yPos: sheet.y
     property alias realHeight: sheet.height
+    // The Cancel and Ok that Escape and Return press: the chooser's or the form's.
+    readonly property ScreenSheetButtons shownButtons: state === "currencyList" ? currencyButtons
+                                                                               : sheetButtons
 
     signal cancelClicked()
     signal createClicked()
@@ -21,15 +24,14 @@ Item {
 
     width: 360
     height: 640
-    // The sheet opens ready for typing the name. Return and Escape press Ok
-    // and Cancel of the form or of the chooser, whichever is shown.
+    // The sheet opens ready for typing the name.
     onVisibleChanged: {
         if (visible)
             nameInput.forceActiveFocus();
     }
-    Keys.onReturnPressed: (state === "currencyList" ? currencyButtons : sheetButtons).okClicked()
-    Keys.onEnterPressed: (state === "currencyList" ? currencyButtons : sheetButtons).okClicked()
-    Keys.onEscapePressed: (state === "currencyList" ? currencyButtons : sheetButtons).cancelClicked()
+    Keys.onReturnPressed: shownButtons.okClicked()
+    Keys.onEnterPressed: shownButtons.okClicked()
+    Keys.onEscapePressed: shownButtons.cancelClicked()
 
     Rectangle {
         anchors.fill: parent

@@ -1,5 +1,5 @@
 import QtQuick
-import "ScreenScroll.js" as ScreenScroll
+import "ScreenKeys.js" as ScreenKeys
 
 // The shopping screen: the items still to take (list view) or already taken
 // (cart view); a tap moves an item between them, and when the list view runs
@@ -59,12 +59,7 @@ Item {
             forceActiveFocus();
     }
     Keys.onPressed: function(event) {
-        if (event.key !== Qt.Key_Escape)
-            event.accepted = ScreenScroll.scroll(rows, event.key);
-        else if (state === "menu")
-            state = "";
-        else if (state === "")
-            header.buttonRightClicked();
+        ScreenKeys.screenKeyPressed(screenShop, rows, event, header.buttonRightClicked);
     }
 
     ScreenHeader {

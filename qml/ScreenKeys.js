@@ -20,3 +20,15 @@ function scroll(pFlickable, pKey) {
     pFlickable.contentY = Math.min(Math.max(y, 0), last);
     return true;
 }
+
+// The keys a screen has while no sheet, dialog or question is open in front
+// of it: Escape closes an open menu, or else goes back through pBack where the
+// screen has a way back; the scrolling keys move pFlickable.
+function screenKeyPressed(pScreen, pFlickable, pEvent, pBack) {
+    if (pEvent.key !== Qt.Key_Escape)
+        pEvent.accepted = scroll(pFlickable, pEvent.key);
+    else if (pScreen.state === "menu")
+        pScreen.state = "";
+    else if (pScreen.state === "" && pBack)
+        pBack();
+}
