@@ -24,7 +24,7 @@
     </message>
 </context>
 <context>
-    <name>ScreenCategoriesDelegate</name>
+    <name>ScreenCategoryRow</name>
     <message>
         <source>Uncategorised</source>
         <translation>Uncategorised</translation>
@@ -68,10 +68,6 @@
         <translation>will be deleted. Do you want to delete all its items?</translation>
     </message>
     <message>
-        <source>Uncategorised</source>
-        <translation>Uncategorised</translation>
-    </message>
-    <message>
         <source>Category</source>
         <translation>Category</translation>
     </message>
@@ -94,13 +90,6 @@
     <message>
         <source>new item</source>
         <translation>new item</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n item(s)</source>
-        <translation>
-            <numerusform>%n item</numerusform>
-            <numerusform>%n items</numerusform>
-        </translation>
     </message>
     <message>
         <source>cancel</source>
@@ -136,14 +125,40 @@
     </message>
 </context>
 <context>
-    <name>ScreenEditDelegate</name>
+    <name>ScreenHeader</name>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenIconZone</name>
+    <message>
+        <source>Back</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>Dashboard</source>
+        <translation>Dashboard</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Quit</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenItemTexts</name>
     <message>
         <source>item</source>
         <translation>item</translation>
-    </message>
-    <message>
-        <source>Uncategorised</source>
-        <translation>Uncategorised</translation>
     </message>
 </context>
 <context>
@@ -151,14 +166,6 @@
     <message>
         <source>Choose language</source>
         <translation>Choose language</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Cancel</translation>
-    </message>
-    <message>
-        <source>Ok</source>
-        <translation>Ok</translation>
     </message>
 </context>
 <context>
@@ -229,20 +236,16 @@
         <translation>Note</translation>
     </message>
     <message>
-        <source>Cancel</source>
-        <translation>Cancel</translation>
-    </message>
-    <message>
-        <source>Ok</source>
-        <translation>Ok</translation>
-    </message>
-    <message>
         <source>Choose category</source>
         <translation>Choose category</translation>
     </message>
     <message>
         <source>Choose unit</source>
         <translation>Choose unit</translation>
+    </message>
+    <message>
+        <source>Uncategorised</source>
+        <translation>Uncategorised</translation>
     </message>
 </context>
 <context>
@@ -262,14 +265,6 @@
     <message>
         <source>Note</source>
         <translation>Note</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Cancel</translation>
-    </message>
-    <message>
-        <source>Ok</source>
-        <translation>Ok</translation>
     </message>
     <message>
         <source>Choose currency</source>
@@ -296,6 +291,17 @@
     </message>
 </context>
 <context>
+    <name>ScreenSheetButtons</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>Ok</translation>
+    </message>
+</context>
+<context>
     <name>ScreenShop</name>
     <message>
         <source>shopping</source>
@@ -308,13 +314,6 @@
     <message>
         <source>cart</source>
         <translation>cart</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n item(s)</source>
-        <translation>
-            <numerusform>%n item</numerusform>
-            <numerusform>%n items</numerusform>
-        </translation>
     </message>
     <message>
         <source>Sort by product</source>
@@ -332,20 +331,15 @@
         <source>Update item</source>
         <translation>Update item</translation>
     </message>
-    <message>
-        <source>Uncategorised</source>
-        <translation>Uncategorised</translation>
-    </message>
 </context>
 <context>
-    <name>ScreenShopDelegate</name>
-    <message>
-        <source>item</source>
-        <translation>item</translation>
-    </message>
-    <message>
-        <source>Uncategorised</source>
-        <translation>Uncategorised</translation>
+    <name>ScreenSummaryTab</name>
+    <message numerus="yes">
+        <source>%n item(s)</source>
+        <translation>
+            <numerusform>%n item</numerusform>
+            <numerusform>%n items</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -24,7 +24,7 @@
     </message>
 </context>
 <context>
-    <name>ScreenCategoriesDelegate</name>
+    <name>ScreenCategoryRow</name>
     <message>
         <source>Uncategorised</source>
         <translation>Без категории</translation>
@@ -68,10 +68,6 @@
         <translation>будет удалена. Хотите также удалить все ее элементы?</translation>
     </message>
     <message>
-        <source>Uncategorised</source>
-        <translation>Без категории</translation>
-    </message>
-    <message>
         <source>Category</source>
         <translation>Категория</translation>
     </message>
@@ -94,14 +90,6 @@
     <message>
         <source>new item</source>
         <translation>новый элемент</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n item(s)</source>
-        <translation>
-            <numerusform>%n шт</numerusform>
-            <numerusform>%n шт</numerusform>
-            <numerusform>%n шт</numerusform>
-        </translation>
     </message>
     <message>
         <source>cancel</source>
@@ -137,14 +125,40 @@
     </message>
 </context>
 <context>
-    <name>ScreenEditDelegate</name>
+    <name>ScreenHeader</name>
+    <message>
+        <source>Menu</source>
+        <translation>Меню</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenIconZone</name>
+    <message>
+        <source>Back</source>
+        <translation>Назад</translation>
+    </message>
+    <message>
+        <source>Dashboard</source>
+        <translation>Панель задач</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Изменить</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Выход</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenItemTexts</name>
     <message>
         <source>item</source>
         <translation>шт</translation>
-    </message>
-    <message>
-        <source>Uncategorised</source>
-        <translation>Без категории</translation>
     </message>
 </context>
 <context>
@@ -152,14 +166,6 @@
     <message>
         <source>Choose language</source>
         <translation>Выберите язык</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Отмена</translation>
-    </message>
-    <message>
-        <source>Ok</source>
-        <translation>Ok</translation>
     </message>
 </context>
 <context>
@@ -231,20 +237,16 @@
         <translation>Заметка</translation>
     </message>
     <message>
-        <source>Cancel</source>
-        <translation>Отмена</translation>
-    </message>
-    <message>
-        <source>Ok</source>
-        <translation>Ok</translation>
-    </message>
-    <message>
         <source>Choose category</source>
         <translation>Выберите категорию</translation>
     </message>
     <message>
         <source>Choose unit</source>
         <translation>Выберите единицу измерения</translation>
+    </message>
+    <message>
+        <source>Uncategorised</source>
+        <translation>Без категории</translation>
     </message>
 </context>
 <context>
@@ -264,14 +266,6 @@
     <message>
         <source>Note</source>
         <translation>Заметка</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Отмена</translation>
-    </message>
-    <message>
-        <source>Ok</source>
-        <translation>Ok</translation>
     </message>
     <message>
         <source>Choose currency</source>
@@ -298,6 +292,17 @@
     </message>
 </context>
 <context>
+    <name>ScreenSheetButtons</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>Ok</translation>
+    </message>
+</context>
+<context>
     <name>ScreenShop</name>
     <message>
         <source>shopping</source>
@@ -310,14 +315,6 @@
     <message>
         <source>cart</source>
         <translation>корзина</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n item(s)</source>
-        <translation>
-            <numerusform>%n шт</numerusform>
-            <numerusform>%n шт</numerusform>
-            <numerusform>%n шт</numerusform>
-        </translation>
     </message>
     <message>
         <source>Sort by product</source>
@@ -335,20 +332,16 @@
         <source>Update item</source>
         <translation>Обновление элемента</translation>
     </message>
-    <message>
-        <source>Uncategorised</source>
-        <translation>Без категории</translation>
-    </message>
 </context>
 <context>
-    <name>ScreenShopDelegate</name>
-    <message>
-        <source>item</source>
-        <translation>шт</translation>
-    </message>
-    <message>
-        <source>Uncategorised</source>
-        <translation>Без категории</translation>
+    <name>ScreenSummaryTab</name>
+    <message numerus="yes">
+        <source>%n item(s)</source>
+        <translation>
+            <numerusform>%n шт</numerusform>
+            <numerusform>%n шт</numerusform>
+            <numerusform>%n шт</numerusform>
+        </translation>
     </message>
 </context>
 <context>

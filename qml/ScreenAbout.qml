@@ -1,67 +1,44 @@
 import QtQuick
+import qml
 
-// The about window. A tap anywhere closes it.
-Item {
+// The about window. A tap anywhere, Return or Escape closes it.
+ScreenPopup {
     id: screenAbout
-
-    property alias winScale: aboutWindow.scale
 
     signal areaClicked()
 
-    width: 360
-    height: 640
-    // Return or Escape close it too.
-    onVisibleChanged: {
-        if (visible)
-            forceActiveFocus();
-    }
-    Keys.onReturnPressed: areaClicked()
-    Keys.onEnterPressed: areaClicked()
-    Keys.onEscapePressed: areaClicked()
+    boxName: "aboutWindow"
+    boxColor: Theme.bar
+    boxTakesTaps: false
+    winScale: 0.001
+    onCancelClicked: areaClicked()
+    onOkClicked: areaClicked()
 
-    Rectangle {
-        id: aboutWindow
-
-        objectName: "aboutWindow"
-        anchors.centerIn: parent
-        width: 400
-        height: 300
-        radius: 20
-        smooth: true
-        color: "#445579"
-        scale: 0.001
-
-        Text {
-            anchors.top: parent.top
-            anchors.topMargin: 70
-            width: parent.width
-            horizontalAlignment: Text.AlignHCenter
-            wrapMode: Text.Wrap
-            color: "#FFFFFF"
-            font.pixelSize: 25
-            font.bold: true
-            textFormat: Text.RichText
-            text: qsTr("Pantrix v1.1.1<br>Shopping lists<br>for touch screens")
-                  + applicationManager.nullString
-        }
-
-        Text {
-            anchors.bottom: parent.bottom
-            anchors.bottomMargin: 20
-            anchors.horizontalCenter: parent.horizontalCenter
-            width: parent.width - 40
-            horizontalAlignment: Text.AlignHCenter
-            wrapMode: Text.Wrap
-            color: "#FFFFFF"
-            font.pixelSize: 20
-            textFormat: Text.RichText
-            text: qsTr("Copyright 2026 Orvelle<br>Tap anywhere to close")
-                  + applicationManager.nullString
-        }
+    Text {
+        anchors.top: parent.top
+        anchors.topMargin: 70
+        width: parent.width
+        horizontalAlignment: Text.AlignHCenter
+        wrapMode: Text.Wrap
+        color: Theme.text
+        font.pixelSize: Theme.fontAbout
+        font.bold: true
+        textFormat: Text.RichText
+        text: qsTr("Pantrix v1.1.1<br>Shopping lists<br>for touch screens")
+              + ApplicationManager.nullString
     }
 
-    MouseArea {
-        anchors.fill: parent
-        onClicked: screenAbout.areaClicked()
+    Text {
+        anchors.bottom: parent.bottom
+        anchors.bottomMargin: 20
+        anchors.horizontalCenter: parent.horizontalCenter
+        width: parent.width - 40
+        horizontalAlignment: Text.AlignHCenter
+        wrapMode: Text.Wrap
+        color: Theme.text
+        font.pixelSize: Theme.fontText
+        textFormat: Text.RichText
+        text: qsTr("Copyright 2026 Orvelle<br>Tap anywhere to close")
+              + ApplicationManager.nullString
     }
 }

@@ -1,7 +1,8 @@
 import QtQuick
 
 // A button with a label and selectable rounded sides. The background is
-// pushed out past the clipped edge on every side that stays square.
+// pushed out past the clipped edge on every side that stays square. Below
+// full opacity it still shows the press but reports no click.
 Item {
     id: screenButton
 
@@ -12,30 +13,43 @@ Item {
     property bool buttonRight: false
     property bool buttonTop: false
     property bool buttonBottom: false
-    property int buttonRadius: 20
+    property int buttonRadius: Theme.radius
 
     signal buttonClicked()
 
+    function press() {
+        if (opacity === 1)
+            buttonClicked();
+    }
+
     width: 200
-    height: 70
+    height: Theme.rowHeight
     clip: true
     visible: opacity > 0
+    Accessible.role: Accessible.Button
+    Accessible.name: buttonLabel
+    Accessible.onPressAction: press()
 
     Rectangle {
         id: background
 
+        readonly property real squareLeft: screenButton.buttonLeft || screenButton.buttonTop
+                                           || screenButton.buttonBottom ? 0 : -2 * screenButton.buttonRadius
+        readonly property real squareRight: screenButton.buttonRight || screenButton.buttonTop
+                                            || screenButton.buttonBottom ? 0 : -2 * screenButton.buttonRadius
+        readonly property real squareTop: screenButton.buttonTop || screenButton.buttonLeft
+                                          || screenButton.buttonRight ? 0 : -2 * screenButton.buttonRadius
+        readonly property real squareBottom: screenButton.buttonBottom || screenButton.buttonLeft
+                                             || screenButton.buttonRight ? 0 : -2 * screenButton.buttonRadius
+
         anchors.fill: parent
-        anchors.leftMargin: (screenButton.buttonLeft || screenButton.buttonTop
-                             || screenButton.buttonBottom) ? 0 : -2 * screenButton.buttonRadius
-        anchors.rightMargin: (screenButton.buttonRight || screenButton.buttonTop
-                              || screenButton.buttonBottom) ? 0 : -2 * screenButton.buttonRadius
-        anchors.topMargin: (screenButton.buttonTop || screenButton.buttonLeft
-                            || screenButton.buttonRight) ? 0 : -2 * screenButton.buttonRadius
-        anchors.bottomMargin: (screenButton.buttonBottom || screenButton.buttonLeft
-                               || screenButton.buttonRight) ? 0 : -2 * screenButton.buttonRadius
+        anchors.leftMargin: squareLeft
+        anchors.rightMargin: squareRight
+        anchors.topMargin: squareTop
+        anchors.bottomMargin: squareBottom
         radius: screenButton.buttonRadius
-        color: "#445579"
-        opacity: mouseArea.pressed ? 0.5 : 1
+        color: Theme.bar
+        opacity: mouseArea.pressed ? Theme.pressedOpacity : 1
     }
 
     Text {
@@ -46,20 +60,17 @@ Item {
         anchors.rightMargin: 20
         horizontalAlignment: Text.AlignHCenter
         verticalAlignment: Text.AlignVCenter
-        color: "#FFFFFF"
-        font.pixelSize: 14
+        color: Theme.text
+        font.pixelSize: Theme.fontButton
         font.capitalization: Font.AllUppercase
         text: screenButton.buttonLabel
-        opacity: text === "" ? 0 : 1
+        visible: text !== ""
     }
 
     MouseArea {
         id: mouseArea
 
         anchors.fill: parent
-        onClicked: {
-            if (screenButton.opacity === 1)
-                screenButton.buttonClicked();
-        }
+        onClicked: screenButton.press()
     }
 }

@@ -1,4 +1,5 @@
 import QtQuick
+import qml
 import "ScreenKeys.js" as ScreenKeys
 
 // The list editing screen: the open list's items on the list page, the My Items
@@ -21,14 +22,9 @@ Item {
     property string deleteMessage2: qsTr("will be deleted. Do you want to delete all its items?")
 
     property bool myItemsShown: false
-    property real menuY: -menuFrame.height
 
     signal backClicked()
     signal shopModeClicked()
-
-    function showName(pCategory) {
-        return pCategory === "\uF000" ? qsTr("Uncategorised") : pCategory;
-    }
 
     function openItemDialog(pState, pIndex, pName, pCategory, pPrice, pPriceUnit, pAmount,
                             pAmountUnit, pNote) {
@@ -45,21 +41,23 @@ Item {
 
     // Runs in the screen's scope: deleting the row destroys the delegate that asked.
     function deleteListItem(pIndex) {
-        listDataModel.deleteItem(pIndex);
-        listDataModel.updateCountPrice();
+        ListDataModel.deleteItem(pIndex);
+        ListDataModel.updateCountPrice();
+    }
+
+    function askDelete(pKind, pIndex, pQuestion, pWithNo) {
+        screenDelete.queryType = pKind;
+        screenDelete.queryIndex = pIndex;
+        screenDelete.queryString = pQuestion;
+        screenDelete.buttonNoOpacity = pWithNo ? 1 : 0;
+        state = "delete";
     }
 
     function askCategoryDelete(pKind, pIndex, pCategory) {
-        screenDelete.queryType = pKind;
-        screenDelete.queryIndex = pIndex;
-        if (pCategory === "\uF000") {
-            screenDelete.queryString = deleteMessage1;
-            screenDelete.buttonNoOpacity = 0;
-        } else {
-            screenDelete.queryString = qsTr("Category") + " \"" + pCategory + "\" " + deleteMessage2;
-            screenDelete.buttonNoOpacity = 1;
-        }
-        state = "delete";
+        if (pCategory === "\uF000")
+            askDelete(pKind, pIndex, deleteMessage1, false);
+        else
+            askDelete(pKind, pIndex, qsTr("Category") + " \"" + pCategory + "\" " + deleteMessage2, true);
     }
 
     width: 800
@@ -84,14 +82,14 @@ Item {
         width: parent.width
         buttonLeftImage: "qrc:/icons/icons/dashboard-button.png"
         buttonRightImage: "qrc:/icons/icons/back-button.png"
-        headerLabel1: listDataModel.listName
-        headerLabel2: listDataModel.listNote
-        headerLabel3: (pageList.opacity === 1 ? qsTr("list editing") : qsTr("my items"))
-                      + applicationManager.nullString
-        onButtonLeftClicked: applicationManager.showDashboard()
+        headerLabel1: ListDataModel.listName
+        headerLabel2: ListDataModel.listNote
+        headerLabel3: (screenEdit.myItemsShown ? qsTr("my items") : qsTr("list editing"))
+                      + ApplicationManager.nullString
+        onButtonLeftClicked: ApplicationManager.showDashboard()
         onButtonMiddleClicked: screenEdit.state = "menu"
         onButtonRightClicked: {
-            listDataModel.saveModel();
+            ListDataModel.saveModel();
             screenEdit.backClicked();
         }
     }
@@ -105,352 +103,174 @@ Item {
         anchors.bottomMargin: 5
         width: parent.width
 
-        Flickable {
+        ScreenRowsPage {
             id: pageList
 
             objectName: "pageList"
             anchors.fill: parent
-            clip: true
-            contentWidth: width
-            contentHeight: listColumn.height
-            flickableDirection: Flickable.VerticalFlick
             opacity: screenEdit.myItemsShown ? 0 : screenEdit.opacity
-            visible: opacity > 0
+            model: ListDataModel
+            delegate: ScreenEditDelegate {
+                id: listRow
 
-            Behavior on opacity {
-                NumberAnimation {
-                    duration: 450
-                    easing.type: Easing.InOutQuart
+                onItemEditClicked: function(pIndex) {
+                    screenEdit.openItemDialog("updateItem", pIndex, listRow.item_name,
+                                              listRow.item_category, listRow.item_price,
+                                              parseInt(listRow.item_price_unit), listRow.item_amount,
+                                              parseInt(listRow.item_amount_unit), listRow.item_note);
+                }
+                onItemDeleteClicked: function(pIndex) {
+                    screenEdit.deleteListItem(pIndex);
+                }
+                onCategoryDeleteClicked: function(pIndex) {
+                    screenEdit.askCategoryDelete(1, pIndex, listRow.item_category);
                 }
             }
 
-            Column {
-                id: listColumn
-
-                width: pageList.width
-
-                Repeater {
-                    model: listDataModel
-
-                    delegate: ScreenEditDelegate {
-                        id: listRow
-
-                        width: listColumn.width
-                        onItemEditClicked: function(pIndex) {
-                            screenEdit.openItemDialog("updateItem", pIndex, listRow.item_name,
-                                                      listRow.item_category, listRow.item_price,
-                                                      parseInt(listRow.item_price_unit),
-                                                      listRow.item_amount,
-                                                      parseInt(listRow.item_amount_unit),
-                                                      listRow.item_note);
-                        }
-                        onItemDeleteClicked: function(pIndex) {
-                            screenEdit.deleteListItem(pIndex);
-                        }
-                        onCategoryDeleteClicked: function(pIndex) {
-                            screenEdit.askCategoryDelete(1, pIndex, listRow.item_category);
-                        }
-                    }
+            Behavior on opacity {
+                NumberAnimation {
+                    duration: Theme.duration
+                    easing.type: Theme.easing
                 }
             }
         }
 
-        Flickable {
+        ScreenRowsPage {
             id: pageMyItems
 
             objectName: "pageMyItems"
             anchors.fill: parent
-            clip: true
-            contentWidth: width
-            contentHeight: myItemsColumn.height
-            flickableDirection: Flickable.VerticalFlick
             opacity: screenEdit.myItemsShown ? 1 : 0
-            visible: opacity > 0
+            model: CategoriesDataModel
+            delegate: ScreenCategoriesDelegate {
+                id: myItemsRow
 
-            Behavior on opacity {
-                NumberAnimation {
-                    duration: 450
-                    easing.type: Easing.InOutQuart
+                required property string item_price
+                required property string item_amount
+                required property string item_amount_unit
+                required property string item_note
+
+                onItemEditClicked: function(pIndex) {
+                    screenEdit.openItemDialog("updateItem", pIndex, myItemsRow.item_name,
+                                              myItemsRow.item_category, myItemsRow.item_price,
+                                              parseInt(ListDataModel.listCurrency),
+                                              myItemsRow.item_amount,
+                                              parseInt(myItemsRow.item_amount_unit),
+                                              myItemsRow.item_note);
+                }
+                onItemDeleteClicked: function(pIndex) {
+                    screenEdit.askDelete(0, pIndex, qsTr("Item") + " \"" + myItemsRow.item_name
+                                         + "\" " + qsTr("will be deleted. Continue?"), false);
+                }
+                onCategoryDeleteClicked: function(pIndex) {
+                    screenEdit.askCategoryDelete(2, pIndex, myItemsRow.item_category);
                 }
             }
 
-            Column {
-                id: myItemsColumn
-
-                width: pageMyItems.width
-
-                Repeater {
-                    model: categoriesDataModel
-
-                    delegate: ScreenCategoriesDelegate {
-                        id: myItemsRow
-
-                        width: myItemsColumn.width
-                        onItemEditClicked: function(pIndex) {
-                            screenEdit.openItemDialog("updateItem", pIndex, myItemsRow.item_name,
-                                                      myItemsRow.item_category,
-                                                      myItemsRow.item_price,
-                                                      parseInt(listDataModel.listCurrency),
-                                                      myItemsRow.item_amount,
-                                                      parseInt(myItemsRow.item_amount_unit),
-                                                      myItemsRow.item_note);
-                        }
-                        onItemDeleteClicked: function(pIndex) {
-                            screenDelete.queryType = 0;
-                            screenDelete.queryIndex = pIndex;
-                            screenDelete.queryString = qsTr("Item") + " \"" + myItemsRow.item_name
-                                    + "\" " + qsTr("will be deleted. Continue?");
-                            screenDelete.buttonNoOpacity = 0;
-                            screenEdit.state = "delete";
-                        }
-                        onCategoryDeleteClicked: function(pIndex) {
-                            screenEdit.askCategoryDelete(2, pIndex, myItemsRow.item_category);
-                        }
-                    }
+            Behavior on opacity {
+                NumberAnimation {
+                    duration: Theme.duration
+                    easing.type: Theme.easing
                 }
             }
         }
     }
 
+    // Each page's button bar: the bar of the page being shown lies above the
+    // other one, which may still be sliding out.
     Item {
         id: footer
 
         anchors.bottom: parent.bottom
         width: parent.width
-        height: 65
+        height: Theme.buttonBarHeight
         clip: true
 
-        // Buttons of the list page, with the summary tab between them. The bar of
-        // the page being shown lies above the other one, which may still be
-        // sliding out.
-        Item {
-            id: listButtons
-
-            width: parent.width
-            height: parent.height
-            y: pageList.opacity > 0 ? 0 : height
+        ScreenFooterBar {
+            shown: pageList.opacity > 0
             z: screenEdit.myItemsShown ? 0 : 1
-            visible: y < height
-
-            Behavior on y {
-                NumberAnimation {
-                    duration: 550
-                    easing.type: Easing.InOutQuart
-                }
+            leftName: "buttonNewItem"
+            leftLabel: qsTr("new item") + ApplicationManager.nullString
+            rightName: "buttonMyItems"
+            rightLabel: qsTr("my items") + ApplicationManager.nullString
+            summaryName: "editSummaryText"
+            onLeftClicked: {
+                screenEdit.openItemDialog("newItem", -1, "", screenEdit.itemCategoryString, "",
+                                          parseInt(ListDataModel.listCurrency), "", 0, "");
             }
-
-            ScreenButton {
-                objectName: "buttonNewItem"
-                anchors.left: parent.left
-                width: parent.width / 2 - 0.5
-                height: parent.height
-                buttonLeft: true
-                buttonLabel: qsTr("new item") + applicationManager.nullString
-                buttonLabelAlignment: Text.AlignLeft
-                onButtonClicked: {
-                    screenEdit.openItemDialog("newItem", -1, "", screenEdit.itemCategoryString, "",
-                                              parseInt(listDataModel.listCurrency), "", 0, "");
-                }
-            }
-
-            ScreenButton {
-                objectName: "buttonMyItems"
-                anchors.right: parent.right
-                width: parent.width / 2 - 0.5
-                height: parent.height
-                buttonRight: true
-                buttonLabel: qsTr("my items") + applicationManager.nullString
-                buttonLabelAlignment: Text.AlignRight
-                onButtonClicked: {
-                    categoriesDataModel.clearSelection();
-                    screenEdit.myItemsShown = true;
-                }
-            }
-
-            Rectangle {
-                anchors.horizontalCenter: parent.horizontalCenter
-                anchors.bottom: parent.bottom
-                anchors.bottomMargin: 10
-                width: parent.width / 3
-                height: parent.height * 2
-                radius: 60
-                color: "#202020"
-                border.color: "#808080"
-                border.width: 1
-                smooth: true
-
-                MouseArea {
-                    anchors.fill: parent
-                }
-            }
-
-            Text {
-                objectName: "editSummaryText"
-                anchors.horizontalCenter: parent.horizontalCenter
-                anchors.top: parent.top
-                anchors.topMargin: 5
-                anchors.bottom: parent.bottom
-                anchors.bottomMargin: 15
-                width: parent.width / 3
-                color: "#FFFFFF"
-                font.pixelSize: 14
-                horizontalAlignment: Text.AlignHCenter
-                verticalAlignment: Text.AlignVCenter
-                text: (listDataModel.itemsPrice === ""
-                       ? ""
-                       : listDataModel.itemsPrice + " "
-                         + currencyUnitsDataModel.currencySign(listDataModel.listCurrency) + "<br>")
-                      + qsTr("%n item(s)", "", listDataModel.numberOfItems)
-                      + applicationManager.nullString
+            onRightClicked: {
+                CategoriesDataModel.clearSelection();
+                screenEdit.myItemsShown = true;
             }
         }
 
-        // Buttons of the My Items page.
-        Item {
-            id: myItemsButtons
-
-            width: parent.width
-            height: parent.height
-            y: pageMyItems.opacity > 0 ? 0 : height
+        ScreenFooterBar {
+            shown: pageMyItems.opacity > 0
             z: screenEdit.myItemsShown ? 1 : 0
-            visible: y < height
-
-            Behavior on y {
-                NumberAnimation {
-                    duration: 550
-                    easing.type: Easing.InOutQuart
-                }
-            }
-
-            ScreenButton {
-                objectName: "buttonCancelMyItems"
-                anchors.left: parent.left
-                width: parent.width / 2 - 0.5
-                height: parent.height
-                buttonLeft: true
-                buttonLabel: qsTr("cancel") + applicationManager.nullString
-                buttonLabelAlignment: Text.AlignLeft
-                onButtonClicked: screenEdit.myItemsShown = false
-            }
-
-            ScreenButton {
-                objectName: "buttonAddSelected"
-                anchors.right: parent.right
-                width: parent.width / 2 - 0.5
-                height: parent.height
-                buttonRight: true
-                buttonLabel: qsTr("add selected") + applicationManager.nullString
-                buttonLabelAlignment: Text.AlignRight
-                opacity: categoriesDataModel.selectedCount === 0 ? 0.5 : 1.0
-                onButtonClicked: {
-                    applicationManager.updateListItems();
-                    listDataModel.updateCountPrice();
-                    categoriesDataModel.clearSelection();
-                    screenEdit.myItemsShown = false;
-                }
-
-                Behavior on opacity {
-                    NumberAnimation {
-                        duration: 250
-                    }
-                }
+            leftName: "buttonCancelMyItems"
+            leftLabel: qsTr("cancel") + ApplicationManager.nullString
+            rightName: "buttonAddSelected"
+            rightLabel: qsTr("add selected") + ApplicationManager.nullString
+            rightOpacity: CategoriesDataModel.selectedCount === 0 ? Theme.inactiveOpacity : 1
+            rightFade: Theme.quickDuration
+            summaryShown: false
+            onLeftClicked: screenEdit.myItemsShown = false
+            onRightClicked: {
+                ApplicationManager.updateListItems();
+                ListDataModel.updateCountPrice();
+                CategoriesDataModel.clearSelection();
+                screenEdit.myItemsShown = false;
             }
         }
     }
 
-    // Menu: a layer over the whole screen; a tap outside the entries closes it.
-    MouseArea {
-        id: menuLayer
-
+    ScreenMenu {
         objectName: "editMenu"
-        anchors.fill: parent
-        opacity: 0
-        visible: opacity > 0
-        onClicked: screenEdit.state = ""
+        open: screenEdit.state === "menu"
+        onCloseClicked: screenEdit.state = ""
 
-        Behavior on opacity {
-            NumberAnimation {
-                duration: 450
-                easing.type: Easing.InOutQuart
+        ScreenMenuItem {
+            objectName: "menuSortByProduct"
+            label: qsTr("Sort by product") + ApplicationManager.nullString
+            onItemClicked: {
+                ListDataModel.sortByProduct(true);
+                CategoriesDataModel.sortByProduct(true);
+                screenEdit.state = "";
+            }
+        }
+
+        ScreenMenuItem {
+            objectName: "menuSortByCategory"
+            label: qsTr("Sort by category") + ApplicationManager.nullString
+            onItemClicked: {
+                ListDataModel.sortByCategory(true);
+                CategoriesDataModel.sortByCategory(true);
+                screenEdit.state = "";
             }
         }
 
         Item {
-            anchors.horizontalCenter: parent.horizontalCenter
-            y: 80
-            width: parent.width - 140
-            height: menuFrame.height
-            clip: true
+            width: 1
+            height: 2
+        }
 
-            Rectangle {
-                id: menuFrame
+        ScreenMenuItem {
+            objectName: "menuEditListInfo"
+            label: qsTr("Edit list info") + ApplicationManager.nullString
+            onItemClicked: screenEdit.state = "editListInfo"
+        }
 
-                y: screenEdit.menuY
-                width: parent.width
-                height: menuColumn.height + 2
-                color: "#A4B5D9"
+        Item {
+            width: 1
+            height: 2
+        }
 
-                MouseArea {
-                    anchors.fill: parent
-                }
-
-                Column {
-                    id: menuColumn
-
-                    anchors.horizontalCenter: parent.horizontalCenter
-                    y: 1
-                    width: parent.width - 2
-                    spacing: 1
-
-                    ScreenMenuItem {
-                        objectName: "menuSortByProduct"
-                        width: parent.width
-                        label: qsTr("Sort by product") + applicationManager.nullString
-                        onItemClicked: {
-                            listDataModel.sortByProduct(true);
-                            categoriesDataModel.sortByProduct(true);
-                            screenEdit.state = "";
-                        }
-                    }
-
-                    ScreenMenuItem {
-                        objectName: "menuSortByCategory"
-                        width: parent.width
-                        label: qsTr("Sort by category") + applicationManager.nullString
-                        onItemClicked: {
-                            listDataModel.sortByCategory(true);
-                            categoriesDataModel.sortByCategory(true);
-                            screenEdit.state = "";
-                        }
-                    }
-
-                    Item {
-                        width: parent.width
-                        height: 2
-                    }
-
-                    ScreenMenuItem {
-                        objectName: "menuEditListInfo"
-                        width: parent.width
-                        label: qsTr("Edit list info") + applicationManager.nullString
-                        onItemClicked: screenEdit.state = "editListInfo"
-                    }
-
-                    Item {
-                        width: parent.width
-                        height: 2
-                    }
-
-                    ScreenMenuItem {
-                        objectName: "menuGoShopping"
-                        width: parent.width
-                        label: qsTr("Go shopping") + applicationManager.nullString
-                        onItemClicked: {
-                            screenEdit.state = "";
-                            screenEdit.shopModeClicked();
-                        }
-                    }
-                }
+        ScreenMenuItem {
+            objectName: "menuGoShopping"
+            label: qsTr("Go shopping") + ApplicationManager.nullString
+            onItemClicked: {
+                screenEdit.state = "";
+                screenEdit.shopModeClicked();
             }
         }
     }
@@ -460,53 +280,40 @@ Item {
         id: itemDialog
 
         anchors.fill: parent
-        opacity: 0
-        visible: opacity > 0
-        onStatusChanged: {
-            if (status === Loader.Null)
-                opacity = 0;
-        }
+        visible: status === Loader.Ready
         onLoaded: {
-            applicationManager.setInputHints();
-            item.screenHeaderString = (screenEdit.state === "newItem" ? qsTr("New item")
-                                                                       : qsTr("Update item"))
-                    + applicationManager.nullString;
-            item.itemIndex = screenEdit.itemIndex;
-            item.itemNameString = screenEdit.itemNameString;
-            item.itemCategoryString = screenEdit.showName(screenEdit.itemCategoryString);
-            item.itemPriceString = screenEdit.itemPriceString;
-            item.itemPriceUnitIndex = screenEdit.itemPriceUnitIndex;
-            item.itemAmountString = screenEdit.itemAmountString;
-            item.itemAmountUnitIndex = screenEdit.itemAmountUnitIndex;
-            item.itemNoteString = screenEdit.itemNoteString;
-            opacity = 1;
+            const dialog = itemDialog.item as ScreenNewItem;
+            dialog.screenHeaderString = (screenEdit.state === "newItem" ? qsTr("New item")
+                                                                         : qsTr("Update item"))
+                    + ApplicationManager.nullString;
+            dialog.fill(screenEdit.itemIndex, screenEdit.itemNameString,
+                        screenEdit.itemCategoryString, screenEdit.itemPriceString,
+                        screenEdit.itemPriceUnitIndex, screenEdit.itemAmountString,
+                        screenEdit.itemAmountUnitIndex, screenEdit.itemNoteString);
         }
 
         Connections {
-            target: itemDialog.item
-            ignoreUnknownSignals: true
+            target: itemDialog.item as ScreenNewItem
 
             function onCancelClicked() {
                 screenEdit.state = "";
             }
 
             function onCreateClicked() {
-                const dialog = itemDialog.item;
+                const dialog = itemDialog.item as ScreenNewItem;
                 if (screenEdit.state === "newItem") {
-                    applicationManager.addItem(0, dialog.itemNameString, dialog.itemCategoryString,
+                    ApplicationManager.addItem(0, dialog.itemNameString, dialog.itemCategoryString,
                                                dialog.itemPriceString, dialog.itemAmountString,
                                                dialog.itemAmountUnitIndex, dialog.itemNoteString);
                     screenEdit.itemCategoryString = dialog.itemCategoryString;
                 } else {
-                    applicationManager.updateItem(pageList.opacity === 1 ? 0 : 1,
+                    ApplicationManager.updateItem(screenEdit.myItemsShown ? 1 : 0,
                                                   screenEdit.itemIndex, dialog.itemNameString,
-                                                  dialog.itemCategoryString,
-                                                  dialog.itemPriceString,
+                                                  dialog.itemCategoryString, dialog.itemPriceString,
                                                   dialog.itemAmountString,
-                                                  dialog.itemAmountUnitIndex,
-                                                  dialog.itemNoteString);
+                                                  dialog.itemAmountUnitIndex, dialog.itemNoteString);
                 }
-                listDataModel.updateCountPrice();
+                ListDataModel.updateCountPrice();
                 screenEdit.state = "";
             }
         }
@@ -517,31 +324,25 @@ Item {
         id: listInfoDialog
 
         anchors.fill: parent
-        opacity: 0
-        visible: opacity > 0
-        onStatusChanged: {
-            if (status === Loader.Null)
-                opacity = 0;
-        }
+        visible: status === Loader.Ready
         onLoaded: {
-            currencyUnitsDataModel.setCurrentCurrency(listDataModel.listCurrency);
-            item.listNameString = listDataModel.listName;
-            item.listCurrencyUnitIndex = listDataModel.listCurrency;
-            item.listNoteString = listDataModel.listNote;
-            opacity = 1;
+            const sheet = listInfoDialog.item as ScreenNewList;
+            CurrencyUnitsDataModel.setCurrentCurrency(ListDataModel.listCurrency);
+            sheet.listNameString = ListDataModel.listName;
+            sheet.listCurrencyUnitIndex = ListDataModel.listCurrency;
+            sheet.listNoteString = ListDataModel.listNote;
         }
 
         Connections {
-            target: listInfoDialog.item
-            ignoreUnknownSignals: true
+            target: listInfoDialog.item as ScreenNewList
 
             function onCancelClicked() {
                 screenEdit.state = "";
             }
 
             function onCreateClicked() {
-                const sheet = listInfoDialog.item;
-                listDataModel.updateModelInfo(sheet.listNameString, sheet.listCurrencyUnitIndex,
+                const sheet = listInfoDialog.item as ScreenNewList;
+                ListDataModel.updateModelInfo(sheet.listNameString, sheet.listCurrencyUnitIndex,
                                               sheet.listNoteString);
                 screenEdit.state = "";
             }
@@ -554,45 +355,31 @@ Item {
         objectName: "editQuery"
         anchors.fill: parent
         opacity: 0
-        visible: opacity > 0
         winScale: 0.001
         onCancelClicked: screenEdit.state = ""
         onOkClicked: {
             screenEdit.state = "";
             if (queryType === 0) {
-                categoriesDataModel.deleteItem(queryIndex);
+                CategoriesDataModel.deleteItem(queryIndex);
             } else if (queryType === 1) {
-                listDataModel.deleteCategory(queryIndex, true);
-                listDataModel.updateCountPrice();
+                ListDataModel.deleteCategory(queryIndex, true);
+                ListDataModel.updateCountPrice();
             } else if (queryType === 2) {
-                categoriesDataModel.deleteCategory(queryIndex, true);
+                CategoriesDataModel.deleteCategory(queryIndex, true);
             }
         }
         onNoClicked: {
             screenEdit.state = "";
             if (queryType === 1) {
-                listDataModel.deleteCategory(queryIndex, false);
-                listDataModel.updateCountPrice();
+                ListDataModel.deleteCategory(queryIndex, false);
+                ListDataModel.updateCountPrice();
             } else if (queryType === 2) {
-                categoriesDataModel.deleteCategory(queryIndex, false);
+                CategoriesDataModel.deleteCategory(queryIndex, false);
             }
         }
     }
 
     states: [
-        State {
-            name: "menu"
-
-            PropertyChanges {
-                target: menuLayer
-                opacity: 1
-            }
-
-            PropertyChanges {
-                target: screenEdit
-                menuY: 0
-            }
-        },
         State {
             name: "newItem"
 
@@ -630,9 +417,9 @@ Item {
 
     transitions: Transition {
         NumberAnimation {
-            properties: "winScale,menuY"
-            duration: 450
-            easing.type: Easing.InOutQuart
+            properties: "winScale"
+            duration: Theme.duration
+            easing.type: Theme.easing
         }
     }
 }

@@ -1,4 +1,5 @@
 import QtQuick
+import qml
 
 // Holds the list editing screen or the shopping screen, whichever the state
 // names, and cross-fades between them. Only the active page is loaded.
@@ -18,24 +19,23 @@ Item {
         opacity: 0
         visible: opacity > 0
         onLoaded: {
-            listDataModel.updateCountPrice();
-            item.opacity = 1;
-            item.forceActiveFocus();
+            ListDataModel.updateCountPrice();
+            pageShop.item.opacity = 1;
+            pageShop.item.forceActiveFocus();
         }
 
         Connections {
-            target: pageShop.item
-            ignoreUnknownSignals: true
+            target: pageShop.item as ScreenShop
 
             function onBackClicked() {
                 screenEditShop.listsClicked();
             }
 
             function onEditModeClicked() {
-                if (listDataModel.isSortByCategory())
-                    categoriesDataModel.sortByCategory(true);
+                if (ListDataModel.isSortByCategory())
+                    CategoriesDataModel.sortByCategory(true);
                 else
-                    categoriesDataModel.sortByProduct(true);
+                    CategoriesDataModel.sortByProduct(true);
                 screenEditShop.state = "edit";
             }
         }
@@ -49,15 +49,14 @@ Item {
         opacity: 0
         visible: opacity > 0
         onLoaded: {
-            listDataModel.displayList(true);
-            listDataModel.updateCountPrice();
-            item.opacity = 1;
-            item.forceActiveFocus();
+            ListDataModel.displayList(true);
+            ListDataModel.updateCountPrice();
+            pageEdit.item.opacity = 1;
+            pageEdit.item.forceActiveFocus();
         }
 
         Connections {
-            target: pageEdit.item
-            ignoreUnknownSignals: true
+            target: pageEdit.item as ScreenEdit
 
             function onBackClicked() {
                 screenEditShop.listsClicked();
@@ -105,8 +104,8 @@ Item {
     transitions: Transition {
         NumberAnimation {
             properties: "opacity"
-            duration: 450
-            easing.type: Easing.InOutQuart
+            duration: Theme.duration
+            easing.type: Theme.easing
         }
     }
 }

@@ -1,4 +1,5 @@
 import QtQuick
+import qml
 
 // The bar at the top of a screen: an icon zone at each end, the title zone
 // between them (a tap there opens the screen's menu) and a caption tab below.
@@ -13,56 +14,23 @@ Item {
     property alias headerLabel1: text1.text
     property alias headerLabel2: text2.text
     property alias headerLabel3: text3.text
-    property int headerRadius: 20
+    property int headerRadius: Theme.radius
 
     signal buttonLeftClicked()
     signal buttonMiddleClicked()
     signal buttonRightClicked()
 
     width: 800
-    height: 80
+    height: Theme.headerHeight
 
-    Item {
+    ScreenHeaderSide {
         id: leftZone
 
         objectName: "screenHeaderLeft"
         anchors.left: parent.left
-        anchors.top: parent.top
-        width: 70
-        height: parent.height
-        clip: true
-        visible: opacity > 0
-
-        Rectangle {
-            width: parent.width + 40
-            height: parent.height + 40
-            radius: screenHeader.headerRadius
-            color: "#445579"
-            opacity: leftArea.pressed ? 0.5 : 1
-        }
-
-        Image {
-            anchors.centerIn: parent
-            source: screenHeader.buttonLeftImage
-        }
-
-        MouseArea {
-            id: leftArea
-
-            anchors.fill: parent
-            onClicked: screenHeader.buttonLeftClicked()
-        }
-
-        Rectangle {
-            anchors.right: parent.right
-            width: 2
-            height: parent.height
-            gradient: Gradient {
-                GradientStop { position: 0; color: "#445579" }
-                GradientStop { position: 0.5; color: "#A4B5D9" }
-                GradientStop { position: 1; color: "#445579" }
-            }
-        }
+        radius: screenHeader.headerRadius
+        source: screenHeader.buttonLeftImage
+        onClicked: screenHeader.buttonLeftClicked()
     }
 
     Item {
@@ -77,8 +45,8 @@ Item {
 
         Rectangle {
             anchors.fill: parent
-            color: "#445579"
-            opacity: middleArea.pressed ? 0.5 : 1
+            color: Theme.bar
+            opacity: menuArea.pressed ? Theme.pressedOpacity : 1
         }
 
         Text {
@@ -92,10 +60,10 @@ Item {
             horizontalAlignment: Text.AlignHCenter
             verticalAlignment: Text.AlignVCenter
             elide: Text.ElideRight
-            color: "#FFFFFF"
-            font.pixelSize: 20
+            color: Theme.text
+            font.pixelSize: Theme.fontText
             font.bold: true
-            opacity: text === "" ? 0 : 1
+            visible: text !== ""
         }
 
         Text {
@@ -110,10 +78,10 @@ Item {
             horizontalAlignment: Text.AlignHCenter
             verticalAlignment: Text.AlignVCenter
             elide: Text.ElideRight
-            color: "#FFFFFF"
-            font.pixelSize: 14
+            color: Theme.text
+            font.pixelSize: Theme.fontButton
             font.bold: true
-            opacity: text === "" ? 0 : 1
+            visible: text !== ""
         }
 
         Image {
@@ -125,9 +93,12 @@ Item {
         }
 
         MouseArea {
-            id: middleArea
+            id: menuArea
 
             anchors.fill: parent
+            Accessible.role: Accessible.Button
+            Accessible.name: qsTr("Menu") + ApplicationManager.nullString
+            Accessible.onPressAction: screenHeader.buttonMiddleClicked()
             onClicked: screenHeader.buttonMiddleClicked()
         }
 
@@ -135,10 +106,10 @@ Item {
             y: parent.height - 20
             width: parent.width
             height: 40
-            radius: 20
-            color: "#202020"
+            radius: Theme.radius
+            color: Theme.row
             border.width: 1
-            border.color: "#808080"
+            border.color: Theme.tabBorder
         }
 
         Text {
@@ -150,53 +121,20 @@ Item {
             height: 20
             horizontalAlignment: Text.AlignHCenter
             verticalAlignment: Text.AlignVCenter
-            color: "#FFFFFF"
-            font.pixelSize: 16
-            opacity: text === "" ? 0 : 1
+            color: Theme.text
+            font.pixelSize: Theme.fontTab
+            visible: text !== ""
         }
     }
 
-    Item {
+    ScreenHeaderSide {
         id: rightZone
 
         objectName: "screenHeaderRight"
         anchors.right: parent.right
-        anchors.top: parent.top
-        width: 70
-        height: parent.height
-        clip: true
-        visible: opacity > 0
-
-        Rectangle {
-            x: -40
-            width: parent.width + 40
-            height: parent.height + 40
-            radius: screenHeader.headerRadius
-            color: "#445579"
-            opacity: rightArea.pressed ? 0.5 : 1
-        }
-
-        Image {
-            anchors.centerIn: parent
-            source: screenHeader.buttonRightImage
-        }
-
-        MouseArea {
-            id: rightArea
-
-            anchors.fill: parent
-            onClicked: screenHeader.buttonRightClicked()
-        }
-
-        Rectangle {
-            anchors.left: parent.left
-            width: 2
-            height: parent.height
-            gradient: Gradient {
-                GradientStop { position: 0; color: "#445579" }
-                GradientStop { position: 0.5; color: "#A4B5D9" }
-                GradientStop { position: 1; color: "#445579" }
-            }
-        }
+        mirrored: true
+        radius: screenHeader.headerRadius
+        source: screenHeader.buttonRightImage
+        onClicked: screenHeader.buttonRightClicked()
     }
 }

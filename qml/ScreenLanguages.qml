@@ -1,28 +1,27 @@
 import QtQuick
+import qml
 
 // The sheet for choosing the interface language.
 Item {
     id: screenLanguages
 
-    property alias currentLanguage: languageList.currentIndex
+    property alias currentLanguage: chooser.currentIndex
 
     signal cancelClicked()
     signal okClicked()
 
     width: 360
     height: 640
+    visible: opacity > 0
     onVisibleChanged: {
         if (visible)
-            languageList.forceActiveFocus();
+            chooser.takeKeys();
     }
-    Keys.onReturnPressed: sheetButtons.okClicked()
-    Keys.onEnterPressed: sheetButtons.okClicked()
-    Keys.onEscapePressed: sheetButtons.cancelClicked()
 
     Rectangle {
         anchors.fill: parent
-        color: "#000000"
-        opacity: 0.8
+        color: Theme.background
+        opacity: Theme.shadeOpacity
 
         MouseArea {
             anchors.fill: parent
@@ -30,76 +29,25 @@ Item {
         }
     }
 
-    Rectangle {
-        id: sheet
+    ScreenChooser {
+        id: chooser
 
         anchors.bottom: parent.bottom
         width: parent.width
         height: 300
-        radius: 20
-        color: "#A4B5D9"
+        title: qsTr("Choose language") + ApplicationManager.nullString
+        listName: "languageList"
+        model: LanguagesDataModel
+        delegate: ScreenChooserRow {
+            required property string language_name
 
-        MouseArea {
-            anchors.fill: parent
-            onClicked: sheet.forceActiveFocus()
+            text: language_name
+            label.font.capitalization: Font.AllUppercase
         }
-
-        ScreenSheetTitle {
-            id: sheetTitle
-
-            title: qsTr("Choose language") + applicationManager.nullString
-        }
-
-        ScreenChooserList {
-            id: languageList
-
-            objectName: "languageList"
-            anchors.top: sheetTitle.bottom
-            anchors.topMargin: 5
-            anchors.bottom: sheetButtons.top
-            anchors.bottomMargin: 5
-            width: parent.width
-            model: languagesDataModel
-
-            delegate: Rectangle {
-                width: languageList.width
-                height: 65
-                color: ListView.isCurrentItem ? "#C4D5F9" : "transparent"
-                border.width: 1
-                border.color: "#445579"
-
-                Text {
-                    anchors.fill: parent
-                    horizontalAlignment: Text.AlignHCenter
-                    verticalAlignment: Text.AlignVCenter
-                    color: parent.ListView.isCurrentItem ? "#000000" : "#FFFFFF"
-                    font.pixelSize: 18
-                    font.bold: true
-                    font.capitalization: Font.AllUppercase
-                    text: language_name
-                }
-
-                MouseArea {
-                    anchors.fill: parent
-                    onClicked: languageList.currentIndex = index
-                }
-            }
-        }
-
-        ScreenSheetButtons {
-            id: sheetButtons
-
-            cancelLabel: qsTr("Cancel") + applicationManager.nullString
-            okLabel: qsTr("Ok") + applicationManager.nullString
-            onCancelClicked: {
-                sheet.forceActiveFocus();
-                screenLanguages.cancelClicked();
-            }
-            onOkClicked: {
-                sheet.forceActiveFocus();
-                applicationManager.setCurrentLanguage(languageList.currentIndex);
-                screenLanguages.okClicked();
-            }
+        onCancelClicked: screenLanguages.cancelClicked()
+        onOkClicked: {
+            ApplicationManager.setCurrentLanguage(chooser.currentIndex);
+            screenLanguages.okClicked();
         }
     }
 }

@@ -1,4 +1,5 @@
 import QtQuick
+import qml
 import "ScreenKeys.js" as ScreenKeys
 
 // The lists screen: the stored lists, the "new list" button, a menu with the
@@ -6,8 +7,6 @@ import "ScreenKeys.js" as ScreenKeys
 // overwriting a list.
 Item {
     id: screenMain
-
-    property real menuY: -menuFrame.height
 
     signal buttonAboutClicked()
     signal newListCreated()
@@ -39,14 +38,14 @@ Item {
         width: parent.width
         buttonLeftImage: "qrc:/icons/icons/dashboard-button.png"
         buttonRightImage: "qrc:/icons/icons/quit-button.png"
-        headerLabel1: qsTr("Pantrix") + applicationManager.nullString
-        headerLabel3: qsTr("available  lists") + applicationManager.nullString
-        onButtonLeftClicked: applicationManager.showDashboard()
+        headerLabel1: qsTr("Pantrix") + ApplicationManager.nullString
+        headerLabel3: qsTr("available  lists") + ApplicationManager.nullString
+        onButtonLeftClicked: ApplicationManager.showDashboard()
         onButtonMiddleClicked: screenMain.state = "menu"
-        onButtonRightClicked: applicationManager.quit()
+        onButtonRightClicked: ApplicationManager.quit()
     }
 
-    Flickable {
+    ScreenRowsPage {
         id: listsArea
 
         objectName: "listsArea"
@@ -54,120 +53,60 @@ Item {
         anchors.topMargin: 5
         width: parent.width
         height: parent.height - 150
-        clip: true
-        flickableDirection: Flickable.VerticalFlick
-        contentWidth: width
-        contentHeight: listsColumn.height
+        model: ListsDataModel
+        delegate: ScreenMainDelegate {
+            id: listRow
 
-        Column {
-            id: listsColumn
-
-            width: listsArea.width
-
-            Repeater {
-                model: listsDataModel
-
-                ScreenMainDelegate {
-                    width: listsColumn.width
-                    height: 70
-                    onItemClicked: function(index) {
-                        if (applicationManager.loadList(index))
-                            screenMain.listReadyForShop();
-                    }
-                    onItemEditClicked: function(index) {
-                        if (applicationManager.loadList(index))
-                            screenMain.listReadyForEdit();
-                    }
-                    onItemDeleteClicked: function(index) {
-                        deleteQuestion.queryIndex = index;
-                        deleteQuestion.queryString = qsTr("List") + " \"" + list_name + "\" "
-                                + qsTr("will be deleted. Continue?");
-                        screenMain.state = "listDelete";
-                    }
-                }
+            onItemClicked: function(pIndex) {
+                if (ApplicationManager.loadList(pIndex))
+                    screenMain.listReadyForShop();
+            }
+            onItemEditClicked: function(pIndex) {
+                if (ApplicationManager.loadList(pIndex))
+                    screenMain.listReadyForEdit();
+            }
+            onItemDeleteClicked: function(pIndex) {
+                deleteQuestion.queryIndex = pIndex;
+                deleteQuestion.queryString = qsTr("List") + " \"" + listRow.list_name + "\" "
+                        + qsTr("will be deleted. Continue?");
+                screenMain.state = "listDelete";
             }
         }
     }
 
     ScreenButton {
-        id: footer
-
         objectName: "buttonNewList"
         anchors.bottom: parent.bottom
         width: parent.width
-        height: 70
+        height: Theme.rowHeight
         buttonBottom: true
-        buttonLabel: qsTr("new list") + applicationManager.nullString
+        buttonLabel: qsTr("new list") + ApplicationManager.nullString
         // A stored list that cannot be read shows no row, yet a new list
         // replaces it: that, too, is asked first.
-        onButtonClicked: screenMain.state = listsDataModel.rowCount() === 0
-                         && !applicationManager.listDocumentExists() ? "newList" : "newListRequest"
+        onButtonClicked: screenMain.state = ListsDataModel.rowCount() === 0
+                         && !ApplicationManager.listDocumentExists() ? "newList" : "newListRequest"
     }
 
-    // Menu: a layer over the whole screen; a tap outside the entries closes it.
-    MouseArea {
-        id: menuLayer
-
+    ScreenMenu {
         objectName: "mainMenu"
-        anchors.fill: parent
-        opacity: 0
-        visible: opacity > 0
-        onClicked: screenMain.state = ""
+        open: screenMain.state === "menu"
+        onCloseClicked: screenMain.state = ""
 
-        Behavior on opacity {
-            NumberAnimation {
-                duration: 450
-                easing.type: Easing.InOutQuart
+        ScreenMenuItem {
+            objectName: "menuLanguage"
+            label: qsTr("Language") + ApplicationManager.nullString
+            onItemClicked: {
+                languageSheet.currentLanguage = LanguagesDataModel.currentLanguageIndex();
+                screenMain.state = "languages";
             }
         }
 
-        Item {
-            anchors.horizontalCenter: parent.horizontalCenter
-            y: 80
-            width: parent.width - 140
-            height: menuFrame.height
-            clip: true
-
-            Rectangle {
-                id: menuFrame
-
-                y: screenMain.menuY
-                width: parent.width
-                height: menuColumn.height + 2
-                color: "#A4B5D9"
-
-                MouseArea {
-                    anchors.fill: parent
-                }
-
-                Column {
-                    id: menuColumn
-
-                    anchors.horizontalCenter: parent.horizontalCenter
-                    y: 1
-                    width: parent.width - 2
-                    spacing: 1
-
-                    ScreenMenuItem {
-                        objectName: "menuLanguage"
-                        width: parent.width
-                        label: qsTr("Language") + applicationManager.nullString
-                        onItemClicked: {
-                            languageSheet.currentLanguage = languagesDataModel.currentLanguageIndex();
-                            screenMain.state = "languages";
-                        }
-                    }
-
-                    ScreenMenuItem {
-                        objectName: "menuAbout"
-                        width: parent.width
-                        label: qsTr("About") + applicationManager.nullString
-                        onItemClicked: {
-                            screenMain.state = "";
-                            screenMain.buttonAboutClicked();
-                        }
-                    }
-                }
+        ScreenMenuItem {
+            objectName: "menuAbout"
+            label: qsTr("About") + ApplicationManager.nullString
+            onItemClicked: {
+                screenMain.state = "";
+                screenMain.buttonAboutClicked();
             }
         }
     }
@@ -177,29 +116,25 @@ Item {
 
         objectName: "newListLoader"
         anchors.fill: parent
-        opacity: 0
-        visible: opacity > 0
-        onStatusChanged: {
-            if (status === Loader.Null)
-                opacity = 0;
-        }
+        visible: status === Loader.Ready
         onLoaded: {
-            opacity = 1;
-            item.listNameString = "";
-            item.listCurrencyUnitIndex = currencyUnitsDataModel.currentCurrencyIndex();
-            item.listNoteString = "";
+            const sheet = newListLoader.item as ScreenNewList;
+            sheet.listNameString = "";
+            sheet.listCurrencyUnitIndex = CurrencyUnitsDataModel.currentCurrencyIndex();
+            sheet.listNoteString = "";
         }
 
         Connections {
-            target: newListLoader.item
+            target: newListLoader.item as ScreenNewList
+            ignoreUnknownSignals: true
 
             function onCancelClicked() {
                 screenMain.state = "";
             }
 
             function onCreateClicked() {
-                const sheet = newListLoader.item;
-                const created = applicationManager.createNewList(sheet.listNameString,
+                const sheet = newListLoader.item as ScreenNewList;
+                const created = ApplicationManager.createNewList(sheet.listNameString,
                                                                  sheet.listCurrencyUnitIndex,
                                                                  sheet.listNoteString);
                 if (created)
@@ -215,12 +150,10 @@ Item {
         objectName: "deleteQuestion"
         anchors.fill: parent
         opacity: 0
-        visible: opacity > 0
         winScale: 0.001
-        buttonNoOpacity: 0
         onCancelClicked: screenMain.state = ""
         onOkClicked: {
-            applicationManager.deleteListByIndex(queryIndex);
+            ApplicationManager.deleteListByIndex(queryIndex);
             screenMain.state = "";
         }
     }
@@ -231,11 +164,9 @@ Item {
         objectName: "overwriteQuestion"
         anchors.fill: parent
         opacity: 0
-        visible: opacity > 0
         winScale: 0.001
-        buttonNoOpacity: 0
         queryString: qsTr("List already exists. Do you want to overwrite it?")
-                     + applicationManager.nullString
+                     + ApplicationManager.nullString
         onCancelClicked: screenMain.state = ""
         onOkClicked: {
             screenMain.state = "";
@@ -249,25 +180,11 @@ Item {
         objectName: "languageSheet"
         anchors.fill: parent
         opacity: 0
-        visible: opacity > 0
         onCancelClicked: screenMain.state = ""
         onOkClicked: screenMain.state = ""
     }
 
     states: [
-        State {
-            name: "menu"
-
-            PropertyChanges {
-                target: menuLayer
-                opacity: 1
-            }
-
-            PropertyChanges {
-                target: screenMain
-                menuY: 0
-            }
-        },
         State {
             name: "newList"
 
@@ -306,9 +223,9 @@ Item {
 
     transitions: Transition {
         NumberAnimation {
-            properties: "winScale,menuY"
-            duration: 450
-            easing.type: Easing.InOutQuart
+            properties: "winScale"
+            duration: Theme.duration
+            easing.type: Theme.easing
         }
     }
 }

@@ -1,147 +1,92 @@
 import QtQuick
+import qml
 
 // One stored list on the lists screen: edit zone, summary, delete zone.
 Item {
     id: screenMainDelegate
 
+    required property int index
+    required property string list_name
+    required property string list_note
+    required property string items_list
+    required property string price_list
+    required property string price_unit
+
     signal itemClicked(int index)
     signal itemEditClicked(int index)
     signal itemDeleteClicked(int index)
 
-    width: 800
-    height: 70
+    width: parent ? parent.width : 800
+    height: Theme.rowHeight
 
-    Rectangle {
-        id: rowBackground
+    ScreenItemRow {
+        tappable: true
+        onTapped: screenMainDelegate.itemClicked(screenMainDelegate.index)
+        onEditClicked: screenMainDelegate.itemEditClicked(screenMainDelegate.index)
+        onDeleteClicked: screenMainDelegate.itemDeleteClicked(screenMainDelegate.index)
 
-        anchors.fill: parent
-        anchors.margins: 2
-        radius: 20
-        color: rowArea.pressed ? "#404040" : "#202020"
-
-        MouseArea {
-            id: rowArea
-
-            anchors.fill: parent
-            onClicked: screenMainDelegate.itemClicked(index)
-        }
-
-        Item {
-            id: editZone
-
-            objectName: "listEditZone"
+        Text {
+            objectName: "listNameText"
             anchors.left: parent.left
-            width: 70
-            height: parent.height
-            opacity: editArea.pressed ? 0.5 : 1
-
-            Image {
-                anchors.centerIn: parent
-                source: "qrc:/icons/icons/edit-button.png"
-            }
-
-            MouseArea {
-                id: editArea
-
-                anchors.fill: parent
-                onClicked: screenMainDelegate.itemEditClicked(index)
-            }
+            anchors.leftMargin: 5
+            anchors.right: countText.left
+            anchors.rightMargin: 5
+            anchors.top: parent.top
+            height: screenMainDelegate.list_note === "" ? parent.height : parent.height / 2
+            verticalAlignment: Text.AlignVCenter
+            elide: Text.ElideRight
+            color: Theme.text
+            font.pixelSize: Theme.fontText
+            text: screenMainDelegate.list_name
         }
 
-        Item {
-            id: deleteZone
+        Text {
+            id: countText
 
-            objectName: "listDeleteZone"
+            objectName: "listCountText"
             anchors.right: parent.right
-            width: 70
-            height: parent.height
-            opacity: deleteArea.pressed ? 0.5 : 1
-
-            Image {
-                anchors.centerIn: parent
-                source: "qrc:/icons/icons/delete-button.png"
-            }
-
-            MouseArea {
-                id: deleteArea
-
-                anchors.fill: parent
-                onClicked: screenMainDelegate.itemDeleteClicked(index)
-            }
+            anchors.rightMargin: 5
+            anchors.top: parent.top
+            height: parent.height / 2
+            horizontalAlignment: Text.AlignRight
+            verticalAlignment: Text.AlignVCenter
+            color: Theme.textSecondary
+            font.pixelSize: Theme.fontSmall
+            text: qsTr("%n item(s)", "", parseInt(screenMainDelegate.items_list, 10) || 0)
+                  + ApplicationManager.nullString
         }
 
-        Item {
-            id: information
+        Text {
+            objectName: "listNoteText"
+            anchors.left: parent.left
+            anchors.leftMargin: 5
+            anchors.right: priceText.left
+            anchors.rightMargin: 5
+            anchors.bottom: parent.bottom
+            height: parent.height / 2
+            verticalAlignment: Text.AlignVCenter
+            elide: Text.ElideRight
+            color: Theme.textSecondary
+            font.pixelSize: Theme.fontSmall
+            text: screenMainDelegate.list_note
+        }
 
-            anchors.left: editZone.right
-            anchors.right: deleteZone.left
-            height: parent.height
+        Text {
+            id: priceText
 
-            Text {
-                id: nameText
-
-                objectName: "listNameText"
-                anchors.left: parent.left
-                anchors.leftMargin: 5
-                anchors.right: countText.left
-                anchors.rightMargin: 5
-                anchors.top: parent.top
-                height: list_note === "" ? parent.height : parent.height / 2
-                verticalAlignment: Text.AlignVCenter
-                elide: Text.ElideRight
-                color: "#FFFFFF"
-                font.pixelSize: 20
-                text: list_name
-            }
-
-            Text {
-                id: countText
-
-                objectName: "listCountText"
-                anchors.right: parent.right
-                anchors.rightMargin: 5
-                anchors.top: parent.top
-                height: parent.height / 2
-                horizontalAlignment: Text.AlignRight
-                verticalAlignment: Text.AlignVCenter
-                color: "#A0A0FF"
-                font.pixelSize: 15
-                text: qsTr("%n item(s)", "", parseInt(items_list, 10) || 0) + applicationManager.nullString
-            }
-
-            Text {
-                id: noteText
-
-                objectName: "listNoteText"
-                anchors.left: parent.left
-                anchors.leftMargin: 5
-                anchors.right: priceText.left
-                anchors.rightMargin: 5
-                anchors.bottom: parent.bottom
-                height: parent.height / 2
-                verticalAlignment: Text.AlignVCenter
-                elide: Text.ElideRight
-                color: "#A0A0FF"
-                font.pixelSize: 15
-                text: list_note
-            }
-
-            Text {
-                id: priceText
-
-                objectName: "listPriceText"
-                anchors.right: parent.right
-                anchors.rightMargin: 5
-                anchors.bottom: parent.bottom
-                height: parent.height / 2
-                horizontalAlignment: Text.AlignRight
-                verticalAlignment: Text.AlignVCenter
-                color: "#A0A0FF"
-                font.pixelSize: 15
-                text: price_list === "" ? ""
-                                        : price_list + " "
-                                          + currencyUnitsDataModel.currencySign(parseInt(price_unit, 10) || 0)
-            }
+            objectName: "listPriceText"
+            anchors.right: parent.right
+            anchors.rightMargin: 5
+            anchors.bottom: parent.bottom
+            height: parent.height / 2
+            horizontalAlignment: Text.AlignRight
+            verticalAlignment: Text.AlignVCenter
+            color: Theme.textSecondary
+            font.pixelSize: Theme.fontSmall
+            text: screenMainDelegate.price_list === ""
+                  ? ""
+                  : screenMainDelegate.price_list + " "
+                    + CurrencyUnitsDataModel.currencySign(parseInt(screenMainDelegate.price_unit, 10) || 0)
         }
     }
 }

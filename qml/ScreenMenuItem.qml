@@ -1,6 +1,6 @@
 import QtQuick
 
-// One entry of a drop-down menu.
+// One entry of a drop-down menu, as wide as the menu.
 Rectangle {
     id: screenMenuItem
 
@@ -8,9 +8,12 @@ Rectangle {
 
     signal itemClicked()
 
-    width: 300
+    width: parent.width
     height: 60
-    color: mouseArea.pressed ? "#A4B5D9" : "#445579"
+    color: mouseArea.pressed ? Theme.barLight : Theme.bar
+    Accessible.role: Accessible.MenuItem
+    Accessible.name: label
+    Accessible.onPressAction: itemClicked()
 
     Text {
         id: labelText
@@ -21,8 +24,8 @@ Rectangle {
         horizontalAlignment: Text.AlignHCenter
         verticalAlignment: Text.AlignVCenter
         wrapMode: Text.WordWrap
-        color: "#FFFFFF"
-        font.pixelSize: 18
+        color: Theme.text
+        font.pixelSize: Theme.fontLabel
     }
 
     MouseArea {

@@ -1,37 +1,42 @@
 import QtQuick
+import qml
 
 // The form for one item: name, category, price, amount with its unit and note,
-// with a picker page for the category and one for the amount unit. The host
-// fills the fields, shows the form and reads the fields back on createClicked().
+// with a picker for the category and one for the amount unit. The host fills
+// the form, shows it and reads the fields back on createClicked().
 Item {
     id: screenNewItem
 
-    property alias screenHeaderString: titleText.text
+    property alias screenHeaderString: form.title
     property int itemIndex: -1
-    property alias itemNameString: nameInput.text
-    property alias itemCategoryString: categoryInput.text
-    property alias itemPriceString: priceInput.text
+    property alias itemNameString: nameField.text
+    property alias itemCategoryString: categoryField.text
+    property alias itemPriceString: priceField.text
     property int itemPriceUnitIndex: 0
-    property alias itemAmountString: amountInput.text
+    property alias itemAmountString: amountField.text
     property int itemAmountUnitIndex: 0
-    property alias itemNoteString: noteInput.text
+    property alias itemNoteString: noteField.text
 
     signal cancelClicked()
     signal createClicked()
 
-    // Taking the focus away from the inputs closes the on-screen keyboard.
-    function dropFocus() {
-        screenNewItem.forceActiveFocus();
+    // Fills the form; the uncategorised marker shows as the word.
+    function fill(pIndex, pName, pCategory, pPrice, pPriceUnit, pAmount, pAmountUnit, pNote) {
+        ApplicationManager.setInputHints();
+        itemIndex = pIndex;
+        itemNameString = pName;
+        itemCategoryString = pCategory === "\uF000" ? qsTr("Uncategorised") : pCategory;
+        itemPriceString = pPrice;
+        itemPriceUnitIndex = pPriceUnit;
+        itemAmountString = pAmount;
+        itemAmountUnitIndex = pAmountUnit;
+        itemNoteString = pNote;
     }
 
-    // Return and Escape press Ok and Cancel of the page shown, where enabled.
-    function pressButton(pOk) {
-        const buttons = state === "categoriesList" ? [categoriesCancel, categoriesOk]
-                      : state === "amountUnitsList" ? [unitsCancel, unitsOk]
-                                                    : [newItemCancel, newItemOk];
-        const button = buttons[pOk ? 1 : 0];
-        if (button.opacity === 1)
-            button.buttonClicked();
+    // Back on the form from a picker, the form has the keys again.
+    function closePicker() {
+        state = "";
+        form.dropFocus();
     }
 
     width: 800
@@ -39,791 +44,183 @@ Item {
     // The dialog opens ready for typing the name.
     onVisibleChanged: {
         if (visible)
-            nameInput.forceActiveFocus();
+            nameField.focusInput();
     }
-    Keys.onReturnPressed: pressButton(true)
-    Keys.onEnterPressed: pressButton(true)
-    Keys.onEscapePressed: pressButton(false)
 
     Rectangle {
-        id: shade
-
         anchors.fill: parent
-        color: "#000000"
-        opacity: 0.8
+        color: Theme.background
+        opacity: Theme.shadeOpacity
 
         MouseArea {
             anchors.fill: parent
             onClicked: {
-                screenNewItem.dropFocus();
+                form.dropFocus();
                 screenNewItem.cancelClicked();
             }
         }
     }
 
-    // The form.
-    Item {
-        id: pageNewItem
+    ScreenSheet {
+        id: form
 
         objectName: "pageNewItem"
         anchors.bottom: parent.bottom
         width: parent.width
         height: 40 + 5 + fields.height + 5 + 65 + 10
-        visible: opacity > 0
-
-        Rectangle {
-            anchors.fill: parent
-            anchors.leftMargin: 1
-            anchors.rightMargin: 1
-            color: "#A4B5D9"
-            radius: 20
-            smooth: true
-        }
-
-        MouseArea {
-            anchors.fill: parent
-            onClicked: screenNewItem.dropFocus()
-        }
-
-        Item {
-            id: titleBar
-
-            width: parent.width
-            height: 40
-            clip: true
-
-            Rectangle {
-                width: parent.width
-                height: parent.height + 40
-                color: "#445579"
-                radius: 20
-            }
-
-            Text {
-                id: titleText
-
-                anchors.fill: parent
-                color: "#FFFFFF"
-                font.bold: true
-                font.pixelSize: 18
-                horizontalAlignment: Text.AlignHCenter
-                verticalAlignment: Text.AlignVCenter
-            }
-        }
+        inset: 1
+        okName: "newItemOk"
+        okOpacity: nameField.text === "" ? Theme.inactiveOpacity : 1
+        onCancelClicked: screenNewItem.cancelClicked()
+        onOkClicked: screenNewItem.createClicked()
 
         Column {
             id: fields
 
             anchors.horizontalCenter: parent.horizontalCenter
-            y: titleBar.height + 5
+            y: Theme.titleHeight + 5
             width: parent.width - 10
             spacing: 5
 
-            // Name
-            Item {
-                width: fields.width
-                height: 60
+            ScreenFormRow {
+                label: qsTr("Name") + ApplicationManager.nullString
 
-                Text {
-                    id: nameLabel
+                ScreenTextField {
+                    id: nameField
 
-                    width: 120
-                    height: parent.height
-                    color: "#FFFFFF"
-                    font.bold: true
-                    font.pixelSize: 18
-                    // A label longer than its column (Russian "Количество: ") is
-                    // set smaller rather than cut off at the screen edge.
-                    fontSizeMode: Text.HorizontalFit
-                    minimumPixelSize: 12
-                    horizontalAlignment: Text.AlignRight
-                    verticalAlignment: Text.AlignVCenter
-                    text: qsTr("Name") + ": " + applicationManager.nullString
-                }
-
-                Rectangle {
-                    anchors.left: nameLabel.right
-                    anchors.right: parent.right
-                    height: parent.height
-                    color: "#FFFFFF"
-                    border.color: "#B9B9B9"
-                    border.width: 1
-                    radius: 20
-                    smooth: true
-
-                    MouseArea {
-                        anchors.fill: parent
-                        onClicked: nameInput.forceActiveFocus()
-                    }
-
-                    TextInput {
-                        id: nameInput
-
-                        objectName: "nameInput"
-                        anchors.centerIn: parent
-                        width: parent.width - 40
-                        clip: true
-                        color: "#000000"
-                        font.pixelSize: 22
-                        selectByMouse: true
-                        activeFocusOnTab: true
-                    }
+                    inputName: "nameInput"
                 }
             }
 
-            // Category, with the button that opens the category picker
-            Item {
-                width: fields.width
-                height: 60
+            ScreenFormRow {
+                label: qsTr("Category") + ApplicationManager.nullString
 
-                Text {
-                    id: categoryLabel
-
-                    width: 120
-                    height: parent.height
-                    color: "#FFFFFF"
-                    font.bold: true
-                    font.pixelSize: 18
-                    fontSizeMode: Text.HorizontalFit
-                    minimumPixelSize: 12
-                    horizontalAlignment: Text.AlignRight
-                    verticalAlignment: Text.AlignVCenter
-                    text: qsTr("Category") + ": " + applicationManager.nullString
-                }
-
-                Item {
+                ScreenTextField {
                     id: categoryField
 
-                    anchors.left: categoryLabel.right
-                    anchors.right: parent.right
-                    height: parent.height
+                    inputName: "categoryInput"
+                    besideEnd: true
+                }
 
-                    Item {
-                        width: parent.width - 71
-                        height: parent.height
-                        clip: true
-
-                        Rectangle {
-                            width: parent.width + 40
-                            height: parent.height
-                            color: "#FFFFFF"
-                            radius: 20
-                            smooth: true
-                        }
-
-                        MouseArea {
-                            anchors.fill: parent
-                            onClicked: categoryInput.forceActiveFocus()
-                        }
-
-                        TextInput {
-                            id: categoryInput
-
-                            objectName: "categoryInput"
-                            anchors.verticalCenter: parent.verticalCenter
-                            x: 20
-                            width: parent.width - 30
-                            clip: true
-                            color: "#000000"
-                            font.pixelSize: 22
-                            selectByMouse: true
-                            activeFocusOnTab: true
-                        }
-                    }
-
-                    Item {
-                        objectName: "categoryButton"
-                        anchors.right: parent.right
-                        width: 70
-                        height: parent.height
-                        clip: true
-
-                        Rectangle {
-                            x: -40
-                            width: parent.width + 40
-                            height: parent.height
-                            color: "#445579"
-                            radius: 20
-                            smooth: true
-                            opacity: categoryMouse.pressed ? 0.5 : 1
-                        }
-
-                        Text {
-                            anchors.fill: parent
-                            color: "#FFFFFF"
-                            font.bold: true
-                            font.pixelSize: 20
-                            horizontalAlignment: Text.AlignHCenter
-                            verticalAlignment: Text.AlignVCenter
-                            text: "..."
-                        }
-
-                        MouseArea {
-                            id: categoryMouse
-
-                            anchors.fill: parent
-                            onClicked: {
-                                screenNewItem.dropFocus();
-                                screenNewItem.state = "categoriesList";
-                            }
-                        }
+                ScreenFieldEnd {
+                    objectName: "categoryButton"
+                    text: "..."
+                    label.font.bold: true
+                    label.font.pixelSize: Theme.fontText
+                    Accessible.name: qsTr("Choose category") + ApplicationManager.nullString
+                    onClicked: {
+                        form.dropFocus();
+                        screenNewItem.state = "categoriesList";
                     }
                 }
             }
 
-            // Price, with the currency sign per unit
-            Item {
-                width: fields.width
-                height: 60
+            ScreenFormRow {
+                label: qsTr("Price") + ApplicationManager.nullString
 
-                Text {
-                    id: priceLabel
+                ScreenTextField {
+                    id: priceField
 
-                    width: 120
-                    height: parent.height
-                    color: "#FFFFFF"
-                    font.bold: true
-                    font.pixelSize: 18
-                    fontSizeMode: Text.HorizontalFit
-                    minimumPixelSize: 12
-                    horizontalAlignment: Text.AlignRight
-                    verticalAlignment: Text.AlignVCenter
-                    text: qsTr("Price") + ": " + applicationManager.nullString
+                    inputName: "priceInput"
+                    besideEnd: true
+                    validator: ScreenNumberValidator {
+                        decimals: 2
+                    }
                 }
 
-                Item {
-                    anchors.left: priceLabel.right
-                    anchors.right: parent.right
-                    height: parent.height
+                ScreenFieldEnd {
+                    button: false
+                    label.objectName: "priceUnitLabel"
+                    text: CurrencyUnitsDataModel.currencySign(screenNewItem.itemPriceUnitIndex) + "/"
+                          + unitEnd.text
+                }
+            }
 
-                    Item {
-                        width: parent.width - 71
-                        height: parent.height
-                        clip: true
+            ScreenFormRow {
+                label: qsTr("Amount") + ApplicationManager.nullString
 
-                        Rectangle {
-                            width: parent.width + 40
-                            height: parent.height
-                            color: "#FFFFFF"
-                            radius: 20
-                            smooth: true
-                        }
+                ScreenTextField {
+                    id: amountField
 
-                        MouseArea {
-                            anchors.fill: parent
-                            onClicked: priceInput.forceActiveFocus()
-                        }
-
-                        TextInput {
-                            id: priceInput
-
-                            objectName: "priceInput"
-                            anchors.verticalCenter: parent.verticalCenter
-                            x: 20
-                            width: parent.width - 30
-                            clip: true
-                            color: "#000000"
-                            font.pixelSize: 22
-                            selectByMouse: true
-                            activeFocusOnTab: true
-                            validator: ScreenNumberValidator {
-                                decimals: 2
-                            }
-                        }
+                    inputName: "amountInput"
+                    besideEnd: true
+                    validator: ScreenNumberValidator {
+                        decimals: 3
                     }
+                }
 
-                    Item {
-                        anchors.right: parent.right
-                        width: 70
-                        height: parent.height
-                        clip: true
+                ScreenFieldEnd {
+                    id: unitEnd
 
-                        Rectangle {
-                            x: -40
-                            width: parent.width + 40
-                            height: parent.height
-                            color: "#FFFFFF"
-                            radius: 20
-                            smooth: true
-                        }
-
-                        Text {
-                            objectName: "priceUnitLabel"
-                            anchors.fill: parent
-                            color: "#000000"
-                            font.pixelSize: 14
-                            horizontalAlignment: Text.AlignHCenter
-                            verticalAlignment: Text.AlignVCenter
-                            elide: Text.ElideRight
-                            text: currencyUnitsDataModel.currencySign(screenNewItem.itemPriceUnitIndex)
-                                  + "/" + amountUnitText.text
-                        }
+                    objectName: "amountUnitButton"
+                    label.objectName: "amountUnitLabel"
+                    text: AmountUnitsDataModel.measureName(screenNewItem.itemAmountUnitIndex)
+                          + ApplicationManager.nullString
+                    onClicked: {
+                        form.dropFocus();
+                        screenNewItem.state = "amountUnitsList";
                     }
                 }
             }
 
-            // Amount, with the button that opens the unit picker
-            Item {
-                width: fields.width
-                height: 60
+            ScreenFormRow {
+                label: qsTr("Note") + ApplicationManager.nullString
 
-                Text {
-                    id: amountLabel
+                ScreenTextField {
+                    id: noteField
 
-                    width: 120
-                    height: parent.height
-                    color: "#FFFFFF"
-                    font.bold: true
-                    font.pixelSize: 18
-                    fontSizeMode: Text.HorizontalFit
-                    minimumPixelSize: 12
-                    horizontalAlignment: Text.AlignRight
-                    verticalAlignment: Text.AlignVCenter
-                    text: qsTr("Amount") + ": " + applicationManager.nullString
-                }
-
-                Item {
-                    anchors.left: amountLabel.right
-                    anchors.right: parent.right
-                    height: parent.height
-
-                    Item {
-                        width: parent.width - 71
-                        height: parent.height
-                        clip: true
-
-                        Rectangle {
-                            width: parent.width + 40
-                            height: parent.height
-                            color: "#FFFFFF"
-                            radius: 20
-                            smooth: true
-                        }
-
-                        MouseArea {
-                            anchors.fill: parent
-                            onClicked: amountInput.forceActiveFocus()
-                        }
-
-                        TextInput {
-                            id: amountInput
-
-                            objectName: "amountInput"
-                            anchors.verticalCenter: parent.verticalCenter
-                            x: 20
-                            width: parent.width - 30
-                            clip: true
-                            color: "#000000"
-                            font.pixelSize: 22
-                            selectByMouse: true
-                            activeFocusOnTab: true
-                            validator: ScreenNumberValidator {
-                                decimals: 3
-                            }
-                        }
-                    }
-
-                    Item {
-                        objectName: "amountUnitButton"
-                        anchors.right: parent.right
-                        width: 70
-                        height: parent.height
-                        clip: true
-
-                        Rectangle {
-                            x: -40
-                            width: parent.width + 40
-                            height: parent.height
-                            color: "#445579"
-                            radius: 20
-                            smooth: true
-                            opacity: amountUnitMouse.pressed ? 0.5 : 1
-                        }
-
-                        Text {
-                            id: amountUnitText
-
-                            objectName: "amountUnitLabel"
-                            anchors.fill: parent
-                            color: "#FFFFFF"
-                            font.pixelSize: 14
-                            horizontalAlignment: Text.AlignHCenter
-                            verticalAlignment: Text.AlignVCenter
-                            elide: Text.ElideRight
-                            text: amountUnitsDataModel.measureName(screenNewItem.itemAmountUnitIndex)
-                                  + applicationManager.nullString
-                        }
-
-                        MouseArea {
-                            id: amountUnitMouse
-
-                            anchors.fill: parent
-                            onClicked: {
-                                screenNewItem.dropFocus();
-                                screenNewItem.state = "amountUnitsList";
-                            }
-                        }
-                    }
-                }
-            }
-
-            // Note
-            Item {
-                width: fields.width
-                height: 60
-
-                Text {
-                    id: noteLabel
-
-                    width: 120
-                    height: parent.height
-                    color: "#FFFFFF"
-                    font.bold: true
-                    font.pixelSize: 18
-                    fontSizeMode: Text.HorizontalFit
-                    minimumPixelSize: 12
-                    horizontalAlignment: Text.AlignRight
-                    verticalAlignment: Text.AlignVCenter
-                    text: qsTr("Note") + ": " + applicationManager.nullString
-                }
-
-                Rectangle {
-                    anchors.left: noteLabel.right
-                    anchors.right: parent.right
-                    height: parent.height
-                    color: "#FFFFFF"
-                    border.color: "#B9B9B9"
-                    border.width: 1
-                    radius: 20
-                    smooth: true
-
-                    MouseArea {
-                        anchors.fill: parent
-                        onClicked: noteInput.forceActiveFocus()
-                    }
-
-                    TextInput {
-                        id: noteInput
-
-                        objectName: "noteInput"
-                        anchors.centerIn: parent
-                        width: parent.width - 40
-                        clip: true
-                        color: "#000000"
-                        font.pixelSize: 22
-                        selectByMouse: true
-                        activeFocusOnTab: true
-                    }
-                }
-            }
-        }
-
-        Item {
-            anchors.bottom: parent.bottom
-            anchors.bottomMargin: 2
-            anchors.horizontalCenter: parent.horizontalCenter
-            width: parent.width - 4
-            height: 65
-
-            ScreenButton {
-                id: newItemCancel
-
-                objectName: "newItemCancel"
-                anchors.left: parent.left
-                width: parent.width / 2 - 1
-                height: parent.height
-                buttonLeft: true
-                buttonLabel: qsTr("Cancel") + applicationManager.nullString
-                onButtonClicked: {
-                    screenNewItem.dropFocus();
-                    screenNewItem.cancelClicked();
-                }
-            }
-
-            ScreenButton {
-                id: newItemOk
-
-                objectName: "newItemOk"
-                anchors.right: parent.right
-                width: parent.width / 2 - 1
-                height: parent.height
-                buttonRight: true
-                opacity: nameInput.text === "" ? 0.5 : 1
-                buttonLabel: qsTr("Ok") + applicationManager.nullString
-                onButtonClicked: {
-                    screenNewItem.dropFocus();
-                    screenNewItem.createClicked();
+                    inputName: "noteInput"
                 }
             }
         }
     }
 
-    // Category picker
-    Item {
-        id: pageCategories
+    ScreenChooser {
+        id: categoryPicker
 
         objectName: "pageCategories"
-        anchors.bottom: parent.bottom
-        width: pageNewItem.width
-        height: pageNewItem.height
+        anchors.fill: form
         opacity: 0
-        visible: opacity > 0
-
-        Rectangle {
-            anchors.fill: parent
-            anchors.leftMargin: 1
-            anchors.rightMargin: 1
-            color: "#A4B5D9"
-            radius: 20
-            smooth: true
+        inset: 1
+        title: qsTr("Choose category") + ApplicationManager.nullString
+        listName: "categoriesList"
+        okName: "categoriesOk"
+        model: CategoriesDataModel.categoriesCount
+        rowText: function(pRow) {
+            return CategoriesDataModel.categoryName(pRow);
         }
-
-        MouseArea {
-            anchors.fill: parent
-            onClicked: screenNewItem.dropFocus()
+        delegate: ScreenChooserRow {
+            text: CategoriesDataModel.categoryName(index) + ApplicationManager.nullString
         }
-
-        Item {
-            id: categoriesTitle
-
-            width: parent.width
-            height: 40
-            clip: true
-
-            Rectangle {
-                width: parent.width
-                height: parent.height + 40
-                color: "#445579"
-                radius: 20
-            }
-
-            Text {
-                anchors.fill: parent
-                color: "#FFFFFF"
-                font.bold: true
-                font.pixelSize: 18
-                horizontalAlignment: Text.AlignHCenter
-                verticalAlignment: Text.AlignVCenter
-                text: qsTr("Choose category") + applicationManager.nullString
-            }
-        }
-
-        ScreenChooserList {
-            id: categoriesList
-
-            objectName: "categoriesList"
-            anchors.top: categoriesTitle.bottom
-            anchors.topMargin: 5
-            anchors.bottom: categoriesButtons.top
-            anchors.bottomMargin: 5
-            width: parent.width
-            model: categoriesDataModel.categoriesCount
-            rowText: function(pRow) {
-                return categoriesDataModel.categoryName(pRow);
-            }
-            delegate: Rectangle {
-                id: categoryRow
-
-                required property int index
-
-                width: ListView.view.width
-                height: 65
-                color: ListView.isCurrentItem ? "#C4D5F9" : "transparent"
-                border.color: "#445579"
-                border.width: 1
-
-                Text {
-                    anchors.fill: parent
-                    color: categoryRow.ListView.isCurrentItem ? "#000000" : "#FFFFFF"
-                    font.bold: true
-                    font.pixelSize: 18
-                    horizontalAlignment: Text.AlignHCenter
-                    verticalAlignment: Text.AlignVCenter
-                    elide: Text.ElideRight
-                    text: categoriesDataModel.categoryName(categoryRow.index)
-                          + applicationManager.nullString
-                }
-
-                MouseArea {
-                    anchors.fill: parent
-                    onClicked: categoriesList.currentIndex = categoryRow.index
-                }
-            }
-        }
-
-        Item {
-            id: categoriesButtons
-
-            anchors.bottom: parent.bottom
-            anchors.bottomMargin: 2
-            anchors.horizontalCenter: parent.horizontalCenter
-            width: parent.width - 4
-            height: 65
-
-            ScreenButton {
-                id: categoriesCancel
-
-                objectName: "categoriesCancel"
-                anchors.left: parent.left
-                width: parent.width / 2 - 1
-                height: parent.height
-                buttonLeft: true
-                buttonLabel: qsTr("Cancel") + applicationManager.nullString
-                onButtonClicked: {
-                    screenNewItem.dropFocus();
-                    screenNewItem.state = "";
-                }
-            }
-
-            ScreenButton {
-                id: categoriesOk
-
-                objectName: "categoriesOk"
-                anchors.right: parent.right
-                width: parent.width / 2 - 1
-                height: parent.height
-                buttonRight: true
-                buttonLabel: qsTr("Ok") + applicationManager.nullString
-                onButtonClicked: {
-                    screenNewItem.itemCategoryString =
-                            categoriesDataModel.categoryName(categoriesList.currentIndex);
-                    screenNewItem.dropFocus();
-                    screenNewItem.state = "";
-                }
-            }
+        onCancelClicked: screenNewItem.closePicker()
+        onOkClicked: {
+            screenNewItem.itemCategoryString =
+                    CategoriesDataModel.categoryName(categoryPicker.currentIndex);
+            screenNewItem.closePicker();
         }
     }
 
-    // Amount unit picker
-    Item {
-        id: pageAmountUnits
+    ScreenChooser {
+        id: unitPicker
 
         objectName: "pageAmountUnits"
-        anchors.bottom: parent.bottom
-        width: pageNewItem.width
-        height: pageNewItem.height
+        anchors.fill: form
         opacity: 0
-        visible: opacity > 0
+        inset: 1
+        title: qsTr("Choose unit") + ApplicationManager.nullString
+        listName: "unitsList"
+        okName: "unitsOk"
+        model: AmountUnitsDataModel
+        delegate: ScreenChooserRow {
+            required property string measure_name
 
-        Rectangle {
-            anchors.fill: parent
-            anchors.leftMargin: 1
-            anchors.rightMargin: 1
-            color: "#A4B5D9"
-            radius: 20
-            smooth: true
+            text: measure_name
         }
-
-        MouseArea {
-            anchors.fill: parent
-            onClicked: screenNewItem.dropFocus()
-        }
-
-        Item {
-            id: unitsTitle
-
-            width: parent.width
-            height: 40
-            clip: true
-
-            Rectangle {
-                width: parent.width
-                height: parent.height + 40
-                color: "#445579"
-                radius: 20
-            }
-
-            Text {
-                anchors.fill: parent
-                color: "#FFFFFF"
-                font.bold: true
-                font.pixelSize: 18
-                horizontalAlignment: Text.AlignHCenter
-                verticalAlignment: Text.AlignVCenter
-                text: qsTr("Choose unit") + applicationManager.nullString
-            }
-        }
-
-        ScreenChooserList {
-            id: unitsList
-
-            objectName: "unitsList"
-            anchors.top: unitsTitle.bottom
-            anchors.topMargin: 5
-            anchors.bottom: unitsButtons.top
-            anchors.bottomMargin: 5
-            width: parent.width
-            model: amountUnitsDataModel
-            delegate: Rectangle {
-                id: unitRow
-
-                required property int index
-                required property string measure_name
-
-                width: ListView.view.width
-                height: 65
-                color: ListView.isCurrentItem ? "#C4D5F9" : "transparent"
-                border.color: "#445579"
-                border.width: 1
-
-                Text {
-                    anchors.fill: parent
-                    color: unitRow.ListView.isCurrentItem ? "#000000" : "#FFFFFF"
-                    font.bold: true
-                    font.pixelSize: 18
-                    horizontalAlignment: Text.AlignHCenter
-                    verticalAlignment: Text.AlignVCenter
-                    elide: Text.ElideRight
-                    text: unitRow.measure_name
-                }
-
-                MouseArea {
-                    anchors.fill: parent
-                    onClicked: unitsList.currentIndex = unitRow.index
-                }
-            }
-        }
-
-        Item {
-            id: unitsButtons
-
-            anchors.bottom: parent.bottom
-            anchors.bottomMargin: 2
-            anchors.horizontalCenter: parent.horizontalCenter
-            width: parent.width - 4
-            height: 65
-
-            ScreenButton {
-                id: unitsCancel
-
-                objectName: "unitsCancel"
-                anchors.left: parent.left
-                width: parent.width / 2 - 1
-                height: parent.height
-                buttonLeft: true
-                buttonLabel: qsTr("Cancel") + applicationManager.nullString
-                onButtonClicked: {
-                    screenNewItem.dropFocus();
-                    screenNewItem.state = "";
-                }
-            }
-
-            ScreenButton {
-                id: unitsOk
-
-                objectName: "unitsOk"
-                anchors.right: parent.right
-                width: parent.width / 2 - 1
-                height: parent.height
-                buttonRight: true
-                buttonLabel: qsTr("Ok") + applicationManager.nullString
-                onButtonClicked: {
-                    if (unitsList.currentIndex >= 0)
-                        screenNewItem.itemAmountUnitIndex = unitsList.currentIndex;
-                    screenNewItem.dropFocus();
-                    screenNewItem.state = "";
-                }
-            }
+        onCancelClicked: screenNewItem.closePicker()
+        onOkClicked: {
+            if (unitPicker.currentIndex >= 0)
+                screenNewItem.itemAmountUnitIndex = unitPicker.currentIndex;
+            screenNewItem.closePicker();
         }
     }
 
@@ -832,34 +229,34 @@ Item {
             name: "categoriesList"
 
             PropertyChanges {
-                target: pageNewItem
+                target: form
                 opacity: 0
             }
 
             PropertyChanges {
-                target: pageCategories
+                target: categoryPicker
                 opacity: 1
             }
 
             StateChangeScript {
-                script: categoriesList.forceActiveFocus()
+                script: categoryPicker.takeKeys()
             }
         },
         State {
             name: "amountUnitsList"
 
             PropertyChanges {
-                target: pageNewItem
+                target: form
                 opacity: 0
             }
 
             PropertyChanges {
-                target: pageAmountUnits
+                target: unitPicker
                 opacity: 1
             }
 
             StateChangeScript {
-                script: unitsList.forceActiveFocus()
+                script: unitPicker.takeKeys()
             }
         }
     ]

@@ -8,22 +8,22 @@ Item {
 
     anchors.top: parent.top
     width: parent.width
-    height: 40
+    height: Theme.titleHeight
     clip: true
 
     Rectangle {
         width: parent.width
         height: parent.height + 40
-        radius: 20
-        color: "#445579"
+        radius: Theme.radius
+        color: Theme.bar
     }
 
     Text {
         id: titleText
 
         anchors.centerIn: parent
-        color: "#FFFFFF"
-        font.pixelSize: 18
+        color: Theme.text
+        font.pixelSize: Theme.fontLabel
         font.bold: true
     }
 }

@@ -1,4 +1,5 @@
 import QtQuick
+import qml
 import "ScreenKeys.js" as ScreenKeys
 
 // The shopping screen: the items still to take (list view) or already taken
@@ -17,26 +18,24 @@ Item {
     property int itemAmountUnitIndex: 0
     property string itemNoteString: ""
 
-    property real menuY: -menuFrame.height
-
     signal backClicked()
     signal editModeClicked()
 
     // These run in the screen's scope: the row that asked is destroyed when the
     // model removes it.
     function deleteItem(pIndex) {
-        listDataModel.deleteItem(pIndex);
-        listDataModel.updateCountPrice();
+        ListDataModel.deleteItem(pIndex);
+        ListDataModel.updateCountPrice();
     }
 
     function tickItem(pIndex) {
-        listDataModel.toggleItem(pIndex);
-        listDataModel.updateCountPrice();
-        if (listDataModel.needsCheckout()) {
-            checkout.cartItemsCount = listDataModel.cartItemsAmount();
-            checkout.cartItemsPrice = listDataModel.cartItemsPrice();
+        ListDataModel.toggleItem(pIndex);
+        ListDataModel.updateCountPrice();
+        if (ListDataModel.needsCheckout()) {
+            checkout.cartItemsCount = ListDataModel.cartItemsAmount();
+            checkout.cartItemsPrice = ListDataModel.cartItemsPrice();
             checkout.cartItemsPriceUnit =
-                    currencyUnitsDataModel.currencySign(parseInt(listDataModel.listCurrency));
+                    CurrencyUnitsDataModel.currencySign(parseInt(ListDataModel.listCurrency));
             state = "checkout";
         }
     }
@@ -69,20 +68,20 @@ Item {
         width: parent.width
         buttonLeftImage: "qrc:/icons/icons/dashboard-button.png"
         buttonRightImage: "qrc:/icons/icons/back-button.png"
-        headerLabel1: listDataModel.listName
-        headerLabel2: listDataModel.listNote
+        headerLabel1: ListDataModel.listName
+        headerLabel2: ListDataModel.listNote
         headerLabel3: qsTr("shopping") + " - "
-                      + (listDataModel.isDisplayList ? qsTr("list") : qsTr("cart"))
-                      + applicationManager.nullString
-        onButtonLeftClicked: applicationManager.showDashboard()
+                      + (ListDataModel.isDisplayList ? qsTr("list") : qsTr("cart"))
+                      + ApplicationManager.nullString
+        onButtonLeftClicked: ApplicationManager.showDashboard()
         onButtonMiddleClicked: screenShop.state = "menu"
         onButtonRightClicked: {
-            listDataModel.saveModel();
+            ListDataModel.saveModel();
             screenShop.backClicked();
         }
     }
 
-    Flickable {
+    ScreenRowsPage {
         id: rows
 
         objectName: "shopRows"
@@ -91,47 +90,34 @@ Item {
         anchors.bottom: footer.top
         anchors.bottomMargin: 5
         width: parent.width
-        clip: true
-        contentWidth: width
-        contentHeight: rowsColumn.height
-        flickableDirection: Flickable.VerticalFlick
-        visible: opacity > 0
+        model: ListDataModel
+        delegate: ScreenShopDelegate {
+            id: shopRow
 
-        Column {
-            id: rowsColumn
+            required property string item_price_unit
 
-            width: rows.width
-
-            Repeater {
-                model: listDataModel
-
-                delegate: ScreenShopDelegate {
-                    id: shopRow
-
-                    width: rowsColumn.width
-                    onItemClicked: function(pIndex) {
-                        screenShop.tickItem(pIndex);
-                    }
-                    onItemEditClicked: function(pIndex) {
-                        screenShop.itemIndex = pIndex;
-                        screenShop.itemNameString = shopRow.item_name;
-                        screenShop.itemCategoryString = shopRow.item_category;
-                        screenShop.itemPriceString = shopRow.item_price;
-                        screenShop.itemPriceUnitIndex = parseInt(shopRow.item_price_unit);
-                        screenShop.itemAmountString = shopRow.item_amount;
-                        const unit = parseInt(shopRow.item_amount_unit);
-                        screenShop.itemAmountUnitIndex = isNaN(unit) ? 0 : unit;
-                        screenShop.itemNoteString = shopRow.item_note;
-                        screenShop.state = "updateItem";
-                    }
-                    onItemDeleteClicked: function(pIndex) {
-                        screenShop.deleteItem(pIndex);
-                    }
-                }
+            onItemClicked: function(pIndex) {
+                screenShop.tickItem(pIndex);
+            }
+            onItemEditClicked: function(pIndex) {
+                const unit = parseInt(shopRow.item_amount_unit);
+                screenShop.itemIndex = pIndex;
+                screenShop.itemNameString = shopRow.item_name;
+                screenShop.itemCategoryString = shopRow.item_category;
+                screenShop.itemPriceString = shopRow.item_price;
+                screenShop.itemPriceUnitIndex = parseInt(shopRow.item_price_unit);
+                screenShop.itemAmountString = shopRow.item_amount;
+                screenShop.itemAmountUnitIndex = isNaN(unit) ? 0 : unit;
+                screenShop.itemNoteString = shopRow.item_note;
+                screenShop.state = "updateItem";
+            }
+            onItemDeleteClicked: function(pIndex) {
+                screenShop.deleteItem(pIndex);
             }
         }
     }
 
+    // Switching between the list and the cart fades the rows out and in.
     SequentialAnimation {
         id: switchAnimation
 
@@ -141,17 +127,17 @@ Item {
             target: rows
             property: "opacity"
             to: 0
-            duration: 250
+            duration: Theme.quickDuration
             easing.type: Easing.InQuart
         }
 
         ScriptAction {
             script: {
                 if (switchAnimation.toList)
-                    listDataModel.displayList(true);
+                    ListDataModel.displayList(true);
                 else
-                    listDataModel.displayCart(true);
-                listDataModel.updateCountPrice();
+                    ListDataModel.displayCart(true);
+                ListDataModel.updateCountPrice();
             }
         }
 
@@ -159,7 +145,7 @@ Item {
             target: rows
             property: "opacity"
             to: 1
-            duration: 250
+            duration: Theme.quickDuration
             easing.type: Easing.OutQuart
         }
     }
@@ -169,168 +155,60 @@ Item {
 
         anchors.bottom: parent.bottom
         width: parent.width
-        height: 65
+        height: Theme.buttonBarHeight
         clip: true
 
-        Item {
-            id: buttonBar
-
-            width: parent.width
-            height: parent.height
-            y: screenShop.opacity === 1 ? 0 : height
-            visible: y < height
-
-            Behavior on y {
-                NumberAnimation {
-                    duration: 550
-                    easing.type: Easing.InOutQuart
-                }
-            }
-
-            ScreenButton {
-                objectName: "buttonList"
-                anchors.left: parent.left
-                width: parent.width / 2 - 0.5
-                height: parent.height
-                buttonLeft: true
-                buttonLabel: qsTr("list") + applicationManager.nullString
-                buttonLabelAlignment: Text.AlignLeft
-                opacity: listDataModel.isDisplayList ? 0.5 : 1
-                onButtonClicked: screenShop.switchView(true)
-            }
-
-            ScreenButton {
-                objectName: "buttonCart"
-                anchors.right: parent.right
-                width: parent.width / 2 - 0.5
-                height: parent.height
-                buttonRight: true
-                buttonLabel: qsTr("cart") + applicationManager.nullString
-                buttonLabelAlignment: Text.AlignRight
-                opacity: listDataModel.isDisplayList ? 1 : 0.5
-                onButtonClicked: screenShop.switchView(false)
-            }
-
-            Rectangle {
-                anchors.horizontalCenter: parent.horizontalCenter
-                anchors.bottom: parent.bottom
-                anchors.bottomMargin: 10
-                width: parent.width / 3
-                height: parent.height * 2
-                radius: 60
-                color: "#202020"
-                border.color: "#808080"
-                border.width: 1
-                smooth: true
-
-                MouseArea {
-                    anchors.fill: parent
-                }
-            }
-
-            Text {
-                objectName: "shopSummaryText"
-                anchors.horizontalCenter: parent.horizontalCenter
-                anchors.top: parent.top
-                anchors.topMargin: 5
-                anchors.bottom: parent.bottom
-                anchors.bottomMargin: 15
-                width: parent.width / 3
-                color: "#FFFFFF"
-                font.pixelSize: 14
-                horizontalAlignment: Text.AlignHCenter
-                verticalAlignment: Text.AlignVCenter
-                text: (listDataModel.itemsPrice === ""
-                       ? ""
-                       : listDataModel.itemsPrice + " "
-                         + currencyUnitsDataModel.currencySign(listDataModel.listCurrency) + "<br>")
-                      + qsTr("%n item(s)", "", listDataModel.numberOfItems)
-                      + applicationManager.nullString
-            }
+        ScreenFooterBar {
+            shown: screenShop.opacity === 1
+            leftName: "buttonList"
+            leftLabel: qsTr("list") + ApplicationManager.nullString
+            leftOpacity: ListDataModel.isDisplayList ? Theme.inactiveOpacity : 1
+            rightName: "buttonCart"
+            rightLabel: qsTr("cart") + ApplicationManager.nullString
+            rightOpacity: ListDataModel.isDisplayList ? 1 : Theme.inactiveOpacity
+            summaryName: "shopSummaryText"
+            onLeftClicked: screenShop.switchView(true)
+            onRightClicked: screenShop.switchView(false)
         }
     }
 
-    // Menu: a layer over the whole screen; a tap outside the entries closes it.
-    MouseArea {
-        id: menuLayer
-
+    ScreenMenu {
         objectName: "shopMenu"
-        anchors.fill: parent
-        opacity: 0
-        visible: opacity > 0
-        onClicked: screenShop.state = ""
+        open: screenShop.state === "menu"
+        slideDuration: Theme.fadeDuration
+        onCloseClicked: screenShop.state = ""
 
-        Behavior on opacity {
-            NumberAnimation {
-                duration: 450
-                easing.type: Easing.InOutQuart
+        ScreenMenuItem {
+            objectName: "menuSortByProduct"
+            label: qsTr("Sort by product") + ApplicationManager.nullString
+            onItemClicked: {
+                ListDataModel.sortByProduct(true);
+                CategoriesDataModel.sortByProduct(true);
+                screenShop.state = "";
+            }
+        }
+
+        ScreenMenuItem {
+            objectName: "menuSortByCategory"
+            label: qsTr("Sort by category") + ApplicationManager.nullString
+            onItemClicked: {
+                ListDataModel.sortByCategory(true);
+                CategoriesDataModel.sortByCategory(true);
+                screenShop.state = "";
             }
         }
 
         Item {
-            anchors.horizontalCenter: parent.horizontalCenter
-            y: 80
-            width: parent.width - 140
-            height: menuFrame.height
-            clip: true
+            width: 1
+            height: 5
+        }
 
-            Rectangle {
-                id: menuFrame
-
-                y: screenShop.menuY
-                width: parent.width
-                height: menuColumn.height + 2
-                color: "#A4B5D9"
-
-                MouseArea {
-                    anchors.fill: parent
-                }
-
-                Column {
-                    id: menuColumn
-
-                    anchors.horizontalCenter: parent.horizontalCenter
-                    y: 1
-                    width: parent.width - 2
-                    spacing: 1
-
-                    ScreenMenuItem {
-                        objectName: "menuSortByProduct"
-                        width: parent.width
-                        label: qsTr("Sort by product") + applicationManager.nullString
-                        onItemClicked: {
-                            listDataModel.sortByProduct(true);
-                            categoriesDataModel.sortByProduct(true);
-                            screenShop.state = "";
-                        }
-                    }
-
-                    ScreenMenuItem {
-                        objectName: "menuSortByCategory"
-                        width: parent.width
-                        label: qsTr("Sort by category") + applicationManager.nullString
-                        onItemClicked: {
-                            listDataModel.sortByCategory(true);
-                            categoriesDataModel.sortByCategory(true);
-                            screenShop.state = "";
-                        }
-                    }
-
-                    Item {
-                        width: parent.width
-                        height: 5
-                    }
-
-                    ScreenMenuItem {
-                        objectName: "menuEditList"
-                        width: parent.width
-                        label: qsTr("Edit list") + applicationManager.nullString
-                        onItemClicked: {
-                            screenShop.state = "";
-                            screenShop.editModeClicked();
-                        }
-                    }
-                }
+        ScreenMenuItem {
+            objectName: "menuEditList"
+            label: qsTr("Edit list") + ApplicationManager.nullString
+            onItemClicked: {
+                screenShop.state = "";
+                screenShop.editModeClicked();
             }
         }
     }
@@ -341,12 +219,11 @@ Item {
         objectName: "checkout"
         anchors.fill: parent
         opacity: 0
-        visible: opacity > 0
         winScale: 0.001
         onCancelClicked: screenShop.state = ""
         onOkClicked: {
             screenShop.state = "";
-            applicationManager.deleteList(listDataModel.listFileName());
+            ApplicationManager.deleteList(ListDataModel.listFileName());
             screenShop.backClicked();
         }
     }
@@ -356,61 +233,36 @@ Item {
         id: itemDialog
 
         anchors.fill: parent
-        opacity: 0
-        visible: opacity > 0
-        onStatusChanged: {
-            if (status === Loader.Null)
-                opacity = 0;
-        }
+        visible: status === Loader.Ready
         onLoaded: {
-            applicationManager.setInputHints();
-            item.screenHeaderString = qsTr("Update item") + applicationManager.nullString;
-            item.itemIndex = screenShop.itemIndex;
-            item.itemNameString = screenShop.itemNameString;
-            item.itemCategoryString = screenShop.itemCategoryString === "\uF000"
-                    ? qsTr("Uncategorised") : screenShop.itemCategoryString;
-            item.itemPriceString = screenShop.itemPriceString;
-            item.itemPriceUnitIndex = screenShop.itemPriceUnitIndex;
-            item.itemAmountString = screenShop.itemAmountString;
-            item.itemAmountUnitIndex = screenShop.itemAmountUnitIndex;
-            item.itemNoteString = screenShop.itemNoteString;
-            opacity = 1;
+            const dialog = itemDialog.item as ScreenNewItem;
+            dialog.screenHeaderString = qsTr("Update item") + ApplicationManager.nullString;
+            dialog.fill(screenShop.itemIndex, screenShop.itemNameString,
+                        screenShop.itemCategoryString, screenShop.itemPriceString,
+                        screenShop.itemPriceUnitIndex, screenShop.itemAmountString,
+                        screenShop.itemAmountUnitIndex, screenShop.itemNoteString);
         }
 
         Connections {
-            target: itemDialog.item
-            ignoreUnknownSignals: true
+            target: itemDialog.item as ScreenNewItem
 
             function onCancelClicked() {
                 screenShop.state = "";
             }
 
             function onCreateClicked() {
-                const dialog = itemDialog.item;
-                applicationManager.updateItem(0, screenShop.itemIndex, dialog.itemNameString,
+                const dialog = itemDialog.item as ScreenNewItem;
+                ApplicationManager.updateItem(0, screenShop.itemIndex, dialog.itemNameString,
                                               dialog.itemCategoryString, dialog.itemPriceString,
                                               dialog.itemAmountString, dialog.itemAmountUnitIndex,
                                               dialog.itemNoteString);
-                listDataModel.updateCountPrice();
+                ListDataModel.updateCountPrice();
                 screenShop.state = "";
             }
         }
     }
 
     states: [
-        State {
-            name: "menu"
-
-            PropertyChanges {
-                target: menuLayer
-                opacity: 1
-            }
-
-            PropertyChanges {
-                target: screenShop
-                menuY: 0
-            }
-        },
         State {
             name: "checkout"
 
@@ -432,9 +284,9 @@ Item {
 
     transitions: Transition {
         NumberAnimation {
-            properties: "winScale,menuY"
-            duration: 350
-            easing.type: Easing.InOutQuart
+            properties: "winScale"
+            duration: Theme.fadeDuration
+            easing.type: Theme.easing
         }
     }
 }

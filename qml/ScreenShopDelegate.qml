@@ -1,7 +1,7 @@
 import QtQuick
 
 // One row of the shopping screen: an item that goes to the cart (or back) when
-// tapped, with its edit and delete buttons, or the header of a category group.
+// tapped, with its edit and delete zones, or the header of a category group.
 Item {
     id: shopDelegate
 
@@ -10,7 +10,6 @@ Item {
     required property string item_name
     required property string item_category
     required property string item_price
-    required property string item_price_unit
     required property string item_amount
     required property string item_amount_unit
     required property string item_note
@@ -19,12 +18,11 @@ Item {
     signal itemClicked(int index)
     signal itemDeleteClicked(int index)
 
-    // Fades the item's rectangle out before it leaves the view.
-    property real tickOpacity: 1
+    width: parent ? parent.width : 800
+    height: Theme.rowHeight
 
-    width: 800
-    height: 70
-
+    // A tapped item fades its band out, a deleted one the whole row, before
+    // the row is told; neither starts while the other runs.
     SequentialAnimation {
         id: fadeOut
 
@@ -32,8 +30,8 @@ Item {
             target: shopDelegate
             property: "opacity"
             to: 0
-            duration: 350
-            easing.type: Easing.InOutQuart
+            duration: Theme.fadeDuration
+            easing.type: Theme.easing
         }
 
         ScriptAction {
@@ -45,11 +43,11 @@ Item {
         id: tickOut
 
         NumberAnimation {
-            target: shopDelegate
-            property: "tickOpacity"
+            target: itemRow
+            property: "opacity"
             to: 0
-            duration: 350
-            easing.type: Easing.InOutQuart
+            duration: Theme.fadeDuration
+            easing.type: Theme.easing
         }
 
         ScriptAction {
@@ -57,173 +55,34 @@ Item {
         }
     }
 
-    Rectangle {
-        id: itemRect
+    ScreenItemRow {
+        id: itemRow
 
-        objectName: "itemRect"
-        anchors.fill: parent
-        anchors.margins: 2
-        color: itemMouse.pressed ? "#404040" : "#202020"
-        radius: 20
-        opacity: (shopDelegate.item_type === "item" ? 1 : 0) * shopDelegate.tickOpacity
-        visible: opacity > 0
-
-        MouseArea {
-            id: itemMouse
-
-            anchors.fill: parent
-            onClicked: {
-                if (!tickOut.running && !fadeOut.running)
-                    tickOut.start();
-            }
+        visible: shopDelegate.item_type === "item" && opacity > 0
+        tappable: true
+        onTapped: {
+            if (!tickOut.running && !fadeOut.running)
+                tickOut.start();
+        }
+        onEditClicked: shopDelegate.itemEditClicked(shopDelegate.index)
+        onDeleteClicked: {
+            if (!fadeOut.running && !tickOut.running)
+                fadeOut.start();
         }
 
-        Item {
-            id: editButton
-
-            objectName: "itemEditButton"
-            anchors.left: parent.left
-            width: 70
-            height: parent.height
-            opacity: editMouse.pressed ? 0.5 : 1
-
-            Image {
-                anchors.centerIn: parent
-                source: "qrc:/icons/icons/edit-button.png"
-            }
-
-            MouseArea {
-                id: editMouse
-
-                anchors.fill: parent
-                onClicked: shopDelegate.itemEditClicked(shopDelegate.index)
-            }
-        }
-
-        Item {
-            id: deleteButton
-
-            objectName: "itemDeleteButton"
-            anchors.right: parent.right
-            width: 70
-            height: parent.height
-            opacity: deleteMouse.pressed ? 0.5 : 1
-
-            Image {
-                anchors.centerIn: parent
-                source: "qrc:/icons/icons/delete-button.png"
-            }
-
-            MouseArea {
-                id: deleteMouse
-
-                anchors.fill: parent
-                onClicked: {
-                    if (!fadeOut.running && !tickOut.running)
-                        fadeOut.start();
-                }
-            }
-        }
-
-        Item {
-            anchors.left: editButton.right
-            anchors.right: deleteButton.left
-            height: parent.height
-
-            Text {
-                id: nameText
-
-                objectName: "itemNameText"
-                anchors.left: parent.left
-                anchors.right: amountText.left
-                anchors.rightMargin: 5
-                height: shopDelegate.item_note === "" ? parent.height : parent.height / 2
-                color: "#FFFFFF"
-                font.pixelSize: 20
-                verticalAlignment: Text.AlignVCenter
-                elide: Text.ElideRight
-                text: shopDelegate.item_name
-            }
-
-            Text {
-                id: amountText
-
-                objectName: "itemAmountText"
-                anchors.right: parent.right
-                height: parent.height / 2
-                color: "#A0A0FF"
-                font.pixelSize: 15
-                verticalAlignment: Text.AlignVCenter
-                text: shopDelegate.item_amount === ""
-                      ? ""
-                      : shopDelegate.item_amount + " "
-                        + amountUnitsDataModel.measureName(parseInt(shopDelegate.item_amount_unit))
-                        + applicationManager.nullString
-            }
-
-            Text {
-                objectName: "itemNoteText"
-                anchors.left: parent.left
-                anchors.right: priceText.left
-                anchors.rightMargin: 5
-                y: parent.height / 2
-                height: parent.height / 2
-                color: "#A0A0FF"
-                font.pixelSize: 15
-                verticalAlignment: Text.AlignVCenter
-                elide: Text.ElideRight
-                text: shopDelegate.item_note
-            }
-
-            Text {
-                id: priceText
-
-                objectName: "itemPriceText"
-                anchors.right: parent.right
-                y: parent.height / 2
-                height: parent.height / 2
-                color: "#A0A0FF"
-                font.pixelSize: 15
-                verticalAlignment: Text.AlignVCenter
-                text: shopDelegate.item_price === ""
-                      ? ""
-                      : shopDelegate.item_price + " "
-                        + currencyUnitsDataModel.currencySign(parseInt(listDataModel.listCurrency))
-                        + "/"
-                        + (shopDelegate.item_amount_unit === ""
-                           ? qsTr("item")
-                           : amountUnitsDataModel.measureName(parseInt(shopDelegate.item_amount_unit)))
-                        + applicationManager.nullString
-            }
+        ScreenItemTexts {
+            margin: 0
+            name: shopDelegate.item_name
+            price: shopDelegate.item_price
+            amount: shopDelegate.item_amount
+            amountUnit: shopDelegate.item_amount_unit
+            note: shopDelegate.item_note
         }
     }
 
-    Rectangle {
-        id: categoryRect
-
-        objectName: "categoryRect"
-        anchors.fill: parent
-        anchors.leftMargin: 2
-        anchors.rightMargin: 2
-        anchors.topMargin: 10
-        anchors.bottomMargin: 10
-        color: "#647599"
-        radius: 10
-        opacity: shopDelegate.item_type === "category" ? 1 : 0
-        visible: opacity > 0
-
-        Text {
-            objectName: "categoryText"
-            anchors.fill: parent
-            color: "#FFFFFF"
-            font.bold: true
-            font.pixelSize: 20
-            horizontalAlignment: Text.AlignHCenter
-            verticalAlignment: Text.AlignVCenter
-            elide: Text.ElideRight
-            text: shopDelegate.item_category === "\uF000"
-                  ? qsTr("Uncategorised") + applicationManager.nullString
-                  : shopDelegate.item_category
-        }
+    ScreenCategoryRow {
+        visible: shopDelegate.item_type === "category"
+        deletable: false
+        category: shopDelegate.item_category
     }
 }

@@ -1,4 +1,5 @@
 import QtQuick
+import qml
 
 // The root scene: the lists screen, the editing and shopping container that
 // slides in from the right, and the about window.
@@ -7,7 +8,7 @@ Rectangle {
 
     width: 800
     height: 480
-    color: "#000000"
+    color: Theme.background
     // Back in front, the lists screen has the keys again.
     onStateChanged: {
         if (state === "")
@@ -31,7 +32,7 @@ Rectangle {
         onLoaded: opacity = 1
 
         Connections {
-            target: mainLoader.item
+            target: mainLoader.item as ScreenMain
 
             function onButtonAboutClicked() {
                 aboutLoader.source = "qrc:/qml/qml/ScreenAbout.qml";
@@ -43,7 +44,7 @@ Rectangle {
             }
 
             function onListReadyForShop() {
-                listDataModel.displayList(true);
+                ListDataModel.displayList(true);
                 editShopLoader.stateToActivate = "shop";
                 editShopLoader.source = "qrc:/qml/qml/ScreenEditShop.qml";
             }
@@ -69,11 +70,11 @@ Rectangle {
         onLoaded: root.state = stateToActivate
 
         Connections {
-            target: editShopLoader.item
+            target: editShopLoader.item as ScreenEditShop
 
             function onListsClicked() {
-                applicationManager.updateListsDataModel();
-                listDataModel.releaseModel();
+                ApplicationManager.updateListsDataModel();
+                ListDataModel.releaseModel();
                 root.state = "";
                 editShopLoader.source = "";
             }
@@ -90,7 +91,7 @@ Rectangle {
         onLoaded: root.state = "about"
 
         Connections {
-            target: aboutLoader.item
+            target: aboutLoader.item as ScreenAbout
 
             function onAreaClicked() {
                 root.state = "";
@@ -104,7 +105,7 @@ Rectangle {
 
         interval: 500
         repeat: false
-        onTriggered: categoriesDataModel.loadModel()
+        onTriggered: CategoriesDataModel.loadModel()
     }
 
     states: [
@@ -117,7 +118,7 @@ Rectangle {
             }
 
             PropertyChanges {
-                target: aboutLoader.item
+                target: aboutLoader.item as ScreenAbout
                 winScale: 1.0
             }
         },
@@ -125,7 +126,7 @@ Rectangle {
             name: "edit"
 
             PropertyChanges {
-                target: editShopLoader.item
+                target: editShopLoader.item as ScreenEditShop
                 state: "edit"
             }
 
@@ -145,7 +146,7 @@ Rectangle {
             name: "shop"
 
             PropertyChanges {
-                target: editShopLoader.item
+                target: editShopLoader.item as ScreenEditShop
                 state: "shop"
             }
 
@@ -166,8 +167,8 @@ Rectangle {
     transitions: Transition {
         NumberAnimation {
             properties: "winScale,x"
-            duration: 450
-            easing.type: Easing.InOutQuart
+            duration: Theme.duration
+            easing.type: Theme.easing
         }
     }
 }

@@ -60,14 +60,9 @@ FAULTS = [
           "    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))\n"
           "        return false;\n"
           "    return file.write(pData) == pData.size();\n"),
-    Fault("menu-layer-always-visible", "qml/ScreenMain.qml",
-          '        objectName: "mainMenu"\n'
-          "        anchors.fill: parent\n"
-          "        opacity: 0\n"
-          "        visible: opacity > 0\n",
-          '        objectName: "mainMenu"\n'
-          "        anchors.fill: parent\n"
-          "        opacity: 0\n"),
+    Fault("menu-layer-always-visible", "qml/ScreenMenu.qml",
+          "    opacity: open ? 1 : 0\n    visible: opacity > 0\n",
+          "    opacity: open ? 1 : 0\n"),
     Fault("button-bar-stacking", "qml/ScreenEdit.qml",
           "            z: screenEdit.myItemsShown ? 0 : 1\n",
           ""),
@@ -124,18 +119,18 @@ FAULTS = [
           " DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)\n",
           ""),
     Fault("lists-row-current-currency", "qml/ScreenMainDelegate.qml",
-          "currencyUnitsDataModel.currencySign(parseInt(price_unit, 10) || 0)",
-          "currencyUnitsDataModel.currentCurrencySign()"),
+          "CurrencyUnitsDataModel.currencySign(parseInt(screenMainDelegate.price_unit, 10) || 0)",
+          "CurrencyUnitsDataModel.currentCurrencySign()"),
     Fault("overview-not-refreshed", "qml/main.qml",
           "            function onListsClicked() {\n"
-          "                applicationManager.updateListsDataModel();\n",
+          "                ApplicationManager.updateListsDataModel();\n",
           "            function onListsClicked() {\n"),
     Fault("validator-no-decimal-comma", "qml/ScreenNumberValidator.qml",
           r'"^(\\d{0,7}([.,]\\d{0,%1})?|',
           r'"^(\\d{0,7}([.]\\d{0,%1})?|'),
     Fault("question-text-clipped", "qml/ScreenQueryDialog.qml",
-          "            elide: Text.ElideRight\n",
-          "            clip: true\n"),
+          "        elide: Text.ElideRight\n",
+          "        clip: true\n"),
     Fault("first-run-without-catalogue", MANAGER,
           '                settingsValue(settings, QStringLiteral("currency")));\n    }\n'
           "\n    // Also without a settings file: the first run shows the same texts as\n"
@@ -143,7 +138,7 @@ FAULTS = [
           '                settingsValue(settings, QStringLiteral("currency")));\n'
           "        loadCatalogue();\n    }\n\n"),
     Fault("currency-chooser-without-focus", "qml/ScreenNewList.qml",
-          "                currencyList.forceActiveFocus();\n",
+          "                currencyChooser.takeKeys();\n",
           ""),
     Fault("second-program-allowed", "src/app/ptSingleInstance.cpp",
           "        askRunningProgram();\n        return false;\n",
@@ -160,8 +155,8 @@ FAULTS = [
     Fault("escape-stays-in-editing", "qml/ScreenEdit.qml",
           "                                    header.buttonRightClicked);\n",
           "                                    null);\n"),
-    Fault("return-not-ok-in-new-list", "qml/ScreenNewList.qml",
-          "    Keys.onReturnPressed: shownButtons.okClicked()\n",
+    Fault("return-not-ok-in-sheets", "qml/ScreenSheet.qml",
+          "    Keys.onReturnPressed: buttons.pressOk()\n",
           ""),
     Fault("chooser-search-ends-with", "qml/ScreenChooserList.qml",
           "rowText(row).toLowerCase().startsWith(wanted)",

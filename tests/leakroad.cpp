@@ -1,7 +1,6 @@
 // The road of the leak check: start, create and open a list, shop with it
 // through the real scenes, quit. Runs the real start-up path.
 #include <QApplication>
-#include <QQmlContext>
 #include <QQuickItem>
 #include <QQuickView>
 #include <QTemporaryDir>
@@ -10,6 +9,7 @@
 #include <cstdlib>
 
 #include "ptApplicationManager.h"
+#include "ptSceneSingletons.h"
 #include "ptStartup.h"
 
 namespace {
@@ -55,10 +55,7 @@ int main(int argc, char *argv[])
         QQuickView *view = findView();
         if (!view)
             fail("no view");
-        auto *manager = qobject_cast<ptApplicationManager *>(
-                view->rootContext()
-                        ->contextProperty(QStringLiteral("applicationManager"))
-                        .value<QObject *>());
+        ptApplicationManager *manager = ptSceneSingletons::s_manager;
         manager->createNewList(QStringLiteral("Leak check"), 44, QStringLiteral("note"));
         for (int i = 0; i < 20; ++i)
             manager->addItem(0, QStringLiteral("Item %1").arg(i),
@@ -74,11 +71,7 @@ int main(int argc, char *argv[])
             QMetaObject::invokeMethod(lists, "listReadyForShop");
     });
     QTimer::singleShot(1500, &application, [] {
-        QQuickView *view = findView();
-        auto *manager = qobject_cast<ptApplicationManager *>(
-                view->rootContext()
-                        ->contextProperty(QStringLiteral("applicationManager"))
-                        .value<QObject *>());
+        ptApplicationManager *manager = ptSceneSingletons::s_manager;
         ptListDataModel *list = manager->listDataModel();
         if (list->rowCount() == 0)
             fail("the list shows no rows");

@@ -12,13 +12,13 @@
 // The savers print "saving" once their first save is on disk and go on until
 // they are killed.
 #include <QApplication>
-#include <QQmlContext>
 #include <QQuickView>
 #include <QTimer>
 
 #include <cstdio>
 
 #include "ptApplicationManager.h"
+#include "ptSceneSingletons.h"
 #include "ptStartup.h"
 
 namespace {
@@ -27,9 +27,7 @@ void changeAndEnd(const QString &pHow)
 {
     // The event loop runs, so the window and its root scene are up.
     auto *view = qobject_cast<QQuickView *>(QGuiApplication::topLevelWindows().value(0));
-    auto *manager = view->rootContext()
-                            ->contextProperty(QStringLiteral("applicationManager"))
-                            .value<ptApplicationManager *>();
+    ptApplicationManager *manager = ptSceneSingletons::s_manager;
     manager->loadList(0);
     manager->addItem(0, QStringLiteral("Milk"), QStringLiteral("Dairy"), QStringLiteral("1.50"),
                      QStringLiteral("2"), 0, QString());

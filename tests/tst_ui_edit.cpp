@@ -63,7 +63,7 @@ void tst_ui_edit::openList(const QList<QStringList> &pItems, bool pEdit, int pLa
     QVERIFY(list()->saveModel());
     list()->releaseModel();
     QVERIFY(m_ui.manager()->updateListsDataModel());
-    m_ui.click(pEdit ? u"listEditZone"_s : u"listNameText"_s);
+    m_ui.click(pEdit ? u"itemEditButton"_s : u"listNameText"_s);
     QVERIFY(m_ui.waitFor(pEdit ? u"buttonNewItem"_s : u"buttonCart"_s));
 }
 

@@ -187,7 +187,7 @@ void tst_ui_lists::deleteQuestion()
     QFETCH(QString, question);
 
     startWithList(language, 0, QString(), 1);
-    m_ui.click(u"listDeleteZone"_s);
+    m_ui.click(u"itemDeleteButton"_s);
     QQuickItem *query = m_ui.waitFor(u"deleteQuestion"_s);
     QCOMPARE(query->property("queryString").toString(), question);
     if (answer.isEmpty())

@@ -206,7 +206,7 @@ void ScreenshotSession::shoot(const QString &pLanguage)
     save(QStringLiteral("languages"), pLanguage);
     setState(lists, "");
 
-    if (QQuickItem *row = find(QStringLiteral("listDeleteZone"), lists)) {
+    if (QQuickItem *row = find(QStringLiteral("itemDeleteButton"), lists)) {
         // The row's own delete zone fills in the question.
         QQuickItem *delegate = row->parentItem()->parentItem();
         QMetaObject::invokeMethod(delegate, "itemDeleteClicked", Q_ARG(int, 0));

@@ -2,7 +2,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
-#include <QQmlContext>
+#include <QQmlEngine>
 #include <QQuickView>
 #include <QStandardPaths>
 #include <QUrl>
@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "ptApplicationManager.h"
+#include "ptSceneSingletons.h"
 #include "ptSignalQuitter.h"
 #include "ptSingleInstance.h"
 
@@ -20,26 +21,20 @@ void ptStartup::setIdentity()
     QCoreApplication::setApplicationName(QStringLiteral("PantrixApp"));
 }
 
-void ptStartup::publishModels(QQmlContext *pContext, ptApplicationManager *pManager)
-{
-    pContext->setContextProperty(QStringLiteral("applicationManager"), pManager);
-    pContext->setContextProperty(QStringLiteral("listsDataModel"), pManager->listsDataModel());
-    pContext->setContextProperty(QStringLiteral("listDataModel"), pManager->listDataModel());
-    pContext->setContextProperty(QStringLiteral("categoriesDataModel"),
-                                 pManager->categoriesDataModel());
-    pContext->setContextProperty(QStringLiteral("amountUnitsDataModel"),
-                                 pManager->amountUnitsDataModel());
-    pContext->setContextProperty(QStringLiteral("currencyUnitsDataModel"),
-                                 pManager->currencyUnitsDataModel());
-    pContext->setContextProperty(QStringLiteral("languagesDataModel"),
-                                 pManager->languagesDataModel());
-}
+// The scenes' module registers its native types (the controller and the
+// models) from a static initialiser in an object file of its own; a reference
+// to it keeps the linker from leaving that file out of the static library.
+extern void qml_register_types_qml();
 
 void ptStartup::loadRootScene(QQuickView *pView, ptApplicationManager *pManager)
 {
     pView->setTitle(QStringLiteral("Pantrix"));
     pManager->setView(pView);
-    publishModels(pView->rootContext(), pManager);
+    volatile auto registration = &qml_register_types_qml;
+    Q_UNUSED(registration);
+    ptSceneSingletons::publish(pManager);
+    // The scenes import their own module, "qml", to reach the native types.
+    pView->engine()->addImportPath(QStringLiteral("qrc:/qml"));
     pView->setSource(QUrl(QStringLiteral("qrc:/qml/qml/main.qml")));
     pView->setResizeMode(QQuickView::SizeRootObjectToView);
 }

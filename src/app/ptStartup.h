@@ -1,7 +1,6 @@
 #ifndef PTSTARTUP_H
 #define PTSTARTUP_H
 
-class QQmlContext;
 class QQuickView;
 class ptApplicationManager;
 
@@ -13,12 +12,8 @@ public:
     // Organisation and application names; they also fix the data directory.
     static void setIdentity();
 
-    // Publishes the controller and its six models to the scenes, in the
-    // order the scenes' bindings are set up in.
-    static void publishModels(QQmlContext *pContext, ptApplicationManager *pManager);
-
-    // Hands the view to the controller, publishes the models and loads the
-    // root scene, sized to the view. The caller shows the view.
+    // Hands the view to the controller, publishes it and its models to the
+    // scenes and loads the root scene, sized to the view. The caller shows the view.
     static void loadRootScene(QQuickView *pView, ptApplicationManager *pManager);
 
     // Creates the controller, initialises it, shows the root scene and runs

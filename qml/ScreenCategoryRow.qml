@@ -1,0 +1,48 @@
+import QtQuick
+import qml
+
+// The header row of a category group: the category's name on a band, with a
+// delete zone where the group can be deleted from the row.
+Rectangle {
+    id: screenCategoryRow
+
+    property string category: ""
+    property bool deletable: true
+
+    signal deleteClicked()
+
+    objectName: "categoryRect"
+    anchors.fill: parent
+    anchors.leftMargin: 2
+    anchors.rightMargin: 2
+    anchors.topMargin: 10
+    anchors.bottomMargin: 10
+    color: Theme.categoryRow
+    radius: Theme.bandRadius
+
+    Text {
+        objectName: "categoryText"
+        anchors.fill: parent
+        anchors.leftMargin: screenCategoryRow.deletable ? Theme.zoneWidth : 0
+        anchors.rightMargin: screenCategoryRow.deletable ? Theme.zoneWidth : 0
+        horizontalAlignment: Text.AlignHCenter
+        verticalAlignment: Text.AlignVCenter
+        elide: Text.ElideRight
+        color: Theme.text
+        font.bold: true
+        font.pixelSize: Theme.fontText
+        text: screenCategoryRow.category === "\uF000"
+              ? qsTr("Uncategorised") + ApplicationManager.nullString
+              : screenCategoryRow.category
+    }
+
+    ScreenIconZone {
+        objectName: "categoryDeleteButton"
+        anchors.right: parent.right
+        visible: screenCategoryRow.deletable
+        source: "qrc:/icons/icons/delete-button.png"
+        icon.width: 15
+        icon.height: 15
+        onClicked: screenCategoryRow.deleteClicked()
+    }
+}

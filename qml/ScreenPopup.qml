@@ -1,0 +1,58 @@
+import QtQuick
+
+// A box over the whole screen that grows out of its centre (`winScale`). A tap
+// outside the box counts as Cancel; while it is shown it has the keys: Return
+// is Ok, Escape is Cancel.
+Item {
+    id: screenPopup
+
+    property alias winScale: box.scale
+    property alias title: titleBar.title
+    property alias boxWidth: box.width
+    property alias boxHeight: box.height
+    property alias boxColor: box.color
+    property alias boxName: box.objectName
+    // Whether a tap on the box itself is kept from the area outside it.
+    property bool boxTakesTaps: true
+    default property alias content: box.data
+
+    signal cancelClicked()
+    signal okClicked()
+
+    width: 360
+    height: 640
+    visible: opacity > 0
+    onVisibleChanged: {
+        if (visible)
+            forceActiveFocus();
+    }
+    Keys.onReturnPressed: okClicked()
+    Keys.onEnterPressed: okClicked()
+    Keys.onEscapePressed: cancelClicked()
+
+    MouseArea {
+        anchors.fill: parent
+        onClicked: screenPopup.cancelClicked()
+    }
+
+    Rectangle {
+        id: box
+
+        anchors.centerIn: parent
+        width: 400
+        height: 300
+        radius: Theme.radius
+        color: Theme.box
+
+        MouseArea {
+            anchors.fill: parent
+            enabled: screenPopup.boxTakesTaps
+        }
+
+        ScreenSheetTitle {
+            id: titleBar
+
+            visible: titleBar.title !== ""
+        }
+    }
+}

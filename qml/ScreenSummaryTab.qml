@@ -1,0 +1,46 @@
+import QtQuick
+import qml
+
+// The tab between a footer's two buttons: the open list's total and its
+// number of items.
+Item {
+    id: screenSummaryTab
+
+    readonly property alias text: summary.text
+
+    anchors.horizontalCenter: parent.horizontalCenter
+    width: parent.width / 3
+    height: parent.height
+
+    Rectangle {
+        anchors.bottom: parent.bottom
+        anchors.bottomMargin: 10
+        width: parent.width
+        height: parent.height * 2
+        radius: Theme.tabRadius
+        color: Theme.row
+        border.color: Theme.tabBorder
+        border.width: 1
+
+        MouseArea {
+            anchors.fill: parent
+        }
+    }
+
+    Text {
+        id: summary
+
+        anchors.fill: parent
+        anchors.topMargin: 5
+        anchors.bottomMargin: 15
+        horizontalAlignment: Text.AlignHCenter
+        verticalAlignment: Text.AlignVCenter
+        color: Theme.text
+        font.pixelSize: Theme.fontButton
+        text: (ListDataModel.itemsPrice === ""
+               ? ""
+               : ListDataModel.itemsPrice + " "
+                 + CurrencyUnitsDataModel.currencySign(ListDataModel.listCurrency) + "<br>")
+              + qsTr("%n item(s)", "", ListDataModel.numberOfItems) + ApplicationManager.nullString
+    }
+}

@@ -1,0 +1,57 @@
+pragma Singleton
+import QtQuick
+
+// The look of every scene: colours, sizes, fonts and timings, by name.
+QtObject {
+    // Colours
+    readonly property color background: "#000000"
+    readonly property color bar: "#445579"
+    readonly property color barLight: "#A4B5D9"
+    readonly property color box: "#8495B9"
+    readonly property color highlight: "#C4D5F9"
+    readonly property color row: "#202020"
+    readonly property color rowPressed: "#404040"
+    readonly property color rowSelected: "#606060"
+    readonly property color categoryRow: "#647599"
+    readonly property color text: "#FFFFFF"
+    readonly property color textSecondary: "#A0A0FF"
+    readonly property color field: "#FFFFFF"
+    readonly property color inputText: "#000000"
+    readonly property color none: "transparent"
+    readonly property color inputBorder: "#B9B9B9"
+    readonly property color tabBorder: "#808080"
+
+    // Sizes
+    readonly property int radius: 20
+    readonly property int bandRadius: 10
+    readonly property int tabRadius: 60
+    readonly property int rowHeight: 70
+    readonly property int zoneWidth: 70
+    readonly property int buttonBarHeight: 65
+    readonly property int headerHeight: 80
+    readonly property int titleHeight: 40
+    readonly property int fieldHeight: 60
+    readonly property int labelWidth: 120
+    readonly property int menuWidthInset: 140
+
+    // Fonts (pixel sizes)
+    readonly property int fontButton: 14
+    readonly property int fontSmall: 15
+    readonly property int fontTab: 16
+    readonly property int fontLabel: 18
+    readonly property int fontText: 20
+    readonly property int fontInput: 22
+    readonly property int fontAbout: 25
+
+    // Opacities
+    readonly property real pressedOpacity: 0.5
+    readonly property real inactiveOpacity: 0.5
+    readonly property real shadeOpacity: 0.8
+
+    // Timings
+    readonly property int duration: 450
+    readonly property int fadeDuration: 350
+    readonly property int quickDuration: 250
+    readonly property int barDuration: 550
+    readonly property int easing: Easing.InOutQuart
+}
