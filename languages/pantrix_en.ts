@@ -100,14 +100,6 @@
         <translation>add selected</translation>
     </message>
     <message>
-        <source>Sort by product</source>
-        <translation>Sort by product</translation>
-    </message>
-    <message>
-        <source>Sort by category</source>
-        <translation>Sort by category</translation>
-    </message>
-    <message>
         <source>Edit list info</source>
         <translation>Edit list info</translation>
     </message>
@@ -316,20 +308,23 @@
         <translation>cart</translation>
     </message>
     <message>
-        <source>Sort by product</source>
-        <translation>Sort by product</translation>
-    </message>
-    <message>
-        <source>Sort by category</source>
-        <translation>Sort by category</translation>
-    </message>
-    <message>
         <source>Edit list</source>
         <translation>Edit list</translation>
     </message>
     <message>
         <source>Update item</source>
         <translation>Update item</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenSortEntries</name>
+    <message>
+        <source>Sort by product</source>
+        <translation>Sort by product</translation>
+    </message>
+    <message>
+        <source>Sort by category</source>
+        <translation>Sort by category</translation>
     </message>
 </context>
 <context>

@@ -100,14 +100,6 @@
         <translation>добавить выделенные</translation>
     </message>
     <message>
-        <source>Sort by product</source>
-        <translation>Сортировать по продуктам</translation>
-    </message>
-    <message>
-        <source>Sort by category</source>
-        <translation>Сортировать по категориям</translation>
-    </message>
-    <message>
         <source>Edit list info</source>
         <translation>Редактировать информацию списка</translation>
     </message>
@@ -317,20 +309,23 @@
         <translation>корзина</translation>
     </message>
     <message>
-        <source>Sort by product</source>
-        <translation>Сортировать по продуктам</translation>
-    </message>
-    <message>
-        <source>Sort by category</source>
-        <translation>Сортировать по категориям</translation>
-    </message>
-    <message>
         <source>Edit list</source>
         <translation>Редактировать список</translation>
     </message>
     <message>
         <source>Update item</source>
         <translation>Обновление элемента</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenSortEntries</name>
+    <message>
+        <source>Sort by product</source>
+        <translation>Сортировать по продуктам</translation>
+    </message>
+    <message>
+        <source>Sort by category</source>
+        <translation>Сортировать по категориям</translation>
     </message>
 </context>
 <context>

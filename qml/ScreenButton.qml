@@ -33,20 +33,15 @@ Item {
     Rectangle {
         id: background
 
-        readonly property real squareLeft: screenButton.buttonLeft || screenButton.buttonTop
-                                           || screenButton.buttonBottom ? 0 : -2 * screenButton.buttonRadius
-        readonly property real squareRight: screenButton.buttonRight || screenButton.buttonTop
-                                            || screenButton.buttonBottom ? 0 : -2 * screenButton.buttonRadius
-        readonly property real squareTop: screenButton.buttonTop || screenButton.buttonLeft
-                                          || screenButton.buttonRight ? 0 : -2 * screenButton.buttonRadius
-        readonly property real squareBottom: screenButton.buttonBottom || screenButton.buttonLeft
-                                             || screenButton.buttonRight ? 0 : -2 * screenButton.buttonRadius
-
         anchors.fill: parent
-        anchors.leftMargin: squareLeft
-        anchors.rightMargin: squareRight
-        anchors.topMargin: squareTop
-        anchors.bottomMargin: squareBottom
+        anchors.leftMargin: (screenButton.buttonLeft || screenButton.buttonTop
+                             || screenButton.buttonBottom) ? 0 : -2 * screenButton.buttonRadius
+        anchors.rightMargin: (screenButton.buttonRight || screenButton.buttonTop
+                              || screenButton.buttonBottom) ? 0 : -2 * screenButton.buttonRadius
+        anchors.topMargin: (screenButton.buttonTop || screenButton.buttonLeft
+                            || screenButton.buttonRight) ? 0 : -2 * screenButton.buttonRadius
+        anchors.bottomMargin: (screenButton.buttonBottom || screenButton.buttonLeft
+                               || screenButton.buttonRight) ? 0 : -2 * screenButton.buttonRadius
         radius: screenButton.buttonRadius
         color: Theme.bar
         opacity: mouseArea.pressed ? Theme.pressedOpacity : 1

@@ -11,7 +11,6 @@ Rectangle {
 
     signal deleteClicked()
 
-    objectName: "categoryRect"
     anchors.fill: parent
     anchors.leftMargin: 2
     anchors.rightMargin: 2
@@ -21,7 +20,6 @@ Rectangle {
     radius: Theme.bandRadius
 
     Text {
-        objectName: "categoryText"
         anchors.fill: parent
         anchors.leftMargin: screenCategoryRow.deletable ? Theme.zoneWidth : 0
         anchors.rightMargin: screenCategoryRow.deletable ? Theme.zoneWidth : 0

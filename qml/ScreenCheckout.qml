@@ -10,8 +10,6 @@ ScreenPopup {
     property string cartItemsPrice: "0"
     property string cartItemsPriceUnit: ""
 
-    width: 800
-    height: 480
     title: qsTr("Checkout") + ApplicationManager.nullString
 
     Text {
@@ -29,7 +27,6 @@ ScreenPopup {
     }
 
     Text {
-        objectName: "checkoutQuestion"
         anchors.horizontalCenter: parent.horizontalCenter
         anchors.bottom: parent.bottom
         anchors.bottomMargin: 100

@@ -1,11 +1,11 @@
 import QtQuick
 import qml
-import "ScreenKeys.js" as ScreenKeys
+import "ScreenItem.js" as ScreenItem
 
 // The list editing screen: the open list's items on the list page, the My Items
 // catalogue on the second page, the menu, the item and list dialogs and the
 // delete question.
-Item {
+ScreenBase {
     id: screenEdit
 
     // Scratch copy of the item being added or edited.
@@ -26,19 +26,6 @@ Item {
     signal backClicked()
     signal shopModeClicked()
 
-    function openItemDialog(pState, pIndex, pName, pCategory, pPrice, pPriceUnit, pAmount,
-                            pAmountUnit, pNote) {
-        itemIndex = pIndex;
-        itemNameString = pName;
-        itemCategoryString = pCategory;
-        itemPriceString = pPrice;
-        itemPriceUnitIndex = pPriceUnit;
-        itemAmountString = pAmount;
-        itemAmountUnitIndex = isNaN(pAmountUnit) ? 0 : pAmountUnit;
-        itemNoteString = pNote;
-        state = pState;
-    }
-
     // Runs in the screen's scope: deleting the row destroys the delegate that asked.
     function deleteListItem(pIndex) {
         ListDataModel.deleteItem(pIndex);
@@ -53,6 +40,21 @@ Item {
         state = "delete";
     }
 
+    // Yes deletes a category with its items, No only the header (its items
+    // become uncategorised); an item of My Items has no No.
+    function deleteAnswered(pWithItems) {
+        state = "";
+        const index = screenDelete.queryIndex;
+        if (screenDelete.queryType === 0) {
+            CategoriesDataModel.deleteItem(index);
+        } else if (screenDelete.queryType === 1) {
+            ListDataModel.deleteCategory(index, pWithItems);
+            ListDataModel.updateCountPrice();
+        } else {
+            CategoriesDataModel.deleteCategory(index, pWithItems);
+        }
+    }
+
     function askCategoryDelete(pKind, pIndex, pCategory) {
         if (pCategory === "\uF000")
             askDelete(pKind, pIndex, deleteMessage1, false);
@@ -60,20 +62,9 @@ Item {
             askDelete(pKind, pIndex, qsTr("Category") + " \"" + pCategory + "\" " + deleteMessage2, true);
     }
 
-    width: 800
-    height: 480
     opacity: 0
-    // Dialogs and questions take the keys while they are open; then the screen
-    // has them back: Escape closes the menu or else goes back as the back
-    // button does, the scrolling keys move the rows.
-    onStateChanged: {
-        if (state === "" || state === "menu")
-            forceActiveFocus();
-    }
-    Keys.onPressed: function(event) {
-        ScreenKeys.screenKeyPressed(screenEdit, myItemsShown ? pageMyItems : pageList, event,
-                                    header.buttonRightClicked);
-    }
+    rows: screenEdit.myItemsShown ? pageMyItems : pageList
+    back: header.buttonRightClicked
 
     ScreenHeader {
         id: header
@@ -109,28 +100,20 @@ Item {
             objectName: "pageList"
             anchors.fill: parent
             opacity: screenEdit.myItemsShown ? 0 : screenEdit.opacity
+            fades: true
             model: ListDataModel
             delegate: ScreenEditDelegate {
                 id: listRow
 
                 onItemEditClicked: function(pIndex) {
-                    screenEdit.openItemDialog("updateItem", pIndex, listRow.item_name,
-                                              listRow.item_category, listRow.item_price,
-                                              parseInt(listRow.item_price_unit), listRow.item_amount,
-                                              parseInt(listRow.item_amount_unit), listRow.item_note);
+                    ScreenItem.editItem(screenEdit, "updateItem", pIndex, listRow,
+                                        parseInt(listRow.item_price_unit));
                 }
                 onItemDeleteClicked: function(pIndex) {
                     screenEdit.deleteListItem(pIndex);
                 }
                 onCategoryDeleteClicked: function(pIndex) {
                     screenEdit.askCategoryDelete(1, pIndex, listRow.item_category);
-                }
-            }
-
-            Behavior on opacity {
-                NumberAnimation {
-                    duration: Theme.duration
-                    easing.type: Theme.easing
                 }
             }
         }
@@ -141,6 +124,7 @@ Item {
             objectName: "pageMyItems"
             anchors.fill: parent
             opacity: screenEdit.myItemsShown ? 1 : 0
+            fades: true
             model: CategoriesDataModel
             delegate: ScreenCategoriesDelegate {
                 id: myItemsRow
@@ -151,12 +135,8 @@ Item {
                 required property string item_note
 
                 onItemEditClicked: function(pIndex) {
-                    screenEdit.openItemDialog("updateItem", pIndex, myItemsRow.item_name,
-                                              myItemsRow.item_category, myItemsRow.item_price,
-                                              parseInt(ListDataModel.listCurrency),
-                                              myItemsRow.item_amount,
-                                              parseInt(myItemsRow.item_amount_unit),
-                                              myItemsRow.item_note);
+                    ScreenItem.editItem(screenEdit, "updateItem", pIndex, myItemsRow,
+                                        parseInt(ListDataModel.listCurrency));
                 }
                 onItemDeleteClicked: function(pIndex) {
                     screenEdit.askDelete(0, pIndex, qsTr("Item") + " \"" + myItemsRow.item_name
@@ -164,13 +144,6 @@ Item {
                 }
                 onCategoryDeleteClicked: function(pIndex) {
                     screenEdit.askCategoryDelete(2, pIndex, myItemsRow.item_category);
-                }
-            }
-
-            Behavior on opacity {
-                NumberAnimation {
-                    duration: Theme.duration
-                    easing.type: Theme.easing
                 }
             }
         }
@@ -194,9 +167,12 @@ Item {
             rightName: "buttonMyItems"
             rightLabel: qsTr("my items") + ApplicationManager.nullString
             summaryName: "editSummaryText"
+            // A new item starts in the category last added to or opened.
             onLeftClicked: {
-                screenEdit.openItemDialog("newItem", -1, "", screenEdit.itemCategoryString, "",
-                                          parseInt(ListDataModel.listCurrency), "", 0, "");
+                const blank = {item_name: "", item_category: screenEdit.itemCategoryString,
+                               item_price: "", item_amount: "", item_amount_unit: "", item_note: ""};
+                ScreenItem.editItem(screenEdit, "newItem", -1, blank,
+                                    parseInt(ListDataModel.listCurrency));
             }
             onRightClicked: {
                 CategoriesDataModel.clearSelection();
@@ -225,28 +201,11 @@ Item {
     }
 
     ScreenMenu {
-        objectName: "editMenu"
         open: screenEdit.state === "menu"
         onCloseClicked: screenEdit.state = ""
 
-        ScreenMenuItem {
-            objectName: "menuSortByProduct"
-            label: qsTr("Sort by product") + ApplicationManager.nullString
-            onItemClicked: {
-                ListDataModel.sortByProduct(true);
-                CategoriesDataModel.sortByProduct(true);
-                screenEdit.state = "";
-            }
-        }
-
-        ScreenMenuItem {
-            objectName: "menuSortByCategory"
-            label: qsTr("Sort by category") + ApplicationManager.nullString
-            onItemClicked: {
-                ListDataModel.sortByCategory(true);
-                CategoriesDataModel.sortByCategory(true);
-                screenEdit.state = "";
-            }
+        ScreenSortEntries {
+            onChosen: screenEdit.state = ""
         }
 
         Item {
@@ -286,10 +245,7 @@ Item {
             dialog.screenHeaderString = (screenEdit.state === "newItem" ? qsTr("New item")
                                                                          : qsTr("Update item"))
                     + ApplicationManager.nullString;
-            dialog.fill(screenEdit.itemIndex, screenEdit.itemNameString,
-                        screenEdit.itemCategoryString, screenEdit.itemPriceString,
-                        screenEdit.itemPriceUnitIndex, screenEdit.itemAmountString,
-                        screenEdit.itemAmountUnitIndex, screenEdit.itemNoteString);
+            dialog.fill(screenEdit);
         }
 
         Connections {
@@ -357,26 +313,8 @@ Item {
         opacity: 0
         winScale: 0.001
         onCancelClicked: screenEdit.state = ""
-        onOkClicked: {
-            screenEdit.state = "";
-            if (queryType === 0) {
-                CategoriesDataModel.deleteItem(queryIndex);
-            } else if (queryType === 1) {
-                ListDataModel.deleteCategory(queryIndex, true);
-                ListDataModel.updateCountPrice();
-            } else if (queryType === 2) {
-                CategoriesDataModel.deleteCategory(queryIndex, true);
-            }
-        }
-        onNoClicked: {
-            screenEdit.state = "";
-            if (queryType === 1) {
-                ListDataModel.deleteCategory(queryIndex, false);
-                ListDataModel.updateCountPrice();
-            } else if (queryType === 2) {
-                CategoriesDataModel.deleteCategory(queryIndex, false);
-            }
-        }
+        onOkClicked: screenEdit.deleteAnswered(true)
+        onNoClicked: screenEdit.deleteAnswered(false)
     }
 
     states: [

@@ -22,29 +22,12 @@ Item {
     width: parent ? parent.width : 800
     height: Theme.rowHeight
 
-    SequentialAnimation {
-        id: fadeOut
-
-        NumberAnimation {
-            target: editDelegate
-            property: "opacity"
-            to: 0
-            duration: Theme.fadeDuration
-            easing.type: Theme.easing
-        }
-
-        ScriptAction {
-            script: editDelegate.itemDeleteClicked(editDelegate.index)
-        }
-    }
-
     ScreenItemRow {
+        id: band
+
         visible: editDelegate.item_type === "item"
         onEditClicked: editDelegate.itemEditClicked(editDelegate.index)
-        onDeleteClicked: {
-            if (!fadeOut.running)
-                fadeOut.start();
-        }
+        onDeleteClicked: band.fadeOut(() => editDelegate.itemDeleteClicked(editDelegate.index))
 
         ScreenItemTexts {
             name: editDelegate.item_name

@@ -8,9 +8,6 @@ Item {
 
     signal listsClicked()
 
-    width: 800
-    height: 480
-
     Loader {
         id: pageShop
 

@@ -1,12 +1,24 @@
 import QtQuick
 
-// One row of a form: a label, and right of it the field it names (the row's
-// children: a text field, an end box).
+// One row of a form: a label and, right of it, a text input on a white
+// rounded box; a tap anywhere on the box focuses the input. The row's
+// children go over the field: an end box at its right (`besideEnd`: the input
+// box then leaves it 71 px and is square on that side), or a field of another
+// kind in place of the input (`hasInput` off).
 Item {
     id: screenFormRow
 
     property string label: ""
+    property alias text: input.text
+    property alias inputName: input.objectName
+    property alias validator: input.validator
+    property bool besideEnd: false
+    property bool hasInput: true
     default property alias field: fieldArea.data
+
+    function focusInput() {
+        input.forceActiveFocus();
+    }
 
     width: parent.width
     height: Theme.fieldHeight
@@ -34,5 +46,39 @@ Item {
         anchors.left: labelText.right
         anchors.right: parent.right
         height: parent.height
+
+        Item {
+            width: parent.width - (screenFormRow.besideEnd ? 71 : 0)
+            height: parent.height
+            clip: screenFormRow.besideEnd
+            visible: screenFormRow.hasInput
+
+            Rectangle {
+                width: parent.width + (screenFormRow.besideEnd ? 40 : 0)
+                height: parent.height
+                radius: Theme.radius
+                color: Theme.field
+                border.color: Theme.inputBorder
+                border.width: screenFormRow.besideEnd ? 0 : 1
+            }
+
+            MouseArea {
+                anchors.fill: parent
+                onClicked: screenFormRow.focusInput()
+            }
+
+            TextInput {
+                id: input
+
+                anchors.verticalCenter: parent.verticalCenter
+                x: 20
+                width: parent.width - (screenFormRow.besideEnd ? 30 : 40)
+                clip: true
+                color: Theme.inputText
+                font.pixelSize: Theme.fontInput
+                selectByMouse: true
+                activeFocusOnTab: true
+            }
+        }
     }
 }

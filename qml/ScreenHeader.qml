@@ -26,7 +26,6 @@ Item {
     ScreenHeaderSide {
         id: leftZone
 
-        objectName: "screenHeaderLeft"
         anchors.left: parent.left
         radius: screenHeader.headerRadius
         source: screenHeader.buttonLeftImage

@@ -1,24 +1,38 @@
 import QtQuick
 import qml
 
-// The texts of an item row: the name and the amount on the upper half (the
-// name takes the whole height when there is no note), the note and the price
-// per unit on the lower half.
+// The texts of a row: the name and the amount on the upper half (the name
+// takes the whole height when there is no note), the note and the price on
+// the lower half. An item's amount and price per unit are written from its
+// roles; a row of another kind gives its own texts. The texts are named after
+// `kind` ("itemNameText", ...).
 Item {
     id: screenItemTexts
 
+    property string kind: "item"
     property string name: ""
     property string price: ""
     property string amount: ""
     property string amountUnit: ""
     property string note: ""
+    property string amountText: amount === ""
+                                ? ""
+                                : amount + " " + AmountUnitsDataModel.measureName(parseInt(amountUnit))
+                                  + ApplicationManager.nullString
+    property string priceText: price === ""
+                               ? ""
+                               : price + " "
+                                 + CurrencyUnitsDataModel.currencySign(parseInt(ListDataModel.listCurrency))
+                                 + "/" + (amountUnit === "" ? qsTr("item")
+                                                            : AmountUnitsDataModel.measureName(parseInt(amountUnit)))
+                                 + ApplicationManager.nullString
     // The space kept at the ends of the texts.
     property int margin: 5
 
     anchors.fill: parent
 
     Text {
-        objectName: "itemNameText"
+        objectName: screenItemTexts.kind + "NameText"
         anchors.left: parent.left
         anchors.leftMargin: screenItemTexts.margin
         anchors.right: amountText.left
@@ -34,22 +48,18 @@ Item {
     Text {
         id: amountText
 
-        objectName: "itemAmountText"
+        objectName: screenItemTexts.kind + "AmountText"
         anchors.right: parent.right
         anchors.rightMargin: screenItemTexts.margin
         height: parent.height / 2
         verticalAlignment: Text.AlignVCenter
         color: Theme.textSecondary
         font.pixelSize: Theme.fontSmall
-        text: screenItemTexts.amount === ""
-              ? ""
-              : screenItemTexts.amount + " "
-                + AmountUnitsDataModel.measureName(parseInt(screenItemTexts.amountUnit))
-                + ApplicationManager.nullString
+        text: screenItemTexts.amountText
     }
 
     Text {
-        objectName: "itemNoteText"
+        objectName: screenItemTexts.kind + "NoteText"
         anchors.left: parent.left
         anchors.leftMargin: screenItemTexts.margin
         anchors.right: priceText.left
@@ -66,7 +76,7 @@ Item {
     Text {
         id: priceText
 
-        objectName: "itemPriceText"
+        objectName: screenItemTexts.kind + "PriceText"
         anchors.right: parent.right
         anchors.rightMargin: screenItemTexts.margin
         y: parent.height / 2
@@ -74,13 +84,6 @@ Item {
         verticalAlignment: Text.AlignVCenter
         color: Theme.textSecondary
         font.pixelSize: Theme.fontSmall
-        text: screenItemTexts.price === ""
-              ? ""
-              : screenItemTexts.price + " "
-                + CurrencyUnitsDataModel.currencySign(parseInt(ListDataModel.listCurrency)) + "/"
-                + (screenItemTexts.amountUnit === ""
-                   ? qsTr("item")
-                   : AmountUnitsDataModel.measureName(parseInt(screenItemTexts.amountUnit)))
-                + ApplicationManager.nullString
+        text: screenItemTexts.priceText
     }
 }

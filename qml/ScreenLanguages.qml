@@ -10,23 +10,14 @@ Item {
     signal cancelClicked()
     signal okClicked()
 
-    width: 360
-    height: 640
     visible: opacity > 0
     onVisibleChanged: {
         if (visible)
             chooser.takeKeys();
     }
 
-    Rectangle {
-        anchors.fill: parent
-        color: Theme.background
-        opacity: Theme.shadeOpacity
-
-        MouseArea {
-            anchors.fill: parent
-            onClicked: screenLanguages.cancelClicked()
-        }
+    ScreenShade {
+        onClicked: screenLanguages.cancelClicked()
     }
 
     ScreenChooser {

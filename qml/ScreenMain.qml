@@ -1,11 +1,10 @@
 import QtQuick
 import qml
-import "ScreenKeys.js" as ScreenKeys
 
 // The lists screen: the stored lists, the "new list" button, a menu with the
 // language sheet and the about window, and the questions before deleting or
 // overwriting a list.
-Item {
+ScreenBase {
     id: screenMain
 
     signal buttonAboutClicked()
@@ -13,27 +12,11 @@ Item {
     signal listReadyForShop()
     signal listReadyForEdit()
 
-    width: 800
-    height: 480
-    // The screen takes the keys when it is shown; sheets and questions take
-    // them while they are open, then the screen has them back: Escape closes
-    // the menu, the scrolling keys move the lists.
-    onVisibleChanged: {
-        if (visible)
-            forceActiveFocus();
-    }
-    onStateChanged: {
-        if (state === "" || state === "menu")
-            forceActiveFocus();
-    }
-    Keys.onPressed: function(event) {
-        ScreenKeys.screenKeyPressed(screenMain, listsArea, event, null);
-    }
+    rows: listsArea
 
     ScreenHeader {
         id: header
 
-        objectName: "mainHeader"
         anchors.top: parent.top
         width: parent.width
         buttonLeftImage: "qrc:/icons/icons/dashboard-button.png"
@@ -48,7 +31,6 @@ Item {
     ScreenRowsPage {
         id: listsArea
 
-        objectName: "listsArea"
         anchors.top: header.bottom
         anchors.topMargin: 5
         width: parent.width
@@ -88,7 +70,6 @@ Item {
     }
 
     ScreenMenu {
-        objectName: "mainMenu"
         open: screenMain.state === "menu"
         onCloseClicked: screenMain.state = ""
 

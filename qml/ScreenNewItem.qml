@@ -20,17 +20,19 @@ Item {
     signal cancelClicked()
     signal createClicked()
 
-    // Fills the form; the uncategorised marker shows as the word.
-    function fill(pIndex, pName, pCategory, pPrice, pPriceUnit, pAmount, pAmountUnit, pNote) {
+    // Fills the form from the scratch copy of pHost, the editing or shopping
+    // screen; the uncategorised marker shows as the word.
+    function fill(pHost) {
         ApplicationManager.setInputHints();
-        itemIndex = pIndex;
-        itemNameString = pName;
-        itemCategoryString = pCategory === "\uF000" ? qsTr("Uncategorised") : pCategory;
-        itemPriceString = pPrice;
-        itemPriceUnitIndex = pPriceUnit;
-        itemAmountString = pAmount;
-        itemAmountUnitIndex = pAmountUnit;
-        itemNoteString = pNote;
+        itemIndex = pHost.itemIndex;
+        itemNameString = pHost.itemNameString;
+        itemCategoryString = pHost.itemCategoryString === "\uF000" ? qsTr("Uncategorised")
+                                                                   : pHost.itemCategoryString;
+        itemPriceString = pHost.itemPriceString;
+        itemPriceUnitIndex = pHost.itemPriceUnitIndex;
+        itemAmountString = pHost.itemAmountString;
+        itemAmountUnitIndex = pHost.itemAmountUnitIndex;
+        itemNoteString = pHost.itemNoteString;
     }
 
     // Back on the form from a picker, the form has the keys again.
@@ -39,25 +41,16 @@ Item {
         form.dropFocus();
     }
 
-    width: 800
-    height: 480
     // The dialog opens ready for typing the name.
     onVisibleChanged: {
         if (visible)
             nameField.focusInput();
     }
 
-    Rectangle {
-        anchors.fill: parent
-        color: Theme.background
-        opacity: Theme.shadeOpacity
-
-        MouseArea {
-            anchors.fill: parent
-            onClicked: {
-                form.dropFocus();
-                screenNewItem.cancelClicked();
-            }
+    ScreenShade {
+        onClicked: {
+            form.dropFocus();
+            screenNewItem.cancelClicked();
         }
     }
 
@@ -83,24 +76,18 @@ Item {
             spacing: 5
 
             ScreenFormRow {
+                id: nameField
+
                 label: qsTr("Name") + ApplicationManager.nullString
-
-                ScreenTextField {
-                    id: nameField
-
-                    inputName: "nameInput"
-                }
+                inputName: "nameInput"
             }
 
             ScreenFormRow {
+                id: categoryField
+
                 label: qsTr("Category") + ApplicationManager.nullString
-
-                ScreenTextField {
-                    id: categoryField
-
-                    inputName: "categoryInput"
-                    besideEnd: true
-                }
+                inputName: "categoryInput"
+                besideEnd: true
 
                 ScreenFieldEnd {
                     objectName: "categoryButton"
@@ -116,16 +103,13 @@ Item {
             }
 
             ScreenFormRow {
+                id: priceField
+
                 label: qsTr("Price") + ApplicationManager.nullString
-
-                ScreenTextField {
-                    id: priceField
-
-                    inputName: "priceInput"
-                    besideEnd: true
-                    validator: ScreenNumberValidator {
-                        decimals: 2
-                    }
+                inputName: "priceInput"
+                besideEnd: true
+                validator: ScreenNumberValidator {
+                    decimals: 2
                 }
 
                 ScreenFieldEnd {
@@ -137,16 +121,13 @@ Item {
             }
 
             ScreenFormRow {
+                id: amountField
+
                 label: qsTr("Amount") + ApplicationManager.nullString
-
-                ScreenTextField {
-                    id: amountField
-
-                    inputName: "amountInput"
-                    besideEnd: true
-                    validator: ScreenNumberValidator {
-                        decimals: 3
-                    }
+                inputName: "amountInput"
+                besideEnd: true
+                validator: ScreenNumberValidator {
+                    decimals: 3
                 }
 
                 ScreenFieldEnd {
@@ -164,13 +145,9 @@ Item {
             }
 
             ScreenFormRow {
+                id: noteField
+
                 label: qsTr("Note") + ApplicationManager.nullString
-
-                ScreenTextField {
-                    id: noteField
-
-                    inputName: "noteInput"
-                }
             }
         }
     }
@@ -209,7 +186,6 @@ Item {
         inset: 1
         title: qsTr("Choose unit") + ApplicationManager.nullString
         listName: "unitsList"
-        okName: "unitsOk"
         model: AmountUnitsDataModel
         delegate: ScreenChooserRow {
             required property string measure_name

@@ -21,25 +21,16 @@ Item {
         sheet.dropFocus();
     }
 
-    width: 360
-    height: 640
     // The sheet opens ready for typing the name.
     onVisibleChanged: {
         if (visible)
             nameField.focusInput();
     }
 
-    Rectangle {
-        anchors.fill: parent
-        color: Theme.background
-        opacity: Theme.shadeOpacity
-
-        MouseArea {
-            anchors.fill: parent
-            onClicked: {
-                sheet.dropFocus();
-                screenNewList.cancelClicked();
-            }
+    ScreenShade {
+        onClicked: {
+            sheet.dropFocus();
+            screenNewList.cancelClicked();
         }
     }
 
@@ -64,17 +55,15 @@ Item {
             spacing: 5
 
             ScreenFormRow {
+                id: nameField
+
                 label: qsTr("Name") + ApplicationManager.nullString
-
-                ScreenTextField {
-                    id: nameField
-
-                    inputName: "listNameInput"
-                }
+                inputName: "listNameInput"
             }
 
             ScreenFormRow {
                 label: qsTr("Currency") + ApplicationManager.nullString
+                hasInput: false
 
                 Rectangle {
                     objectName: "listCurrencyField"
@@ -87,7 +76,6 @@ Item {
                     Text {
                         id: currencyText
 
-                        objectName: "listCurrencyText"
                         anchors.centerIn: parent
                         width: parent.width - 40
                         elide: Text.ElideRight
@@ -106,13 +94,9 @@ Item {
             }
 
             ScreenFormRow {
+                id: noteField
+
                 label: qsTr("Note") + ApplicationManager.nullString
-
-                ScreenTextField {
-                    id: noteField
-
-                    inputName: "listNoteInput"
-                }
             }
         }
     }

@@ -8,7 +8,6 @@ Item {
 
     property alias winScale: box.scale
     property alias title: titleBar.title
-    property alias boxWidth: box.width
     property alias boxHeight: box.height
     property alias boxColor: box.color
     property alias boxName: box.objectName
@@ -19,8 +18,6 @@ Item {
     signal cancelClicked()
     signal okClicked()
 
-    width: 360
-    height: 640
     visible: opacity > 0
     onVisibleChanged: {
         if (visible)

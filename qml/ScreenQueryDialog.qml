@@ -9,16 +9,14 @@ ScreenPopup {
     property int queryType: 0
     property int queryIndex: 0
     property string queryString: ""
-    property alias buttonNoOpacity: buttonNo.opacity
+    property alias buttonNoOpacity: buttons.middleOpacity
 
     signal noClicked()
 
-    boxName: "queryBox"
     boxHeight: 250
     title: qsTr("Warning") + ApplicationManager.nullString
 
     Text {
-        objectName: "queryText"
         anchors.fill: parent
         anchors.leftMargin: 20
         anchors.rightMargin: 20
@@ -36,44 +34,14 @@ ScreenPopup {
         text: screenQueryDialog.queryString
     }
 
-    Item {
-        id: buttonRow
+    ScreenSheetButtons {
+        id: buttons
 
-        readonly property real buttonWidth: (buttonNo.visible ? width / 3 : width / 2) - 1
-
-        anchors.horizontalCenter: parent.horizontalCenter
-        anchors.bottom: parent.bottom
-        anchors.bottomMargin: 2
-        width: parent.width - 4
-        height: Theme.buttonBarHeight
-
-        ScreenButton {
-            anchors.left: parent.left
-            width: buttonRow.buttonWidth
-            height: parent.height
-            buttonLeft: true
-            buttonLabel: qsTr("Cancel") + ApplicationManager.nullString
-            onButtonClicked: screenQueryDialog.cancelClicked()
-        }
-
-        ScreenButton {
-            id: buttonNo
-
-            anchors.horizontalCenter: parent.horizontalCenter
-            width: buttonRow.buttonWidth
-            height: parent.height
-            opacity: 0
-            buttonLabel: qsTr("No") + ApplicationManager.nullString
-            onButtonClicked: screenQueryDialog.noClicked()
-        }
-
-        ScreenButton {
-            anchors.right: parent.right
-            width: buttonRow.buttonWidth
-            height: parent.height
-            buttonRight: true
-            buttonLabel: qsTr("Yes") + ApplicationManager.nullString
-            onButtonClicked: screenQueryDialog.okClicked()
-        }
+        cancelLabel: qsTr("Cancel") + ApplicationManager.nullString
+        middleLabel: qsTr("No") + ApplicationManager.nullString
+        okLabel: qsTr("Yes") + ApplicationManager.nullString
+        onCancelClicked: screenQueryDialog.cancelClicked()
+        onMiddleClicked: screenQueryDialog.noClicked()
+        onOkClicked: screenQueryDialog.okClicked()
     }
 }

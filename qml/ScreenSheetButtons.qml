@@ -1,7 +1,8 @@
 import QtQuick
 import qml
 
-// The Cancel and Ok buttons along the bottom of a sheet or dialog box.
+// The Cancel and Ok buttons along the bottom of a sheet or dialog box, with a
+// third one between them where it is shown (`middleOpacity` 1).
 Item {
     id: screenSheetButtons
 
@@ -10,9 +11,13 @@ Item {
     property alias cancelName: cancelButton.objectName
     property alias okName: okButton.objectName
     property alias okOpacity: okButton.opacity
+    property alias middleLabel: middleButton.buttonLabel
+    property alias middleOpacity: middleButton.opacity
+    readonly property real buttonWidth: (middleButton.visible ? width / 3 : width / 2) - 1
 
     signal cancelClicked()
     signal okClicked()
+    signal middleClicked()
 
     // What Escape and Return do: the buttons' own taps.
     function pressCancel() {
@@ -33,7 +38,7 @@ Item {
         id: cancelButton
 
         anchors.left: parent.left
-        width: parent.width / 2 - 1
+        width: screenSheetButtons.buttonWidth
         height: parent.height
         buttonLeft: true
         buttonLabel: qsTr("Cancel") + ApplicationManager.nullString
@@ -41,10 +46,20 @@ Item {
     }
 
     ScreenButton {
+        id: middleButton
+
+        anchors.horizontalCenter: parent.horizontalCenter
+        width: screenSheetButtons.buttonWidth
+        height: parent.height
+        opacity: 0
+        onButtonClicked: screenSheetButtons.middleClicked()
+    }
+
+    ScreenButton {
         id: okButton
 
         anchors.right: parent.right
-        width: parent.width / 2 - 1
+        width: screenSheetButtons.buttonWidth
         height: parent.height
         buttonRight: true
         buttonLabel: qsTr("Ok") + ApplicationManager.nullString

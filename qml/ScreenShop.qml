@@ -1,11 +1,11 @@
 import QtQuick
 import qml
-import "ScreenKeys.js" as ScreenKeys
+import "ScreenItem.js" as ScreenItem
 
 // The shopping screen: the items still to take (list view) or already taken
 // (cart view); a tap moves an item between them, and when the list view runs
 // empty the checkout window offers to delete the list.
-Item {
+ScreenBase {
     id: screenShop
 
     // Scratch copy of the item being updated.
@@ -47,19 +47,9 @@ Item {
         switchAnimation.start();
     }
 
-    width: 800
-    height: 480
     opacity: 0
-    // Dialogs and questions take the keys while they are open; then the screen
-    // has them back: Escape closes the menu or else goes back as the back
-    // button does, the scrolling keys move the rows.
-    onStateChanged: {
-        if (state === "" || state === "menu")
-            forceActiveFocus();
-    }
-    Keys.onPressed: function(event) {
-        ScreenKeys.screenKeyPressed(screenShop, rows, event, header.buttonRightClicked);
-    }
+    rows: shopRows
+    back: header.buttonRightClicked
 
     ScreenHeader {
         id: header
@@ -82,7 +72,7 @@ Item {
     }
 
     ScreenRowsPage {
-        id: rows
+        id: shopRows
 
         objectName: "shopRows"
         anchors.top: header.bottom
@@ -100,16 +90,8 @@ Item {
                 screenShop.tickItem(pIndex);
             }
             onItemEditClicked: function(pIndex) {
-                const unit = parseInt(shopRow.item_amount_unit);
-                screenShop.itemIndex = pIndex;
-                screenShop.itemNameString = shopRow.item_name;
-                screenShop.itemCategoryString = shopRow.item_category;
-                screenShop.itemPriceString = shopRow.item_price;
-                screenShop.itemPriceUnitIndex = parseInt(shopRow.item_price_unit);
-                screenShop.itemAmountString = shopRow.item_amount;
-                screenShop.itemAmountUnitIndex = isNaN(unit) ? 0 : unit;
-                screenShop.itemNoteString = shopRow.item_note;
-                screenShop.state = "updateItem";
+                ScreenItem.editItem(screenShop, "updateItem", pIndex, shopRow,
+                                    parseInt(shopRow.item_price_unit));
             }
             onItemDeleteClicked: function(pIndex) {
                 screenShop.deleteItem(pIndex);
@@ -124,7 +106,7 @@ Item {
         property bool toList: true
 
         NumberAnimation {
-            target: rows
+            target: shopRows
             property: "opacity"
             to: 0
             duration: Theme.quickDuration
@@ -142,7 +124,7 @@ Item {
         }
 
         NumberAnimation {
-            target: rows
+            target: shopRows
             property: "opacity"
             to: 1
             duration: Theme.quickDuration
@@ -173,29 +155,12 @@ Item {
     }
 
     ScreenMenu {
-        objectName: "shopMenu"
         open: screenShop.state === "menu"
         slideDuration: Theme.fadeDuration
         onCloseClicked: screenShop.state = ""
 
-        ScreenMenuItem {
-            objectName: "menuSortByProduct"
-            label: qsTr("Sort by product") + ApplicationManager.nullString
-            onItemClicked: {
-                ListDataModel.sortByProduct(true);
-                CategoriesDataModel.sortByProduct(true);
-                screenShop.state = "";
-            }
-        }
-
-        ScreenMenuItem {
-            objectName: "menuSortByCategory"
-            label: qsTr("Sort by category") + ApplicationManager.nullString
-            onItemClicked: {
-                ListDataModel.sortByCategory(true);
-                CategoriesDataModel.sortByCategory(true);
-                screenShop.state = "";
-            }
+        ScreenSortEntries {
+            onChosen: screenShop.state = ""
         }
 
         Item {
@@ -237,10 +202,7 @@ Item {
         onLoaded: {
             const dialog = itemDialog.item as ScreenNewItem;
             dialog.screenHeaderString = qsTr("Update item") + ApplicationManager.nullString;
-            dialog.fill(screenShop.itemIndex, screenShop.itemNameString,
-                        screenShop.itemCategoryString, screenShop.itemPriceString,
-                        screenShop.itemPriceUnitIndex, screenShop.itemAmountString,
-                        screenShop.itemAmountUnitIndex, screenShop.itemNoteString);
+            dialog.fill(screenShop);
         }
 
         Connections {

@@ -21,54 +21,14 @@ Item {
     width: parent ? parent.width : 800
     height: Theme.rowHeight
 
-    // A tapped item fades its band out, a deleted one the whole row, before
-    // the row is told; neither starts while the other runs.
-    SequentialAnimation {
-        id: fadeOut
-
-        NumberAnimation {
-            target: shopDelegate
-            property: "opacity"
-            to: 0
-            duration: Theme.fadeDuration
-            easing.type: Theme.easing
-        }
-
-        ScriptAction {
-            script: shopDelegate.itemDeleteClicked(shopDelegate.index)
-        }
-    }
-
-    SequentialAnimation {
-        id: tickOut
-
-        NumberAnimation {
-            target: itemRow
-            property: "opacity"
-            to: 0
-            duration: Theme.fadeDuration
-            easing.type: Theme.easing
-        }
-
-        ScriptAction {
-            script: shopDelegate.itemClicked(shopDelegate.index)
-        }
-    }
-
     ScreenItemRow {
-        id: itemRow
+        id: band
 
         visible: shopDelegate.item_type === "item" && opacity > 0
         tappable: true
-        onTapped: {
-            if (!tickOut.running && !fadeOut.running)
-                tickOut.start();
-        }
+        onTapped: band.fadeOut(() => shopDelegate.itemClicked(shopDelegate.index))
         onEditClicked: shopDelegate.itemEditClicked(shopDelegate.index)
-        onDeleteClicked: {
-            if (!fadeOut.running && !tickOut.running)
-                fadeOut.start();
-        }
+        onDeleteClicked: band.fadeOut(() => shopDelegate.itemDeleteClicked(shopDelegate.index))
 
         ScreenItemTexts {
             margin: 0

@@ -6,6 +6,12 @@ import qml
 Rectangle {
     id: root
 
+    // Slides the open list in, on its editing or shopping screen.
+    function openList(pState) {
+        editShopLoader.stateToActivate = pState;
+        editShopLoader.source = "qrc:/qml/qml/ScreenEditShop.qml";
+    }
+
     width: 800
     height: 480
     color: Theme.background
@@ -39,19 +45,16 @@ Rectangle {
             }
 
             function onNewListCreated() {
-                editShopLoader.stateToActivate = "edit";
-                editShopLoader.source = "qrc:/qml/qml/ScreenEditShop.qml";
+                root.openList("edit");
             }
 
             function onListReadyForShop() {
                 ListDataModel.displayList(true);
-                editShopLoader.stateToActivate = "shop";
-                editShopLoader.source = "qrc:/qml/qml/ScreenEditShop.qml";
+                root.openList("shop");
             }
 
             function onListReadyForEdit() {
-                editShopLoader.stateToActivate = "edit";
-                editShopLoader.source = "qrc:/qml/qml/ScreenEditShop.qml";
+                root.openList("edit");
             }
         }
     }
@@ -61,7 +64,6 @@ Rectangle {
 
         property string stateToActivate: ""
 
-        objectName: "editShopLoader"
         x: parent.width
         width: parent.width
         height: parent.height
@@ -144,22 +146,11 @@ Rectangle {
         },
         State {
             name: "shop"
+            extend: "edit"
 
             PropertyChanges {
                 target: editShopLoader.item as ScreenEditShop
                 state: "shop"
-            }
-
-            PropertyChanges {
-                target: editShopLoader
-                x: 0
-                opacity: 1
-            }
-
-            PropertyChanges {
-                target: mainLoader
-                x: -mainLoader.width
-                opacity: 0
             }
         }
     ]

@@ -173,7 +173,7 @@ void tst_ui_edit::pickers()
     QTRY_VERIFY(!m_ui.named(u"pageNewItem"_s));
 
     m_ui.click(u"screenHeaderRight"_s);
-    QTRY_COMPARE(m_ui.textOf(u"listCountText"_s), u"3 items"_s);
+    QTRY_COMPARE(m_ui.textOf(u"listAmountText"_s), u"3 items"_s);
     QVERIFY(m_ui.manager()->loadList(0));
     QCOMPARE(itemText(u"salt"_s, "item_amount_unit"), u"2"_s);
 }
@@ -294,7 +294,7 @@ void tst_ui_edit::myItems()
     // Escape is the back button: the lists screen shows what was written.
     m_ui.key(Qt::Key_Escape);
     QTRY_COMPARE(m_ui.textOf(u"listPriceText"_s), u"3.90 €"_s);
-    QCOMPARE(m_ui.textOf(u"listCountText"_s), u"2 items"_s);
+    QCOMPARE(m_ui.textOf(u"listAmountText"_s), u"2 items"_s);
 }
 
 QTEST_MAIN(tst_ui_edit)

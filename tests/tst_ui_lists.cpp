@@ -75,7 +75,7 @@ void tst_ui_lists::storedListRow()
     QFETCH(QString, price);
 
     startWithList(language, currency, note, items);
-    QCOMPARE(m_ui.textOf(u"listCountText"_s), count);
+    QCOMPARE(m_ui.textOf(u"listAmountText"_s), count);
     QCOMPARE(m_ui.textOf(u"listPriceText"_s), price);
     QCOMPARE(m_ui.textOf(u"listNoteText"_s), note);
     QCOMPARE(m_ui.manager()->currencyUnitsDataModel()->currentCurrencyIndex(), 0);
