@@ -114,17 +114,15 @@ QQuickItem *loaded(QQuickItem *pFrom, const QString &pLoaderName)
     return loader ? qvariant_cast<QQuickItem *>(loader->property("item")) : nullptr;
 }
 
-// The shopping screen, once the container has loaded it.
+// The shopping and editing screens, once loaded.
 QQuickItem *shopScreen(QQuickItem *pRoot)
 {
-    QQuickItem *container = loaded(pRoot, QStringLiteral("editShopLoader"));
-    return container ? loaded(container, QStringLiteral("pageShop")) : nullptr;
+    return loaded(pRoot, QStringLiteral("pageShop"));
 }
 
 QQuickItem *editScreen(QQuickItem *pRoot)
 {
-    QQuickItem *container = loaded(pRoot, QStringLiteral("editShopLoader"));
-    return container ? loaded(container, QStringLiteral("pageEdit")) : nullptr;
+    return loaded(pRoot, QStringLiteral("pageEdit"));
 }
 
 // The first row of the lists screen (a delegate with the row signals).
