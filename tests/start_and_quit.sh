@@ -11,6 +11,7 @@ binary="$1"
 scratch="$(mktemp -d)"
 trap 'rm -rf "$scratch"' EXIT
 mkdir -m 700 "$scratch/runtime"
+fail() { echo "FAIL: $binary $*" >&2; cat "$scratch/stderr" >&2; exit 1; }
 
 XDG_DATA_HOME="$scratch/data" XDG_CONFIG_HOME="$scratch/config" XDG_CACHE_HOME="$scratch/cache" \
     XDG_RUNTIME_DIR="$scratch/runtime" QT_QPA_PLATFORM=offscreen \
@@ -19,45 +20,27 @@ pid=$!
 
 # The program catches SIGTERM once its start-up has got that far; before that
 # the signal would kill it. Wait for the handler (bit 15 of SigCgt), bounded.
-caught=0
 tries=0
-while [ "$tries" -lt 600 ] && kill -0 "$pid" 2>/dev/null; do
-    mask="$(sed -n 's/^SigCgt:[[:space:]]*//p' "/proc/$pid/status" 2>/dev/null || true)"
-    low="${mask#????????????}"
-    if [ -n "$low" ] && [ $((0x$low & 0x4000)) -ne 0 ]; then
-        caught=1
-        break
-    fi
+until low="$(sed -n 's/^SigCgt:[[:space:]]*.\{12\}//p' "/proc/$pid/status" 2>/dev/null)"
+    [ $((0x${low:-0} & 0x4000)) -ne 0 ]; do
     tries=$((tries + 1))
+    if [ "$tries" -gt 600 ] || ! kill -0 "$pid" 2>/dev/null; then
+        kill -KILL "$pid" 2>/dev/null || true
+        status=0
+        wait "$pid" || status=$?
+        fail "never came up to handle SIGTERM (exit status $status)"
+    fi
     sleep 0.1
 done
-if [ "$caught" -ne 1 ]; then
-    kill -KILL "$pid" 2>/dev/null || true
-    status=0
-    wait "$pid" || status=$?
-    echo "FAIL: $binary never came up to handle SIGTERM (exit status $status)" >&2
-    cat "$scratch/stderr" >&2
-    exit 1
-fi
 
 kill -TERM "$pid"
 status=0
 wait "$pid" || status=$?
-if [ "$status" -ne 0 ]; then
-    echo "FAIL: $binary ended with status $status after SIGTERM" >&2
-    cat "$scratch/stderr" >&2
-    exit 1
-fi
+[ "$status" -eq 0 ] || fail "ended with status $status after SIGTERM"
 
 data="$scratch/data/Orvelle/PantrixApp"
-for path in "$data/lists" "$data/data/config.db"; do
-    if [ ! -e "$path" ]; then
-        echo "FAIL: $path missing after the quit" >&2
-        exit 1
-    fi
-done
-if grep -E 'qrc:|QML|qml|module .* is not installed|Could not|Error' "$scratch/stderr" >&2; then
-    echo "FAIL: $binary reported errors on stderr" >&2
-    exit 1
-fi
+[ -d "$data/lists" ] || fail "left no $data/lists after the quit"
+[ -e "$data/data/config.db" ] || fail "left no $data/data/config.db after the quit"
+! grep -E 'qrc:|QML|qml|module .* is not installed|Could not|Error' "$scratch/stderr" >&2 \
+    || fail "reported errors on stderr"
 echo "ok: $binary started offscreen and quit cleanly on SIGTERM"

@@ -38,12 +38,6 @@ QByteArray settingsDocument(int pLanguage, int pCurrency)
             + item("currency", QByteArray::number(pCurrency)) + "\n</pantrix_settings>";
 }
 
-// A list row's item count as the lists screen shows it in the current language.
-QString threeItems()
-{
-    return QCoreApplication::translate("ScreenMainDelegate", "%n item(s)", "", 3);
-}
-
 QString text(const QAbstractItemModel &pModel, int pRow, int pRole)
 {
     return pModel.data(pModel.index(pRow, 0), pRole).toString();
@@ -97,7 +91,8 @@ private slots:
             QVERIFY(manager.initialize());
             QCOMPARE(manager.languagesDataModel()->currentLanguageIndex(), language);
             QCOMPARE(manager.currencyUnitsDataModel()->currentCurrencyIndex(), currency);
-            QCOMPARE(threeItems(), items);
+            // A list row's item count as the lists screen shows it.
+            QCOMPARE(QCoreApplication::translate("ScreenMainDelegate", "%n item(s)", "", 3), items);
 
             QSignalSpy texts(&manager, &ptApplicationManager::nullStringChanged);
             manager.setCurrentLanguage(2);
@@ -141,7 +136,6 @@ private slots:
         QTest::newRow("empty file") << QByteArray("");
         QTest::newRow("plain XML") << document;
         QTest::newRow("truncated") << qCompress(document).left(20);
-        QTest::newRow("random bytes") << QByteArray::fromHex("8f3a00d17c52e4b9aa0163f2");
     }
 
     // The program starts without the list's row and leaves the file as it is.
@@ -249,9 +243,6 @@ private slots:
         QTest::addColumn<QString>("currency"); // empty: the row is outside the table
         QTest::newRow("AFN, already current") << u"AFN"_s << 0 << u"AFN - Afghanistan Afghani"_s;
         QTest::newRow("EUR") << u"EUR"_s << 44 << u"€ - Euro"_s;
-        QTest::newRow("RUB") << u"RUB"_s << 113 << u"руб - Russia Ruble"_s;
-        QTest::newRow("GBP") << u"GBP"_s << 142 << u"£ - United Kingdom Pound"_s;
-        QTest::newRow("USD") << u"USD"_s << 143 << u"$ - United States Dollar"_s;
         QTest::newRow("ZWD, the last") << u"ZWD"_s << 151 << u"J$ - Zimbabwe Dollar"_s;
         QTest::newRow("past the end, lower-case code") << u"eur"_s << 152 << QString();
         QTest::newRow("negative, a sign for a code") << u"$"_s << -1 << QString();

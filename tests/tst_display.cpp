@@ -24,30 +24,36 @@ class tst_display : public QObject
 private slots:
     void initTestCase();
     void cleanupTestCase();
-    void init();
     void cleanup();
 
     void firstSession_data();
     void firstSession();
 
 private:
-    int count(const QRect &pRect, QRgb pColour) const;
-    void questionDrawnAndEscaped(const QString &pWord);
     // The program built with the test, unless PANTRIX_APP names another one.
     static QString program() { return qEnvironmentVariable("PANTRIX_APP", PANTRIX_APP); }
-    void storeList();
-    QString listPath() const;
+    QString listPath() const
+    {
+        return m_dataDir->filePath("Orvelle/PantrixApp/lists/demo-list.ptl");
+    }
     QString rootAttribute(const QString &pName) const;
     QProcessEnvironment appEnvironment() const;
     void start();
     QString xdo(const QStringList &pArguments);
     void click(int pX, int pY)
     {
-        xdo({"mousemove", QString::number(pX), QString::number(pY), "click", "1"});
+        const QPoint at = m_origin + QPoint(pX, pY);
+        xdo({"mousemove", QString::number(at.x()), QString::number(at.y()), "click", "1"});
     }
     void type(const QString &pText) { xdo({"type", "--delay", "40", pText}); }
     void key(const QString &pKey) { xdo({"key", pKey}); }
-    bool is(int pX, int pY, QRgb pColour) const;
+    bool is(int pX, int pY, QRgb pColour) const
+    {
+        const QRgb pixel = m_screen.pixel(m_origin + QPoint(pX, pY));
+        return qAbs(qRed(pixel) - qRed(pColour)) <= 12
+                && qAbs(qGreen(pixel) - qGreen(pColour)) <= 12
+                && qAbs(qBlue(pixel) - qBlue(pColour)) <= 12;
+    }
     // What follows an input comes within a second or so; start-up may take longer.
     static bool waitFor(const std::function<bool()> &pDrawn, int pTimeout = 3000)
     {
@@ -64,6 +70,7 @@ private:
         return is(201, 240, Query) && is(598, 240, Query) && is(230, 135, Bar);
     }
     QString ocr(const QRect &pRect, QRgb pInk) const;
+    void questionDrawnAndEscaped(const QString &pWord);
 
     static constexpr QRgb Bar = 0xff445579;
     static constexpr QRgb Query = 0xff8495b9;
@@ -124,12 +131,6 @@ void tst_display::cleanupTestCase()
     }
 }
 
-void tst_display::init()
-{
-    m_dataDir = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_dataDir->isValid());
-}
-
 void tst_display::cleanup()
 {
     if (QTest::currentTestFailed()) {
@@ -152,22 +153,6 @@ void tst_display::firstSession_data()
     QTest::addColumn<QString>("backend");
     QTest::newRow("opengl") << QString("opengl");
     QTest::newRow("software") << QString("software");
-}
-
-// A stored list "Weekend" of three unpriced items in the category "Food".
-void tst_display::storeList()
-{
-    QVERIFY(QDir().mkpath(QFileInfo(listPath()).path()));
-    ptListDataModel list;
-    QVERIFY(list.newModel(listPath(), "Weekend", 0, QString()));
-    for (const char *name : {"bread", "eggs", "rice"})
-        QVERIFY(list.addItem(name, "Food", QString(), "1", 0, QString()));
-    QVERIFY(list.saveModel());
-}
-
-QString tst_display::listPath() const
-{
-    return m_dataDir->filePath("Orvelle/PantrixApp/lists/demo-list.ptl");
 }
 
 QString tst_display::rootAttribute(const QString &pName) const
@@ -217,24 +202,12 @@ void tst_display::start()
 
 QString tst_display::xdo(const QStringList &pArguments)
 {
-    QStringList arguments = pArguments;
-    if (arguments.first() == "mousemove") {
-        arguments[1] = QString::number(arguments[1].toInt() + m_origin.x());
-        arguments[2] = QString::number(arguments[2].toInt() + m_origin.y());
-    }
     QProcess xdotool;
     xdotool.setProcessEnvironment(appEnvironment());
-    xdotool.start("xdotool", arguments);
+    xdotool.start("xdotool", pArguments);
     if (!xdotool.waitForFinished(10000) || xdotool.exitCode() != 0)
-        QTest::qFail(qPrintable("xdotool " + arguments.join(' ')), __FILE__, __LINE__);
+        QTest::qFail(qPrintable("xdotool " + pArguments.join(' ')), __FILE__, __LINE__);
     return QString::fromLatin1(xdotool.readAllStandardOutput());
-}
-
-bool tst_display::is(int pX, int pY, QRgb pColour) const
-{
-    const QRgb pixel = m_screen.pixel(m_origin + QPoint(pX, pY));
-    return qAbs(qRed(pixel) - qRed(pColour)) <= 12 && qAbs(qGreen(pixel) - qGreen(pColour)) <= 12
-            && qAbs(qBlue(pixel) - qBlue(pColour)) <= 12;
 }
 
 // Text in pInk within pRect: the distance from the ink colour becomes the
@@ -266,28 +239,24 @@ QString tst_display::ocr(const QRect &pRect, QRgb pInk) const
     return QString::fromUtf8(tesseract.readAllStandardOutput()).simplified();
 }
 
-// The body of the question box, between its title bar and its buttons.
-static const QRect QuestionBody(220, 160, 360, 135);
-
-// Counts the pixels of pColour in pRect.
-int tst_display::count(const QRect &pRect, QRgb pColour) const
-{
-    int found = 0;
-    for (int y = pRect.top(); y <= pRect.bottom(); ++y) {
-        for (int x = pRect.left(); x <= pRect.right(); ++x)
-            found += is(x, y, pColour);
-    }
-    return found;
-}
-
 // The question in front is drawn with its text, which holds pWord, and
 // Escape closes it.
 void tst_display::questionDrawnAndEscaped(const QString &pWord)
 {
+    // The body of the question box, between its title bar and its buttons.
+    const QRect body(220, 160, 360, 135);
+    const auto whitePixels = [&] {
+        int found = 0;
+        for (int y = body.top(); y <= body.bottom(); ++y) {
+            for (int x = body.left(); x <= body.right(); ++x)
+                found += is(x, y, White);
+        }
+        return found;
+    };
     QVERIFY2(waitFor([&] { return questionShown(); }), "no question box");
-    QVERIFY2(waitFor([&] { return count(QuestionBody, White) > 300; }, 1000),
+    QVERIFY2(waitFor([&] { return whitePixels() > 300; }, 1000),
              "the question box is drawn without its text");
-    const QString text = ocr(QuestionBody, White);
+    const QString text = ocr(body, White);
     QVERIFY2(text.contains(pWord) && text.contains("deleted"), qPrintable(text));
     key("Escape");
     QVERIFY2(waitFor([&] { return !is(201, 240, Query); }), "Escape leaves the question open");
@@ -298,7 +267,16 @@ void tst_display::questionDrawnAndEscaped(const QString &pWord)
 // of the sheets and dialogs, and what the list document holds after each step.
 void tst_display::firstSession()
 {
-    storeList();
+    // A stored list "Weekend" of three unpriced items in the category "Food".
+    m_dataDir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dataDir->isValid() && QDir().mkpath(QFileInfo(listPath()).path()));
+    {
+        ptListDataModel list;
+        QVERIFY(list.newModel(listPath(), "Weekend", 0, QString()));
+        for (const char *name : {"bread", "eggs", "rice"})
+            QVERIFY(list.addItem(name, "Food", QString(), "1", 0, QString()));
+        QVERIFY(list.saveModel());
+    }
     QVERIFY(!QFile::exists(m_dataDir->filePath("Orvelle/PantrixApp/data/config.db")));
     start();
     // No settings file yet, and already the English plural forms.

@@ -131,7 +131,7 @@ private slots:
     {
         QTest::addColumn<bool>("afterKilledProgram");
         QTest::addColumn<bool>("otherDirectory");
-        QTest::newRow("second start") << false << false;
+        // A second start after the lock's first holder was killed.
         QTest::newRow("lock of a killed program") << true << false;
         QTest::newRow("other data directory") << false << true;
     }

@@ -9,7 +9,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const int euro = 44; // the row of EUR in the currency table
 const QString uncategorised = u"\uF000"_s;
 
 // What the model's rows show: the category of a header, the name of an item.
@@ -41,8 +40,8 @@ private slots:
 
 private:
     ptListDataModel *list() const { return m_ui.manager()->listDataModel(); }
-    // Starts the program in the language with a stored list of these items
-    // (name, category, price) and opens it, for editing when pEdit is set.
+    // Starts with a stored list of these items (name, category, price) and
+    // opens it, for editing when pEdit is set.
     void openList(const QList<QStringList> &pItems, bool pEdit, int pLanguage = 0);
     // Taps the part (an object name) of the row showing pText on the page.
     void tap(const QString &pPage, const QString &pText, const QString &pPart);
@@ -55,14 +54,7 @@ private:
 
 void tst_ui_edit::openList(const QList<QStringList> &pItems, bool pEdit, int pLanguage)
 {
-    QVERIFY(m_ui.start());
-    m_ui.manager()->setCurrentLanguage(pLanguage);
-    QVERIFY(m_ui.manager()->createNewList(u"weekend"_s, 0, QString()));
-    for (const QStringList &item : pItems)
-        m_ui.manager()->addItem(0, item.at(0), item.at(1), item.at(2), QString(), 0, QString());
-    QVERIFY(list()->saveModel());
-    list()->releaseModel();
-    QVERIFY(m_ui.manager()->updateListsDataModel());
+    QVERIFY(m_ui.startWithList(pLanguage, pItems));
     m_ui.click(pEdit ? u"itemEditButton"_s : u"listNameText"_s);
     QVERIFY(m_ui.waitFor(pEdit ? u"buttonNewItem"_s : u"buttonCart"_s));
 }
@@ -270,7 +262,7 @@ void tst_ui_edit::myItems()
     m_ui.key(Qt::Key_Return);
     QVERIFY(m_ui.waitFor(u"listSheet"_s));
     m_ui.key(Qt::Key_Return);
-    QTRY_COMPARE(list()->listCurrency(), euro);
+    QTRY_COMPARE(list()->listCurrency(), ptSceneDriver::Euro);
 
     // An entry updated on the My Items page is priced in it; the list is untouched.
     m_ui.click(u"buttonMyItems"_s);

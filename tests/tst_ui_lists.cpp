@@ -6,12 +6,6 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-const int euro = 44; // the row of EUR in the currency table
-
-} // namespace
-
 // The lists screen, its sheets and questions and the about window, driven by
 // taps and keys through the real scenes and the real controller.
 class tst_ui_lists : public QObject
@@ -22,59 +16,45 @@ private slots:
     void storedListRow_data();
     void storedListRow();
     void newListSheet();
-    void overwriteQuestion_data();
-    void overwriteQuestion();
-    void deleteQuestion_data();
-    void deleteQuestion();
-    void languageSheet();
-    void aboutWindow();
+    void question_data();
+    void question();
+    void menuSheetAndWindow();
 
 private:
-    // Starts the program with a stored list in the given language, as a
-    // return from the editing screen would leave it.
-    void startWithList(int pLanguage, int pCurrency, const QString &pNote, int pItems);
+    // Starts with a stored list of pItems items at 1.25 each.
+    bool startWithList(int pItems, int pLanguage = 0, int pCurrency = 0, const QString &pNote = {})
+    {
+        QList<QStringList> items;
+        for (int i = 0; i < pItems; ++i)
+            items.append({u"item %1"_s.arg(i), u"Food"_s, u"1.25"_s});
+        return m_ui.startWithList(pLanguage, items, pCurrency, pNote);
+    }
 
     ptSceneDriver m_ui;
 };
 
-void tst_ui_lists::startWithList(int pLanguage, int pCurrency, const QString &pNote, int pItems)
-{
-    QVERIFY(m_ui.start());
-    ptApplicationManager *manager = m_ui.manager();
-    manager->setCurrentLanguage(pLanguage);
-    QVERIFY(manager->createNewList(u"Weekend"_s, pCurrency, pNote));
-    for (int i = 0; i < pItems; ++i)
-        manager->addItem(0, u"item %1"_s.arg(i), u"Food"_s, u"1.25"_s, u"1"_s, 0, QString());
-    QVERIFY(manager->listDataModel()->saveModel());
-    manager->listDataModel()->releaseModel();
-    QVERIFY(manager->updateListsDataModel());
-    QVERIFY(m_ui.waitFor(u"listNameText"_s));
-}
-
 void tst_ui_lists::storedListRow_data()
 {
-    QTest::addColumn<int>("language");
     QTest::addColumn<int>("currency");
     QTest::addColumn<QString>("note");
     QTest::addColumn<int>("items");
     QTest::addColumn<QString>("count");
     QTest::addColumn<QString>("price");
 
-    QTest::newRow("current currency") << 0 << 0 << QString() << 3 << u"3 items"_s << u"3.75 AFN"_s;
-    QTest::newRow("own currency") << 0 << euro << u"for later"_s << 1 << u"1 item"_s << u"1.25 €"_s;
-    QTest::newRow("russian") << 1 << 0 << QString() << 2 << u"2 шт"_s << u"2.50 AFN"_s;
+    QTest::newRow("current currency") << 0 << QString() << 3 << u"3 items"_s << u"3.75 AFN"_s;
+    QTest::newRow("own currency") << ptSceneDriver::Euro << u"for later"_s << 1 << u"1 item"_s
+                                  << u"1.25 €"_s;
 }
 
 void tst_ui_lists::storedListRow()
 {
-    QFETCH(int, language);
     QFETCH(int, currency);
     QFETCH(QString, note);
     QFETCH(int, items);
     QFETCH(QString, count);
     QFETCH(QString, price);
 
-    startWithList(language, currency, note, items);
+    QVERIFY(startWithList(items, 0, currency, note));
     QCOMPARE(m_ui.textOf(u"listAmountText"_s), count);
     QCOMPARE(m_ui.textOf(u"listPriceText"_s), price);
     QCOMPARE(m_ui.textOf(u"listNoteText"_s), note);
@@ -115,39 +95,60 @@ void tst_ui_lists::newListSheet()
     chooser = m_ui.waitFor(u"currencyList"_s);
     QCOMPARE(chooser->property("currentIndex").toInt(), 0);
     m_ui.typeText(u"eur"_s);
-    QCOMPARE(chooser->property("currentIndex").toInt(), euro);
+    QCOMPARE(chooser->property("currentIndex").toInt(), ptSceneDriver::Euro);
     m_ui.key(Qt::Key_Return);
     QVERIFY(m_ui.waitFor(u"listSheet"_s));
-    QCOMPARE(currencies->currentCurrencyIndex(), euro);
+    QCOMPARE(currencies->currentCurrencyIndex(), ptSceneDriver::Euro);
     QCOMPARE(m_ui.textOf(u"listNameInput"_s), u"Party"_s);
     m_ui.key(Qt::Key_Return);
     QTRY_COMPARE(m_ui.rootState(), u"edit"_s);
     QCOMPARE(m_ui.manager()->listDataModel()->listName(), u"Party"_s);
-    QCOMPARE(m_ui.manager()->listDataModel()->listCurrency(), euro);
+    QCOMPARE(m_ui.manager()->listDataModel()->listCurrency(), ptSceneDriver::Euro);
 }
 
-void tst_ui_lists::overwriteQuestion_data()
+void tst_ui_lists::question_data()
 {
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QString>("opener");
+    QTest::addColumn<QString>("question");
+    QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("answer"); // empty: a tap outside the question
-    QTest::addColumn<QString>("sheetButton");
+    QTest::addColumn<QString>("sheetButton"); // of the new-list sheet the answer opens
+    QTest::addColumn<QString>("list"); // what the answer leaves of the stored list
 
-    QTest::newRow("cancel") << u"Cancel"_s << QString();
-    QTest::newRow("tap outside") << QString() << QString();
-    QTest::newRow("yes, sheet cancelled") << u"Yes"_s << u"Cancel"_s;
-    QTest::newRow("yes, sheet confirmed") << u"Yes"_s << u"Ok"_s;
+    const QString overwrite = u"List already exists. Do you want to overwrite it?"_s;
+    const auto newList = [&](const char *pTag) -> QTestData & {
+        return QTest::newRow(pTag)
+                << 0 << u"buttonNewList"_s << u"overwriteQuestion"_s << overwrite;
+    };
+    newList("overwrite, cancel") << u"Cancel"_s << QString() << u"kept"_s;
+    newList("overwrite, tap outside") << QString() << QString() << u"kept"_s;
+    newList("overwrite, yes, sheet cancelled") << u"Yes"_s << u"Cancel"_s << u"kept"_s;
+    newList("overwrite, yes, sheet confirmed") << u"Yes"_s << u"Ok"_s << u"replaced"_s;
+    QTest::newRow("delete, tap outside") << 0 << u"itemDeleteButton"_s << u"deleteQuestion"_s
+                                         << u"List \"Weekend\" will be deleted. Continue?"_s
+                                         << QString() << QString() << u"kept"_s;
+    QTest::newRow("delete, yes, in Russian") << 1 << u"itemDeleteButton"_s << u"deleteQuestion"_s
+                                             << u"Список \"Weekend\" будет удален. Продолжить?"_s
+                                             << u"Да"_s << QString() << u"deleted"_s;
 }
 
-// Only the sheet's Ok replaces the stored list; otherwise its row still opens it.
-void tst_ui_lists::overwriteQuestion()
+// Only the new-list sheet's Ok replaces the stored list and only the delete
+// question's Yes deletes it; otherwise its row still opens it.
+void tst_ui_lists::question()
 {
+    QFETCH(int, language);
+    QFETCH(QString, opener);
+    QFETCH(QString, question);
+    QFETCH(QString, text);
     QFETCH(QString, answer);
     QFETCH(QString, sheetButton);
+    QFETCH(QString, list);
 
-    startWithList(0, 0, QString(), 2);
-    m_ui.click(u"buttonNewList"_s);
-    QQuickItem *query = m_ui.waitFor(u"overwriteQuestion"_s);
-    QCOMPARE(query->property("queryString").toString(),
-             u"List already exists. Do you want to overwrite it?"_s);
+    QVERIFY(startWithList(2, language));
+    m_ui.click(opener);
+    QQuickItem *query = m_ui.waitFor(question);
+    QCOMPARE(query->property("queryString").toString(), text);
     QVERIFY(!m_ui.named(u"listSheet"_s));
     if (answer.isEmpty())
         m_ui.clickAt(QPointF(20, 20));
@@ -157,8 +158,11 @@ void tst_ui_lists::overwriteQuestion()
         m_ui.typeInto(u"listNameInput"_s, u"Other"_s);
         m_ui.click(m_ui.button(sheetButton, m_ui.named(u"listSheet"_s)));
     }
-    QTRY_VERIFY(!m_ui.named(u"overwriteQuestion"_s) && !m_ui.named(u"listSheet"_s));
-    if (sheetButton == u"Ok"_s) {
+    QTRY_VERIFY(!m_ui.named(question) && !m_ui.named(u"listSheet"_s));
+    QCOMPARE(QFile::exists(ptApplicationManager::listDocumentPath()), list != u"deleted"_s);
+    if (list == u"deleted"_s) {
+        QTRY_VERIFY(!m_ui.named(u"listNameText"_s));
+    } else if (list == u"replaced"_s) {
         QTRY_COMPARE(m_ui.rootState(), u"edit"_s);
         QCOMPARE(m_ui.manager()->listDataModel()->listName(), u"Other"_s);
     } else {
@@ -168,40 +172,17 @@ void tst_ui_lists::overwriteQuestion()
     }
 }
 
-void tst_ui_lists::deleteQuestion_data()
+// The about window closes on a tap far outside it; the language sheet
+// changes every text at once, without reloading the screen.
+void tst_ui_lists::menuSheetAndWindow()
 {
-    QTest::addColumn<int>("language");
-    QTest::addColumn<QString>("answer"); // empty: a tap outside the question
-    QTest::addColumn<QString>("question");
+    QVERIFY(startWithList(5));
+    m_ui.click(u"screenHeaderMiddle"_s);
+    m_ui.click(u"menuAbout"_s);
+    QTRY_COMPARE(m_ui.waitFor(u"aboutWindow"_s)->scale(), 1.0);
+    m_ui.clickAt(QPointF(5, 470));
+    QTRY_VERIFY(!m_ui.named(u"aboutWindow"_s));
 
-    QTest::newRow("tap outside") << 0 << QString()
-                                 << u"List \"Weekend\" will be deleted. Continue?"_s;
-    QTest::newRow("yes, in Russian")
-            << 1 << u"Да"_s << u"Список \"Weekend\" будет удален. Продолжить?"_s;
-}
-
-void tst_ui_lists::deleteQuestion()
-{
-    QFETCH(int, language);
-    QFETCH(QString, answer);
-    QFETCH(QString, question);
-
-    startWithList(language, 0, QString(), 1);
-    m_ui.click(u"itemDeleteButton"_s);
-    QQuickItem *query = m_ui.waitFor(u"deleteQuestion"_s);
-    QCOMPARE(query->property("queryString").toString(), question);
-    if (answer.isEmpty())
-        m_ui.clickAt(QPointF(20, 20));
-    else
-        m_ui.click(m_ui.button(answer, query));
-    QTRY_VERIFY(!m_ui.named(u"deleteQuestion"_s));
-    QCOMPARE(QFile::exists(ptApplicationManager::listDocumentPath()), answer.isEmpty());
-    QTRY_COMPARE(m_ui.named(u"listNameText"_s) != nullptr, answer.isEmpty());
-}
-
-void tst_ui_lists::languageSheet()
-{
-    startWithList(0, 0, QString(), 5);
     m_ui.click(u"screenHeaderMiddle"_s);
     m_ui.click(u"menuLanguage"_s);
     QQuickItem *list = m_ui.waitFor(u"languageList"_s);
@@ -209,22 +190,11 @@ void tst_ui_lists::languageSheet()
     m_ui.click(m_ui.text(u"Русский"_s, list));
     m_ui.click(m_ui.button(u"Ok"_s, list->parentItem()));
     QTRY_VERIFY(!m_ui.named(u"languageList"_s));
-    // Every text changed at once, without reloading the screen.
     QVERIFY(m_ui.text(u"доступные списки"_s));
     QVERIFY(m_ui.text(u"5 шт"_s));
-    // The closed menu and sheet let the taps through to the row.
+    // The closed menu, window and sheet let the taps through to the row.
     m_ui.click(u"listNameText"_s);
     QTRY_COMPARE(m_ui.rootState(), u"shop"_s);
-}
-
-void tst_ui_lists::aboutWindow()
-{
-    QVERIFY(m_ui.start());
-    m_ui.click(u"screenHeaderMiddle"_s);
-    m_ui.click(u"menuAbout"_s);
-    QTRY_COMPARE(m_ui.waitFor(u"aboutWindow"_s)->scale(), 1.0);
-    m_ui.clickAt(QPointF(5, 470)); // far outside the window
-    QTRY_VERIFY(!m_ui.named(u"aboutWindow"_s));
 }
 
 QTEST_MAIN(tst_ui_lists)

@@ -8,12 +8,19 @@
 // tripping over their habit of answering every role with text.
 class ptRoleFilterProxy : public QIdentityProxyModel
 {
-    Q_OBJECT
-
 public:
-    explicit ptRoleFilterProxy(QAbstractItemModel *pSource, QObject *parent = nullptr);
+    explicit ptRoleFilterProxy(QAbstractItemModel *pSource, QObject *parent = nullptr)
+        : QIdentityProxyModel(parent)
+    {
+        setSourceModel(pSource);
+    }
 
-    QVariant data(const QModelIndex &index, int role) const override;
+    QVariant data(const QModelIndex &index, int role) const override
+    {
+        if (role != Qt::DisplayRole && !sourceModel()->roleNames().contains(role))
+            return QVariant();
+        return QIdentityProxyModel::data(index, role);
+    }
 };
 
 #endif // PTROLEFILTERPROXY_H

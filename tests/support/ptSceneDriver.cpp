@@ -45,32 +45,34 @@ void ptSceneDriver::stop()
     m_dataDir.reset();
 }
 
-// Breadth first: a parent before its children.
-QQuickItem *ptSceneDriver::find(const std::function<bool(QQuickItem *)> &pMatch,
+bool ptSceneDriver::startWithList(int pLanguage, const QList<QStringList> &pItems, int pCurrency,
+                                  const QString &pNote)
+{
+    if (!start())
+        return false;
+    m_manager->setCurrentLanguage(pLanguage);
+    if (!m_manager->createNewList(QStringLiteral("Weekend"), pCurrency, pNote))
+        return false;
+    for (const QStringList &item : pItems)
+        m_manager->addItem(0, item.at(0), item.at(1), item.at(2), QString(), 0, QString());
+    ptListDataModel *list = m_manager->listDataModel();
+    if (!list->saveModel())
+        return false;
+    list->releaseModel();
+    return m_manager->updateListsDataModel() && waitFor(QStringLiteral("listNameText")) != root();
+}
+
+// A parent before its children.
+QQuickItem *ptSceneDriver::find(const char *pProperty, const QString &pValue,
                                 QQuickItem *pFrom) const
 {
     QList<QQuickItem *> items {pFrom ? pFrom : root()};
     for (int i = 0; i < items.size(); ++i) {
-        if (pMatch(items.at(i)) && isShown(items.at(i)))
+        if (items.at(i)->property(pProperty) == pValue && isShown(items.at(i)))
             return items.at(i);
         items.append(items.at(i)->childItems());
     }
     return nullptr;
-}
-
-QQuickItem *ptSceneDriver::named(const QString &pName, QQuickItem *pFrom) const
-{
-    return find([&](QQuickItem *pItem) { return pItem->objectName() == pName; }, pFrom);
-}
-
-QQuickItem *ptSceneDriver::button(const QString &pLabel, QQuickItem *pFrom) const
-{
-    return find([&](QQuickItem *pItem) { return pItem->property("buttonLabel") == pLabel; }, pFrom);
-}
-
-QQuickItem *ptSceneDriver::text(const QString &pText, QQuickItem *pFrom) const
-{
-    return find([&](QQuickItem *pItem) { return pItem->property("text") == pText; }, pFrom);
 }
 
 QString ptSceneDriver::textOf(const QString &pName) const

@@ -5,7 +5,6 @@
 #include <QQuickView>
 #include <QTemporaryDir>
 
-#include <functional>
 #include <memory>
 
 #include "ptApplicationManager.h"
@@ -18,11 +17,17 @@
 class ptSceneDriver
 {
 public:
+    static constexpr int Euro = 44; // the row of EUR in the currency table
+
     // Ends the scene running, if any, initialises the controller in a new
     // data directory, shows the root scene and waits for the lists screen;
     // a test failure when that fails.
     bool start();
     void stop();
+    // Starts in the language with a stored list "Weekend" of these items
+    // (name, category, price), as a return from the editing screen leaves it.
+    bool startWithList(int pLanguage, const QList<QStringList> &pItems, int pCurrency = 0,
+                       const QString &pNote = QString());
 
     ptApplicationManager *manager() const { return m_manager.get(); }
     QQuickItem *root() const { return m_view ? m_view->rootObject() : nullptr; }
@@ -30,11 +35,20 @@ public:
 
     // Shown items only: visible and not fully transparent, with every
     // ancestor. Each looks under pFrom, the whole scene by default.
-    QQuickItem *named(const QString &pName, QQuickItem *pFrom = nullptr) const;
+    QQuickItem *named(const QString &pName, QQuickItem *pFrom = nullptr) const
+    {
+        return find("objectName", pName, pFrom);
+    }
     // The button (an item with a buttonLabel) with that label.
-    QQuickItem *button(const QString &pLabel, QQuickItem *pFrom = nullptr) const;
+    QQuickItem *button(const QString &pLabel, QQuickItem *pFrom = nullptr) const
+    {
+        return find("buttonLabel", pLabel, pFrom);
+    }
     // The first text item showing exactly pText.
-    QQuickItem *text(const QString &pText, QQuickItem *pFrom = nullptr) const;
+    QQuickItem *text(const QString &pText, QQuickItem *pFrom = nullptr) const
+    {
+        return find("text", pText, pFrom);
+    }
     // The text of the named item; a note saying so when it is not shown.
     QString textOf(const QString &pName) const;
     // The named item once it is shown. When it does not come that is a test
@@ -62,7 +76,8 @@ public:
     static QString roleText(QAbstractItemModel *pModel, int pRow, const QByteArray &pRole);
 
 private:
-    QQuickItem *find(const std::function<bool(QQuickItem *)> &pMatch, QQuickItem *pFrom) const;
+    // The first shown item, breadth first, whose property has that value.
+    QQuickItem *find(const char *pProperty, const QString &pValue, QQuickItem *pFrom) const;
     // The item a tap at pPoint goes to: the topmost, deepest visible and
     // enabled item there that takes mouse buttons.
     static QQuickItem *tapTarget(QQuickItem *pItem, const QPointF &pPoint);
