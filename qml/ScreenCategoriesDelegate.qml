@@ -11,6 +11,10 @@ Item {
     required property string item_type
     required property string item_name
     required property string item_category
+    required property string item_price
+    required property string item_amount
+    required property string item_amount_unit
+    required property string item_note
     required property string item_status
 
     signal itemEditClicked(int index)

@@ -129,11 +129,6 @@ ScreenBase {
             delegate: ScreenCategoriesDelegate {
                 id: myItemsRow
 
-                required property string item_price
-                required property string item_amount
-                required property string item_amount_unit
-                required property string item_note
-
                 onItemEditClicked: function(pIndex) {
                     ScreenItem.editItem(screenEdit, "updateItem", pIndex, myItemsRow,
                                         parseInt(ListDataModel.listCurrency));

@@ -84,8 +84,6 @@ ScreenBase {
         delegate: ScreenShopDelegate {
             id: shopRow
 
-            required property string item_price_unit
-
             onItemClicked: function(pIndex) {
                 screenShop.tickItem(pIndex);
             }

@@ -10,6 +10,7 @@ Item {
     required property string item_name
     required property string item_category
     required property string item_price
+    required property string item_price_unit
     required property string item_amount
     required property string item_amount_unit
     required property string item_note

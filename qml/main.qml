@@ -144,13 +144,26 @@ Rectangle {
                 opacity: 0
             }
         },
+        // Not an extension of "edit": that would load the editing page on the
+        // way to the shopping page.
         State {
             name: "shop"
-            extend: "edit"
 
             PropertyChanges {
                 target: editShopLoader.item as ScreenEditShop
                 state: "shop"
+            }
+
+            PropertyChanges {
+                target: editShopLoader
+                x: 0
+                opacity: 1
+            }
+
+            PropertyChanges {
+                target: mainLoader
+                x: -mainLoader.width
+                opacity: 0
             }
         }
     ]
