@@ -124,13 +124,9 @@ Rectangle {
                 winScale: 1.0
             }
         },
+        // What the editing and shopping states share: the container slid in.
         State {
-            name: "edit"
-
-            PropertyChanges {
-                target: editShopLoader.item as ScreenEditShop
-                state: "edit"
-            }
+            name: "open"
 
             PropertyChanges {
                 target: editShopLoader
@@ -144,26 +140,22 @@ Rectangle {
                 opacity: 0
             }
         },
-        // Not an extension of "edit": that would load the editing page on the
-        // way to the shopping page.
+        State {
+            name: "edit"
+            extend: "open"
+
+            PropertyChanges {
+                target: editShopLoader.item as ScreenEditShop
+                state: "edit"
+            }
+        },
         State {
             name: "shop"
+            extend: "open"
 
             PropertyChanges {
                 target: editShopLoader.item as ScreenEditShop
                 state: "shop"
-            }
-
-            PropertyChanges {
-                target: editShopLoader
-                x: 0
-                opacity: 1
-            }
-
-            PropertyChanges {
-                target: mainLoader
-                x: -mainLoader.width
-                opacity: 0
             }
         }
     ]
