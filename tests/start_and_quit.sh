@@ -24,19 +24,13 @@ tries=0
 until low="$(sed -n 's/^SigCgt:[[:space:]]*.\{12\}//p' "/proc/$pid/status" 2>/dev/null)"
     [ $((0x${low:-0} & 0x4000)) -ne 0 ]; do
     tries=$((tries + 1))
-    if [ "$tries" -gt 600 ] || ! kill -0 "$pid" 2>/dev/null; then
-        kill -KILL "$pid" 2>/dev/null || true
-        status=0
-        wait "$pid" || status=$?
-        fail "never came up to handle SIGTERM (exit status $status)"
-    fi
+    [ "$tries" -le 600 ] && kill -0 "$pid" 2>/dev/null \
+        || { kill -KILL "$pid" 2>/dev/null || true; fail "never came up to handle SIGTERM"; }
     sleep 0.1
 done
 
 kill -TERM "$pid"
-status=0
-wait "$pid" || status=$?
-[ "$status" -eq 0 ] || fail "ended with status $status after SIGTERM"
+wait "$pid" || fail "ended with status $? after SIGTERM"
 
 data="$scratch/data/Orvelle/PantrixApp"
 [ -d "$data/lists" ] || fail "left no $data/lists after the quit"

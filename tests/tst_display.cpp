@@ -21,57 +21,6 @@ class tst_display : public QObject
 {
     Q_OBJECT
 
-private slots:
-    void initTestCase();
-    void cleanupTestCase();
-    void cleanup();
-
-    void firstSession_data();
-    void firstSession();
-
-private:
-    // The program built with the test, unless PANTRIX_APP names another one.
-    static QString program() { return qEnvironmentVariable("PANTRIX_APP", PANTRIX_APP); }
-    QString listPath() const
-    {
-        return m_dataDir->filePath("Orvelle/PantrixApp/lists/demo-list.ptl");
-    }
-    QString rootAttribute(const QString &pName) const;
-    QProcessEnvironment appEnvironment() const;
-    void start();
-    QString xdo(const QStringList &pArguments);
-    void click(int pX, int pY)
-    {
-        const QPoint at = m_origin + QPoint(pX, pY);
-        xdo({"mousemove", QString::number(at.x()), QString::number(at.y()), "click", "1"});
-    }
-    void type(const QString &pText) { xdo({"type", "--delay", "40", pText}); }
-    void key(const QString &pKey) { xdo({"key", pKey}); }
-    bool is(int pX, int pY, QRgb pColour) const
-    {
-        const QRgb pixel = m_screen.pixel(m_origin + QPoint(pX, pY));
-        return qAbs(qRed(pixel) - qRed(pColour)) <= 12
-                && qAbs(qGreen(pixel) - qGreen(pColour)) <= 12
-                && qAbs(qBlue(pixel) - qBlue(pColour)) <= 12;
-    }
-    // What follows an input comes within a second or so; start-up may take longer.
-    static bool waitFor(const std::function<bool()> &pDrawn, int pTimeout = 3000)
-    {
-        return QTest::qWaitFor(pDrawn, pTimeout);
-    }
-    // Each screen is recognised by points that are in place only once its
-    // slide has ended: the lists screen by the right end of its "new list"
-    // footer, the editing screen by the tab between its footer buttons and the
-    // left end of "new item", a question by both sides of its full-size box.
-    bool listsShown() const { return is(100, 20, Bar) && is(797, 420, Bar); }
-    bool editShown() const { return is(100, 20, Bar) && is(290, 420, Row) && is(2, 447, Bar); }
-    bool questionShown() const
-    {
-        return is(201, 240, Query) && is(598, 240, Query) && is(230, 135, Bar);
-    }
-    QString ocr(const QRect &pRect, QRgb pInk) const;
-    void questionDrawnAndEscaped(const QString &pWord);
-
     static constexpr QRgb Bar = 0xff445579;
     static constexpr QRgb Query = 0xff8495b9;
     static constexpr QRgb Sheet = 0xffa4b5d9;
@@ -90,252 +39,281 @@ private:
 
     QProcess m_app;
     std::unique_ptr<QTemporaryDir> m_dataDir;
-};
 
-void tst_display::initTestCase()
-{
-    // The run directory (mode 0700) is the program's runtime directory and
-    // holds the server's frame buffer file. -displayfd 1 picks a free display
-    // number and writes it to stdout.
-    QVERIFY(m_runDir.isValid());
-    m_server.start("Xvfb",
-                   {"-displayfd", "1", "-screen", "0", "800x480x24", "-nolisten", "tcp", "-fbdir",
-                    m_runDir.path()});
-    QVERIFY2(m_server.waitForStarted(), "Xvfb is missing: run scripts/setup.sh");
-    QVERIFY(QTest::qWaitFor([&] { return m_server.canReadLine(); }, 10000));
-    m_display = ":" + QString::fromLatin1(m_server.readLine()).trimmed();
-
-    m_bus.start("dbus-daemon", {"--session", "--nofork", "--print-address=1"});
-    QVERIFY2(m_bus.waitForStarted(), "dbus-daemon is missing: run scripts/setup.sh");
-    QVERIFY(QTest::qWaitFor([&] { return m_bus.canReadLine(); }, 10000));
-    m_busAddress = QString::fromLatin1(m_bus.readLine()).trimmed();
-
-    // The frame buffer file is an XWD image: a big-endian header, a colour
-    // map of 12-byte entries, then 32-bit pixels in the host's byte order.
-    m_frameFile.setFileName(m_runDir.filePath("Xvfb_screen0"));
-    QVERIFY(m_frameFile.open(QIODevice::ReadOnly));
-    const uchar *frame = m_frameFile.map(0, m_frameFile.size());
-    QVERIFY(frame);
-    const auto field = [frame](int pIndex) { return qFromBigEndian<quint32>(frame + 4 * pIndex); };
-    QCOMPARE(field(11), 32u); // bits per pixel
-    const qsizetype pixels = field(0) + 12 * field(19);
-    m_screen = QImage(frame + pixels, field(4), field(5), field(12), QImage::Format_RGB32);
-    QCOMPARE(m_screen.size(), QSize(800, 480));
-}
-
-void tst_display::cleanupTestCase()
-{
-    for (QProcess *process : {&m_bus, &m_server}) {
-        process->terminate();
-        process->waitForFinished(3000);
-    }
-}
-
-void tst_display::cleanup()
-{
-    if (QTest::currentTestFailed()) {
-        const QString name
-                = QString("%1-%2.png").arg(QTest::currentTestFunction(), QTest::currentDataTag());
-        m_screen.save(QString(name).replace(QRegularExpression("[^\\w.-]+"), "_"));
-    }
-    m_app.terminate();
-    if (!m_app.waitForFinished(5000))
-        m_app.kill();
-    m_app.waitForFinished(2000);
-    m_dataDir.reset();
-    // The next case starts from an empty screen.
-    QVERIFY(waitFor([&] { return is(100, 20, 0xff000000) && is(400, 240, 0xff000000); }));
-}
-
-// Qt Quick's default renderer and its software one.
-void tst_display::firstSession_data()
-{
-    QTest::addColumn<QString>("backend");
-    QTest::newRow("opengl") << QString("opengl");
-    QTest::newRow("software") << QString("software");
-}
-
-QString tst_display::rootAttribute(const QString &pName) const
-{
-    QFile file(listPath());
-    if (!file.open(QIODevice::ReadOnly))
-        return "(no list document)";
-    QXmlStreamReader reader(qUncompress(file.readAll()));
-    reader.readNextStartElement();
-    return reader.attributes().value(pName).toString();
-}
-
-QProcessEnvironment tst_display::appEnvironment() const
-{
-    QFETCH(QString, backend);
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("QT_QPA_PLATFORM", "xcb");
-    env.insert("DISPLAY", m_display);
-    env.insert("DBUS_SESSION_BUS_ADDRESS", m_busAddress);
-    env.insert("XDG_DATA_HOME", m_dataDir->path());
-    env.insert("XDG_RUNTIME_DIR", m_runDir.path());
-    env.remove("QT_QUICK_BACKEND");
-    if (backend == "software")
-        env.insert("QT_QUICK_BACKEND", backend);
-    return env;
-}
-
-// Starts the program and waits until its window shows the lists screen.
-void tst_display::start()
-{
-    m_app.setProcessEnvironment(appEnvironment());
-    m_app.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    m_app.start(program(), QStringList());
-    QVERIFY(m_app.waitForStarted());
-
-    // Without a window manager the window is where the program puts it.
-    m_origin = QPoint();
-    const QString geometry = xdo({"search", "--sync", "--onlyvisible", "--name", "^Pantrix$",
-                                  "getwindowgeometry", "--shell"});
-    const auto value = [&](const QString &pKey) {
-        return QRegularExpression(pKey + "=(-?\\d+)").match(geometry).captured(1).toInt();
-    };
-    m_origin = QPoint(value("X"), value("Y"));
-    QCOMPARE(QSize(value("WIDTH"), value("HEIGHT")), QSize(800, 480));
-    QVERIFY2(waitFor([&] { return listsShown(); }, 10000), "the lists screen is not drawn");
-}
-
-QString tst_display::xdo(const QStringList &pArguments)
-{
-    QProcess xdotool;
-    xdotool.setProcessEnvironment(appEnvironment());
-    xdotool.start("xdotool", pArguments);
-    if (!xdotool.waitForFinished(10000) || xdotool.exitCode() != 0)
-        QTest::qFail(qPrintable("xdotool " + pArguments.join(' ')), __FILE__, __LINE__);
-    return QString::fromLatin1(xdotool.readAllStandardOutput());
-}
-
-// Text in pInk within pRect: the distance from the ink colour becomes the
-// grey level (ink black, the rest white), enlarged four times for tesseract.
-QString tst_display::ocr(const QRect &pRect, QRgb pInk) const
-{
-    const QImage shot = m_screen.copy(pRect.translated(m_origin));
-    QImage grey(shot.size(), QImage::Format_Grayscale8);
-    for (int y = 0; y < shot.height(); ++y) {
-        for (int x = 0; x < shot.width(); ++x) {
-            const QRgb pixel = shot.pixel(x, y);
-            const int distance = qMax(
-                    qAbs(qRed(pixel) - qRed(pInk)),
-                    qMax(qAbs(qGreen(pixel) - qGreen(pInk)), qAbs(qBlue(pixel) - qBlue(pInk))));
-            grey.scanLine(y)[x] = uchar(qMin(255, distance * 2));
-        }
-    }
-    QByteArray png;
-    QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
-    grey.scaled(grey.size() * 4, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-            .save(&buffer, "PNG");
-    QProcess tesseract;
-    tesseract.start("tesseract", {"stdin", "stdout", "--psm", "6"});
-    tesseract.write(png);
-    tesseract.closeWriteChannel();
-    if (!tesseract.waitForFinished(10000))
-        return "(tesseract failed)";
-    return QString::fromUtf8(tesseract.readAllStandardOutput()).simplified();
-}
-
-// The question in front is drawn with its text, which holds pWord, and
-// Escape closes it.
-void tst_display::questionDrawnAndEscaped(const QString &pWord)
-{
-    // The body of the question box, between its title bar and its buttons.
-    const QRect body(220, 160, 360, 135);
-    const auto whitePixels = [&] {
-        int found = 0;
-        for (int y = body.top(); y <= body.bottom(); ++y) {
-            for (int x = body.left(); x <= body.right(); ++x)
-                found += is(x, y, White);
-        }
-        return found;
-    };
-    QVERIFY2(waitFor([&] { return questionShown(); }), "no question box");
-    QVERIFY2(waitFor([&] { return whitePixels() > 300; }, 1000),
-             "the question box is drawn without its text");
-    const QString text = ocr(body, White);
-    QVERIFY2(text.contains(pWord) && text.contains("deleted"), qPrintable(text));
-    key("Escape");
-    QVERIFY2(waitFor([&] { return !is(201, 240, Query); }), "Escape leaves the question open");
-}
-
-// A person's first session, by mouse and keyboard: the first run's texts, a
-// second start, the questions, an item priced with a decimal comma, the keys
-// of the sheets and dialogs, and what the list document holds after each step.
-void tst_display::firstSession()
-{
-    // A stored list "Weekend" of three unpriced items in the category "Food".
-    m_dataDir = std::make_unique<QTemporaryDir>();
-    QVERIFY(m_dataDir->isValid() && QDir().mkpath(QFileInfo(listPath()).path()));
+private slots:
+    void initTestCase()
     {
-        ptListDataModel list;
-        QVERIFY(list.newModel(listPath(), "Weekend", 0, QString()));
-        for (const char *name : {"bread", "eggs", "rice"})
-            QVERIFY(list.addItem(name, "Food", QString(), "1", 0, QString()));
-        QVERIFY(list.saveModel());
+        // The run directory (mode 0700) is the program's runtime directory and
+        // holds the server's frame buffer file. -displayfd 1 picks a free display
+        // number and writes it to stdout.
+        QVERIFY(m_runDir.isValid());
+        m_server.start("Xvfb",
+                       {"-displayfd", "1", "-screen", "0", "800x480x24", "-nolisten", "tcp",
+                        "-fbdir", m_runDir.path()});
+        QVERIFY2(m_server.waitForStarted(), "Xvfb is missing: run scripts/setup.sh");
+        QVERIFY(QTest::qWaitFor([&] { return m_server.canReadLine(); }, 10000));
+        m_display = ":" + QString::fromLatin1(m_server.readLine()).trimmed();
+
+        m_bus.start("dbus-daemon", {"--session", "--nofork", "--print-address=1"});
+        QVERIFY2(m_bus.waitForStarted(), "dbus-daemon is missing: run scripts/setup.sh");
+        QVERIFY(QTest::qWaitFor([&] { return m_bus.canReadLine(); }, 10000));
+        m_busAddress = QString::fromLatin1(m_bus.readLine()).trimmed();
+
+        // The frame buffer file is an XWD image: a big-endian header, a colour
+        // map of 12-byte entries, then 32-bit pixels in the host's byte order.
+        m_frameFile.setFileName(m_runDir.filePath("Xvfb_screen0"));
+        QVERIFY(m_frameFile.open(QIODevice::ReadOnly));
+        const uchar *frame = m_frameFile.map(0, m_frameFile.size());
+        QVERIFY(frame);
+        const auto field
+                = [frame](int pIndex) { return qFromBigEndian<quint32>(frame + 4 * pIndex); };
+        QCOMPARE(field(11), 32u); // bits per pixel
+        const qsizetype pixels = field(0) + 12 * field(19);
+        m_screen = QImage(frame + pixels, field(4), field(5), field(12), QImage::Format_RGB32);
+        QCOMPARE(m_screen.size(), QSize(800, 480));
     }
-    QVERIFY(!QFile::exists(m_dataDir->filePath("Orvelle/PantrixApp/data/config.db")));
-    start();
-    // No settings file yet, and already the English plural forms.
-    QCOMPARE(ocr(QRect(560, 88, 166, 32), Secondary), QStringLiteral("3 items"));
 
-    // A second start hands over to this program and ends at once.
-    QProcess second;
-    second.setProcessEnvironment(appEnvironment());
-    second.start(program(), QStringList());
-    const bool ended = second.waitForFinished(5000);
-    if (!ended)
-        second.kill();
-    second.waitForFinished();
-    QVERIFY2(ended && second.exitStatus() == QProcess::NormalExit && second.exitCode() == 0,
-             "the second start keeps running or fails");
-    QCOMPARE(m_app.state(), QProcess::Running);
-    QVERIFY(waitFor([&] { return listsShown(); }));
+    void cleanupTestCase()
+    {
+        for (QProcess *process : {&m_bus, &m_server}) {
+            process->terminate();
+            process->waitForFinished(3000);
+        }
+    }
 
-    // The row's delete question; Escape keeps the list.
-    click(763, 120);
-    questionDrawnAndEscaped("Weekend");
-    QVERIFY(is(797, 120, Row));
+    void cleanup()
+    {
+        if (QTest::currentTestFailed()) {
+            const QString name
+                    = QString("%1-%2.png")
+                              .arg(QTest::currentTestFunction(), QTest::currentDataTag());
+            m_screen.save(QString(name).replace(QRegularExpression("[^\\w.-]+"), "_"));
+        }
+        m_app.terminate();
+        if (!m_app.waitForFinished(5000))
+            m_app.kill();
+        m_app.waitForFinished(2000);
+        m_dataDir.reset();
+        // The next case starts from an empty screen.
+        QVERIFY(waitFor([&] { return is(100, 20, 0xff000000) && is(400, 240, 0xff000000); }));
+    }
 
-    // On the editing screen, sorted by category, a category header's question.
-    click(37, 120);
-    QVERIFY(waitFor([&] { return editShown() && is(4, 120, 0xff647599); }));
-    click(763, 120);
-    questionDrawnAndEscaped("Food");
+    // Qt Quick's default renderer and its software one.
+    void firstSession_data()
+    {
+        QTest::addColumn<QString>("backend");
+        QTest::newRow("opengl") << QString("opengl");
+        QTest::newRow("software") << QString("software");
+    }
 
-    // The item dialog opens with its name ready for typing; Tab reaches the
-    // price, "1,25" is one and a quarter, Return is Ok.
-    click(200, 447); // "new item"
-    const auto dialogShown = [&] { return is(20, 77, Sheet); };
-    QVERIFY2(waitFor(dialogShown), "no item dialog");
-    type("milk");
-    key("Tab");
-    key("Tab");
-    type("1,25");
-    key("Return");
-    QVERIFY2(waitFor([&] { return !dialogShown() && editShown(); }), "the dialog stays open");
+    // A person's first session, by mouse and keyboard: the first run's texts, a
+    // second start, the questions, an item priced with a decimal comma, the keys
+    // of the sheets and dialogs, and what the list document holds after each step.
+    void firstSession()
+    {
+        // A stored list "Weekend" of three unpriced items in the category "Food".
+        m_dataDir = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_dataDir->isValid() && QDir().mkpath(QFileInfo(listPath()).path()));
+        {
+            ptListDataModel list;
+            QVERIFY(list.newModel(listPath(), "Weekend", 0, QString()));
+            for (const char *name : {"bread", "eggs", "rice"})
+                QVERIFY(list.addItem(name, "Food", QString(), "1", 0, QString()));
+            QVERIFY(list.saveModel());
+        }
+        QVERIFY(!QFile::exists(m_dataDir->filePath("Orvelle/PantrixApp/data/config.db")));
+        start();
+        // No settings file yet, and already the English plural forms.
+        QCOMPARE(ocr(QRect(560, 88, 166, 32), Secondary), QStringLiteral("3 items"));
 
-    // Escape on the bare editing screen is the back button, which saves.
-    key("Escape");
-    QVERIFY2(waitFor([&] { return listsShown() && is(797, 120, Row); }),
-             "Escape does not go back to the lists screen");
-    QCOMPARE(rootAttribute("items_list"), QStringLiteral("4"));
-    QCOMPARE(rootAttribute("price_list"), QStringLiteral("1.25"));
+        // A second start hands over to this program and ends at once.
+        QProcess second;
+        second.setProcessEnvironment(appEnvironment());
+        second.start(program(), QStringList());
+        // One that keeps running is killed with its QProcess.
+        QVERIFY2(second.waitForFinished(5000) && second.exitStatus() == QProcess::NormalExit
+                         && second.exitCode() == 0,
+                 "the second start keeps running or fails");
+        QCOMPARE(m_app.state(), QProcess::Running);
+        QVERIFY(waitFor([&] { return listsShown(); }));
 
-    // A new list: Return answers the overwrite question and then the sheet.
-    click(400, 445);
-    QVERIFY2(waitFor([&] { return questionShown(); }), "no overwrite question");
-    key("Return");
-    QVERIFY2(waitFor([&] { return is(20, 105, Sheet); }), "no new-list sheet");
-    type("Groceries");
-    key("Return");
-    QVERIFY2(waitFor([&] { return editShown(); }), "no editing screen");
-    QCOMPARE(ocr(QRect(100, 10, 600, 40), White), QStringLiteral("Groceries"));
-    QCOMPARE(rootAttribute("name"), QStringLiteral("Groceries"));
-}
+        // The row's delete question; Escape keeps the list.
+        click(763, 120);
+        questionDrawnAndEscaped("Weekend");
+        QVERIFY(is(797, 120, Row));
+
+        // On the editing screen, sorted by category, a category header's question.
+        click(37, 120);
+        QVERIFY(waitFor([&] { return editShown() && is(4, 120, 0xff647599); }));
+        click(763, 120);
+        questionDrawnAndEscaped("Food");
+
+        // The item dialog opens with its name ready for typing; Tab reaches the
+        // price, "1,25" is one and a quarter, Return is Ok.
+        click(200, 447); // "new item"
+        const auto dialogShown = [&] { return is(20, 77, Sheet); };
+        QVERIFY2(waitFor(dialogShown), "no item dialog");
+        type("milk");
+        key("Tab");
+        key("Tab");
+        type("1,25");
+        key("Return");
+        QVERIFY2(waitFor([&] { return !dialogShown() && editShown(); }), "the dialog stays open");
+
+        // Escape on the bare editing screen is the back button, which saves.
+        key("Escape");
+        QVERIFY2(waitFor([&] { return listsShown() && is(797, 120, Row); }),
+                 "Escape does not go back to the lists screen");
+        QCOMPARE(rootAttribute("items_list"), QStringLiteral("4"));
+        QCOMPARE(rootAttribute("price_list"), QStringLiteral("1.25"));
+
+        // A new list: Return answers the overwrite question and then the sheet.
+        click(400, 445);
+        QVERIFY2(waitFor([&] { return questionShown(); }), "no overwrite question");
+        key("Return");
+        QVERIFY2(waitFor([&] { return is(20, 105, Sheet); }), "no new-list sheet");
+        type("Groceries");
+        key("Return");
+        QVERIFY2(waitFor([&] { return editShown(); }), "no editing screen");
+        QCOMPARE(ocr(QRect(100, 10, 600, 40), White), QStringLiteral("Groceries"));
+        QCOMPARE(rootAttribute("name"), QStringLiteral("Groceries"));
+    }
+
+private:
+    // The program built with the test, unless PANTRIX_APP names another one.
+    static QString program() { return qEnvironmentVariable("PANTRIX_APP", PANTRIX_APP); }
+    QString listPath() const
+    {
+        return m_dataDir->filePath("Orvelle/PantrixApp/lists/demo-list.ptl");
+    }
+    QString rootAttribute(const QString &pName) const
+    {
+        QFile file(listPath());
+        if (!file.open(QIODevice::ReadOnly))
+            return "(no list document)";
+        QXmlStreamReader reader(qUncompress(file.readAll()));
+        reader.readNextStartElement();
+        return reader.attributes().value(pName).toString();
+    }
+    QProcessEnvironment appEnvironment() const
+    {
+        QFETCH(QString, backend);
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("QT_QPA_PLATFORM", "xcb");
+        env.insert("DISPLAY", m_display);
+        env.insert("DBUS_SESSION_BUS_ADDRESS", m_busAddress);
+        env.insert("XDG_DATA_HOME", m_dataDir->path());
+        env.insert("XDG_RUNTIME_DIR", m_runDir.path());
+        env.remove("QT_QUICK_BACKEND");
+        if (backend == "software")
+            env.insert("QT_QUICK_BACKEND", backend);
+        return env;
+    }
+    // Starts the program and waits until its window shows the lists screen.
+    void start()
+    {
+        m_app.setProcessEnvironment(appEnvironment());
+        m_app.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        m_app.start(program(), QStringList());
+        QVERIFY(m_app.waitForStarted());
+        // Without a window manager the window is where the program puts it.
+        const QString geometry = xdo({"search", "--sync", "--onlyvisible", "--name", "^Pantrix$",
+                                      "getwindowgeometry", "--shell"});
+        const auto value = [&](const QString &pKey) {
+            return QRegularExpression(pKey + "=(-?\\d+)").match(geometry).captured(1).toInt();
+        };
+        m_origin = QPoint(value("X"), value("Y"));
+        QCOMPARE(QSize(value("WIDTH"), value("HEIGHT")), QSize(800, 480));
+        QVERIFY2(waitFor([&] { return listsShown(); }, 10000), "the lists screen is not drawn");
+    }
+    QString xdo(const QStringList &pArguments)
+    {
+        QProcess xdotool;
+        xdotool.setProcessEnvironment(appEnvironment());
+        xdotool.start("xdotool", pArguments);
+        if (!xdotool.waitForFinished(10000) || xdotool.exitCode() != 0)
+            QTest::qFail(qPrintable("xdotool " + pArguments.join(' ')), __FILE__, __LINE__);
+        return QString::fromLatin1(xdotool.readAllStandardOutput());
+    }
+    void click(int pX, int pY)
+    {
+        const QPoint at = m_origin + QPoint(pX, pY);
+        xdo({"mousemove", QString::number(at.x()), QString::number(at.y()), "click", "1"});
+    }
+    void type(const QString &pText) { xdo({"type", "--delay", "40", pText}); }
+    void key(const QString &pKey) { xdo({"key", pKey}); }
+    static int distance(QRgb pA, QRgb pB)
+    {
+        return qMax(qAbs(qRed(pA) - qRed(pB)),
+                    qMax(qAbs(qGreen(pA) - qGreen(pB)), qAbs(qBlue(pA) - qBlue(pB))));
+    }
+    bool is(int pX, int pY, QRgb pColour) const
+    {
+        return distance(m_screen.pixel(m_origin + QPoint(pX, pY)), pColour) <= 12;
+    }
+    // What follows an input comes within a second or so; start-up may take longer.
+    static bool waitFor(const std::function<bool()> &pDrawn, int pTimeout = 3000)
+    {
+        return QTest::qWaitFor(pDrawn, pTimeout);
+    }
+    // Each screen is recognised by points that are in place only once its
+    // slide has ended: the lists screen by the right end of its "new list"
+    // footer, the editing screen by the tab between its footer buttons and the
+    // left end of "new item", a question by both sides of its full-size box.
+    bool listsShown() const { return is(100, 20, Bar) && is(797, 420, Bar); }
+    bool editShown() const { return is(100, 20, Bar) && is(290, 420, Row) && is(2, 447, Bar); }
+    bool questionShown() const
+    {
+        return is(201, 240, Query) && is(598, 240, Query) && is(230, 135, Bar);
+    }
+
+    // Text in pInk within pRect: the distance from the ink colour becomes the
+    // grey level (ink black, the rest white), enlarged four times for tesseract.
+    QString ocr(const QRect &pRect, QRgb pInk) const
+    {
+        const QImage shot = m_screen.copy(pRect.translated(m_origin));
+        QImage grey(shot.size(), QImage::Format_Grayscale8);
+        for (int y = 0; y < shot.height(); ++y) {
+            for (int x = 0; x < shot.width(); ++x)
+                grey.scanLine(y)[x] = uchar(qMin(255, distance(shot.pixel(x, y), pInk) * 2));
+        }
+        QByteArray png;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        grey.scaled(grey.size() * 4, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                .save(&buffer, "PNG");
+        QProcess tesseract;
+        tesseract.start("tesseract", {"stdin", "stdout", "--psm", "6"});
+        tesseract.write(png);
+        tesseract.closeWriteChannel();
+        if (!tesseract.waitForFinished(10000))
+            return "(tesseract failed)";
+        return QString::fromUtf8(tesseract.readAllStandardOutput()).simplified();
+    }
+
+    // The question in front is drawn with its text, which holds pWord, and
+    // Escape closes it.
+    void questionDrawnAndEscaped(const QString &pWord)
+    {
+        // The body of the question box, between its title bar and its buttons.
+        const QRect body(220, 160, 360, 135);
+        const auto whitePixels = [&] {
+            int found = 0;
+            for (int y = body.top(); y <= body.bottom(); ++y) {
+                for (int x = body.left(); x <= body.right(); ++x)
+                    found += is(x, y, White);
+            }
+            return found;
+        };
+        QVERIFY2(waitFor([&] { return questionShown(); }), "no question box");
+        QVERIFY2(waitFor([&] { return whitePixels() > 300; }, 1000),
+                 "the question box is drawn without its text");
+        const QString text = ocr(body, White);
+        QVERIFY2(text.contains(pWord) && text.contains("deleted"), qPrintable(text));
+        key("Escape");
+        QVERIFY2(waitFor([&] { return !is(201, 240, Query); }), "Escape leaves the question open");
+    }
+};
 
 QTEST_GUILESS_MAIN(tst_display)
 #include "tst_display.moc"

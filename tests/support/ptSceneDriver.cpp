@@ -20,7 +20,11 @@ bool isShown(QQuickItem *pItem)
 
 bool ptSceneDriver::start()
 {
-    stop();
+    // The scene running, if any, ends first.
+    if (m_manager)
+        m_manager->setView(nullptr);
+    m_view.reset();
+    m_manager.reset();
     m_dataDir = std::make_unique<QTemporaryDir>();
     qputenv("XDG_DATA_HOME", m_dataDir->path().toUtf8());
     m_manager = std::make_unique<ptApplicationManager>();
@@ -34,15 +38,6 @@ bool ptSceneDriver::start()
     m_view->resize(800, 480);
     m_view->show();
     return waitFor(QStringLiteral("buttonNewList")) != root();
-}
-
-void ptSceneDriver::stop()
-{
-    if (m_manager)
-        m_manager->setView(nullptr);
-    m_view.reset();
-    m_manager.reset();
-    m_dataDir.reset();
 }
 
 bool ptSceneDriver::startWithList(int pLanguage, const QList<QStringList> &pItems, int pCurrency,
@@ -81,13 +76,15 @@ QString ptSceneDriver::textOf(const QString &pName) const
     return item ? item->property("text").toString() : pName + QStringLiteral(" is not shown");
 }
 
-QQuickItem *ptSceneDriver::waitFor(const QString &pName, QQuickItem *pFrom)
+QQuickItem *ptSceneDriver::waitFor(const QString &pValue, QQuickItem *pFrom, const char *pProperty)
 {
     QQuickItem *item = nullptr;
-    if (QTest::qWaitFor([&] { return QTest::currentTestFailed() || (item = named(pName, pFrom)); })
+    if (QTest::qWaitFor([&] {
+            return QTest::currentTestFailed() || (item = find(pProperty, pValue, pFrom));
+        })
         && item)
         return item;
-    QTest::qFail(qPrintable(pName + QStringLiteral(" did not show")), __FILE__, __LINE__);
+    QTest::qFail(qPrintable(pValue + QStringLiteral(" did not show")), __FILE__, __LINE__);
     return root();
 }
 
@@ -155,22 +152,6 @@ QQuickItem *ptSceneDriver::tapTarget(QQuickItem *pItem, const QPointF &pPoint)
     return takes && pItem->contains(local) ? pItem : nullptr;
 }
 
-void ptSceneDriver::clickAt(const QPointF &pPoint)
-{
-    QTest::mouseClick(m_view.get(), Qt::LeftButton, Qt::NoModifier, pPoint.toPoint());
-}
-
-void ptSceneDriver::key(Qt::Key pKey)
-{
-    QTest::keyClick(m_view.get(), pKey);
-}
-
-void ptSceneDriver::typeText(const QString &pText)
-{
-    for (const QChar ch : pText)
-        QTest::keyClick(m_view.get(), ch.toLatin1());
-}
-
 void ptSceneDriver::typeInto(const QString &pInputName, const QString &pText)
 {
     QQuickItem *input = waitFor(pInputName);
@@ -179,9 +160,4 @@ void ptSceneDriver::typeInto(const QString &pInputName, const QString &pText)
     QTest::keyClick(m_view.get(), Qt::Key_A, Qt::ControlModifier);
     key(Qt::Key_Backspace);
     typeText(pText);
-}
-
-QString ptSceneDriver::roleText(QAbstractItemModel *pModel, int pRow, const QByteArray &pRole)
-{
-    return pModel->data(pModel->index(pRow, 0), pModel->roleNames().key(pRole)).toString();
 }

@@ -4,6 +4,7 @@
 #include <QQuickItem>
 #include <QQuickView>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <memory>
 
@@ -23,7 +24,6 @@ public:
     // data directory, shows the root scene and waits for the lists screen;
     // a test failure when that fails.
     bool start();
-    void stop();
     // Starts in the language with a stored list "Weekend" of these items
     // (name, category, price), as a return from the editing screen leaves it.
     bool startWithList(int pLanguage, const QList<QStringList> &pItems, int pCurrency = 0,
@@ -33,8 +33,10 @@ public:
     QQuickItem *root() const { return m_view ? m_view->rootObject() : nullptr; }
     QString rootState() const { return root()->property("state").toString(); }
 
-    // Shown items only: visible and not fully transparent, with every
-    // ancestor. Each looks under pFrom, the whole scene by default.
+    // The first shown item, breadth first, whose property has that value:
+    // visible and not fully transparent, with every ancestor. Each looks
+    // under pFrom, the whole scene by default.
+    QQuickItem *find(const char *pProperty, const QString &pValue, QQuickItem *pFrom) const;
     QQuickItem *named(const QString &pName, QQuickItem *pFrom = nullptr) const
     {
         return find("objectName", pName, pFrom);
@@ -51,10 +53,11 @@ public:
     }
     // The text of the named item; a note saying so when it is not shown.
     QString textOf(const QString &pName) const;
-    // The named item once it is shown. When it does not come that is a test
-    // failure, and the root item stands in for it so that what the test
-    // checks next fails rather than crashes.
-    QQuickItem *waitFor(const QString &pName, QQuickItem *pFrom = nullptr);
+    // The item (by its name, or by another property) once it is shown. When
+    // it does not come that is a test failure, and the root item stands in for
+    // it so that what the test checks next fails rather than crashes.
+    QQuickItem *waitFor(const QString &pValue, QQuickItem *pFrom = nullptr,
+                        const char *pProperty = "objectName");
 
     // Returns once the window has drawn pFrames more frames.
     bool waitForFrames(int pFrames = 1);
@@ -66,18 +69,21 @@ public:
     // visible takes taps just like a drawn one).
     void click(QQuickItem *pItem);
     void click(const QString &pName, QQuickItem *pFrom = nullptr) { click(waitFor(pName, pFrom)); }
-    void clickAt(const QPointF &pPoint);
-    void key(Qt::Key pKey);
+    void clickAt(const QPointF &pPoint)
+    {
+        QTest::mouseClick(m_view.get(), Qt::LeftButton, Qt::NoModifier, pPoint.toPoint());
+    }
+    void key(Qt::Key pKey) { QTest::keyClick(m_view.get(), pKey); }
     // ASCII text only.
-    void typeText(const QString &pText);
+    void typeText(const QString &pText)
+    {
+        for (const QChar ch : pText)
+            QTest::keyClick(m_view.get(), ch.toLatin1());
+    }
     // Taps the named input, empties it and types pText.
     void typeInto(const QString &pInputName, const QString &pText);
 
-    static QString roleText(QAbstractItemModel *pModel, int pRow, const QByteArray &pRole);
-
 private:
-    // The first shown item, breadth first, whose property has that value.
-    QQuickItem *find(const char *pProperty, const QString &pValue, QQuickItem *pFrom) const;
     // The item a tap at pPoint goes to: the topmost, deepest visible and
     // enabled item there that takes mouse buttons.
     static QQuickItem *tapTarget(QQuickItem *pItem, const QPointF &pPoint);
