@@ -1,5 +1,6 @@
 #include <QtTest>
 
+#include <QAccessible>
 #include <QFile>
 
 #include "ptSceneDriver.h"
@@ -120,6 +121,43 @@ private slots:
             QTRY_COMPARE(m_ui.rootState(), u"shop"_s);
             QCOMPARE(m_ui.manager()->listDataModel()->listName(), u"Weekend"_s);
         }
+    }
+
+    void spokenNames_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QStringList>("names"); // the last one is the menu's
+        QTest::newRow("English") << 0
+                                 << QStringList {u"Dashboard"_s, u"Quit"_s, u"Edit"_s, u"Delete"_s,
+                                                 u"Menu"_s};
+        QTest::newRow("Russian") << 1
+                                 << QStringList {u"Панель задач"_s, u"Выход"_s, u"Изменить"_s,
+                                                 u"Удалить"_s, u"Меню"_s};
+    }
+
+    // A screen reader finds the buttons that show only an icon by their names,
+    // in the language in use, and can press them.
+    void spokenNames()
+    {
+        QFETCH(int, language);
+        QFETCH(QStringList, names);
+        QVERIFY(m_ui.startWithList(language, {{u"bread"_s, u"Food"_s, u"1.25"_s}}));
+        QHash<QString, QAccessibleInterface *> buttons;
+        QList<QAccessibleInterface *> pending {
+                QAccessible::queryAccessibleInterface(m_ui.root()->window())};
+        while (!pending.isEmpty()) {
+            QAccessibleInterface *node = pending.takeFirst();
+            if (node && node->role() == QAccessible::Button)
+                buttons.insert(node->text(QAccessible::Name), node);
+            for (int i = 0; node && i < node->childCount(); ++i)
+                pending.append(node->child(i));
+        }
+        for (const QString &name : std::as_const(names))
+            QVERIFY2(buttons.contains(name), qPrintable(buttons.keys().join(u", "_s)));
+        buttons.value(names.last())
+                ->actionInterface()
+                ->doAction(QAccessibleActionInterface::pressAction());
+        QVERIFY(m_ui.waitFor(u"menuAbout"_s));
     }
 
     // A stored list in a currency other than the current one shows its own
