@@ -6,20 +6,10 @@
 
 #include "ptListDataModel.h"
 
-namespace {
-
-QList<QHash<QString, QString>> shownItems(ptListDataModel &pModel)
-{
-    return pModel.items(true) + pModel.items(false);
-}
-
-} // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *pData, size_t pSize)
 {
     static int argc = 1;
-    static char name[] = "fuzz_listdocument";
-    static char *argv[] = {name, nullptr};
+    static char *argv[] = {const_cast<char *>("fuzz_listdocument"), nullptr};
     static QCoreApplication application(argc, argv);
     static QTemporaryDir directory;
 
@@ -31,6 +21,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *pData, size_t pSize)
         file.write(reinterpret_cast<const char *>(pData), qsizetype(pSize));
     }
 
+    const auto records
+            = [](ptListDataModel &pModel) { return pModel.items(true) + pModel.items(false); };
     ptListDataModel model;
     if (model.loadModel(path)) {
         model.updateModel();
@@ -42,11 +34,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *pData, size_t pSize)
 
         // Whatever was accepted survives a save and a load.
         if (!model.listFileName().isEmpty()) {
-            const QList<QHash<QString, QString>> before = shownItems(model);
+            const QList<QHash<QString, QString>> before = records(model);
             if (!model.saveModel())
                 __builtin_trap();
             ptListDataModel reread;
-            if (!reread.loadModel(path) || shownItems(reread) != before)
+            if (!reread.loadModel(path) || records(reread) != before)
                 __builtin_trap();
             reread.releaseModel();
         }

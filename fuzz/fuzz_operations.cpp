@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 
 #include <algorithm>
+#include <climits>
 
 #include "ptCategoriesDataModel.h"
 #include "ptListDataModel.h"
@@ -27,53 +28,25 @@ void check(bool pCondition)
         __builtin_trap();
 }
 
-Row readRow(const QAbstractItemModel &pModel, int pRow)
-{
-    Row row;
-    row.reserve(9);
-    const QModelIndex index = pModel.index(pRow, 0);
-    for (int role = Qt::UserRole + 1; role <= Qt::UserRole + 9; ++role)
-        row.append(pModel.data(index, role).toString());
-    return row;
-}
-
-QList<Row> readRows(const QAbstractItemModel &pModel)
+QList<Row> readRows(const QAbstractItemModel &pModel, int pFirst = 0, int pLast = INT_MAX)
 {
     QList<Row> rows;
-    for (int row = 0; row < pModel.rowCount(); ++row)
-        rows.append(readRow(pModel, row));
+    for (int row = pFirst; row <= pLast && row < pModel.rowCount(); ++row) {
+        rows.append(Row());
+        for (int role = Qt::UserRole + 1; role <= Qt::UserRole + 9; ++role)
+            rows.last().append(pModel.data(pModel.index(row, 0), role).toString());
+    }
     return rows;
 }
 
-// The rows as a view that follows only the notifications has them.
-class RowMirror : public QObject
-{
-public:
-    explicit RowMirror(QAbstractItemModel *pModel)
-    {
-        connect(pModel, &QAbstractItemModel::rowsInserted, this,
-                [this, pModel](const QModelIndex &, int pFirst, int pLast) {
-                    for (int row = pFirst; row <= pLast; ++row)
-                        rows.insert(row, readRow(*pModel, row));
-                });
-        connect(pModel, &QAbstractItemModel::rowsRemoved, this,
-                [this](const QModelIndex &, int pFirst, int pLast) {
-                    rows.remove(pFirst, pLast - pFirst + 1);
-                });
-        connect(pModel, &QAbstractItemModel::modelReset, this,
-                [this, pModel]() { rows = readRows(*pModel); });
-    }
-
-    QList<Row> rows;
-};
-
-// The list's rows against its records: the shown records and one header per
-// category among them, in key order; rows of an equal key in any order, but a
-// header before items.
-void checkList(ptListDataModel &pList, const RowMirror &pMirror)
+// The list's rows against its records and against what a view that follows
+// only the notifications has: the shown records and one header per category
+// among them, in key order; rows of an equal key in any order, but a header
+// before items.
+void checkList(ptListDataModel &pList, const QList<Row> &pMirror)
 {
     QList<Row> rows = readRows(pList);
-    check(pMirror.rows == rows);
+    check(pMirror == rows);
     const bool byCategory = pList.isSortByCategory();
     // A header's name is empty.
     const auto key = [byCategory](const Row &pRow) {
@@ -103,25 +76,6 @@ void checkList(ptListDataModel &pList, const RowMirror &pMirror)
     check(pList.needsCheckout() == (pList.isDisplayList() && rows.isEmpty()));
 }
 
-// The catalogue rebuilds its rows after every change; a rebuild must change nothing.
-void checkCatalogue(ptCategoriesDataModel &pCatalogue)
-{
-    const QList<Row> rows = readRows(pCatalogue);
-    const int selected = pCatalogue.selectedCount();
-    pCatalogue.updateModel();
-    check(readRows(pCatalogue) == rows && pCatalogue.selectedCount() == selected);
-}
-
-struct Input
-{
-    const uint8_t *data;
-    size_t size;
-    size_t position = 0;
-
-    int next() { return position < size ? data[position++] : 0; }
-    QString pick(const QStringList &pChoices) { return pChoices.at(next() % pChoices.size()); }
-};
-
 // Few values, so that equal keys, duplicates and items coming back from the
 // cart are frequent; ":" makes item keys equal to header keys.
 const QStringList names = {"Milk", "milk", " Bread ", ":", ""};
@@ -138,73 +92,82 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *pData, size_t pSize)
     static char *argv[] = {const_cast<char *>("fuzz_operations"), nullptr};
     static QCoreApplication application(argc, argv);
 
-    // No list document is opened, so nothing is read or written.
+    // No list document is opened, so nothing is read or written. The mirror
+    // outlives the list, which may still announce changes as it goes.
+    QList<Row> mirror;
     ptListDataModel list;
     ptCategoriesDataModel catalogue;
-    RowMirror listMirror(&list);
+    QObject::connect(&list, &QAbstractItemModel::rowsInserted,
+                     [&](const QModelIndex &, int pFirst, int pLast) {
+                         for (const Row &row : readRows(list, pFirst, pLast))
+                             mirror.insert(pFirst++, row);
+                     });
+    QObject::connect(&list, &QAbstractItemModel::rowsRemoved,
+                     [&](const QModelIndex &, int pFirst, int pLast) {
+                         mirror.remove(pFirst, pLast - pFirst + 1);
+                     });
+    QObject::connect(&list, &QAbstractItemModel::modelReset, [&] { mirror = readRows(list); });
 
-    Input in {pData, pSize};
+    size_t position = 0;
+    const auto next = [&] { return position < pSize ? pData[position++] : 0; };
+    const auto pick
+            = [&](const QStringList &pChoices) { return pChoices.at(next() % pChoices.size()); };
     // Twenty operations are enough to build every kind of row and take it apart.
-    for (int step = 0; step < 20 && in.position < in.size; ++step) {
-        const int operation = in.next() % 17;
-        const int row = in.next(); // rows out of range too
+    for (int step = 0; step < 20 && position < pSize; ++step) {
+        const int operation = next() % 14;
+        const int row = next(); // rows out of range too
         const int listRow = row % (list.rowCount() + 4) - 2;
         const int entryRow = row % (catalogue.rowCount() + 4) - 2;
-        const bool flag = in.next() % 2;
+        const bool flag = next() % 2;
         // Before the rows are rebuilt, since a rebuild hides what went wrong.
-        if (operation == 2 || (operation >= 5 && operation <= 7) || operation == 16)
-            checkList(list, listMirror);
+        if (operation == 2 || operation == 4 || operation == 5 || operation == 13)
+            checkList(list, mirror);
         switch (operation) {
         case 0:
         case 1:
-            list.addItem(in.pick(names), in.pick(categories), in.pick(prices), in.pick(prices),
-                         in.next() % 3, in.pick(notes));
+            list.addItem(pick(names), pick(categories), pick(prices), pick(prices), next() % 3,
+                         pick(notes));
             break;
         case 2:
-            list.updateItem(listRow, in.pick(names), in.pick(categories), in.pick(prices),
-                            in.pick(prices), in.next() % 3, in.pick(notes));
+            list.updateItem(listRow, pick(names), pick(categories), pick(prices), pick(prices),
+                            next() % 3, pick(notes));
             break;
         case 3:
-            list.deleteItem(listRow);
+            flag ? list.toggleItem(listRow) : void(list.deleteItem(listRow));
             break;
         case 4:
-            list.toggleItem(listRow);
-            break;
-        case 5:
             list.deleteCategory(listRow, flag);
             break;
+        case 5:
+            // The sort or the view.
+            if (next() % 2)
+                flag ? list.sortByCategory(true) : list.sortByProduct(true);
+            else
+                flag ? list.displayList(true) : list.displayCart(true);
+            break;
         case 6:
-            flag ? list.sortByCategory(true) : list.sortByProduct(true);
+            list.addItems(catalogue.selectedItems(), pick(codes));
             break;
         case 7:
-            flag ? list.displayList(true) : list.displayCart(true);
-            break;
-        case 8:
-            list.addItems(catalogue.selectedItems(), in.pick(codes));
-            break;
-        case 9:
             list.updateCountPrice();
             check(list.listItemsAmount() == QString::number(list.items(true).size())
                   && list.cartItemsAmount() == QString::number(list.items(false).size()));
             break;
+        case 8:
+            catalogue.addItem(pick(names), pick(categories), pick(prices), pick(codes),
+                              pick(prices), next() % 3, pick(notes));
+            break;
+        case 9:
+            flag ? catalogue.toggleItem(entryRow) : void(catalogue.deleteItem(entryRow));
+            break;
         case 10:
-            catalogue.addItem(in.pick(names), in.pick(categories), in.pick(prices), in.pick(codes),
-                              in.pick(prices), in.next() % 3, in.pick(notes));
-            break;
-        case 11:
-            catalogue.toggleItem(entryRow);
-            break;
-        case 12:
             catalogue.clearSelection();
             check(catalogue.selectedCount() == 0 && catalogue.selectedItems().isEmpty());
             break;
-        case 13:
-            catalogue.deleteItem(entryRow);
-            break;
-        case 14:
+        case 11:
             catalogue.deleteCategory(entryRow, flag);
             break;
-        case 15:
+        case 12:
             flag ? catalogue.sortByCategory(true) : catalogue.sortByProduct(true);
             break;
         default:
@@ -212,7 +175,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *pData, size_t pSize)
             break;
         }
     }
-    checkList(list, listMirror);
-    checkCatalogue(catalogue);
+    checkList(list, mirror);
+    // The catalogue rebuilds its rows after every change; a rebuild must change nothing.
+    const QList<Row> entries = readRows(catalogue);
+    const int selected = catalogue.selectedCount();
+    catalogue.updateModel();
+    check(readRows(catalogue) == entries && catalogue.selectedCount() == selected);
     return 0;
 }

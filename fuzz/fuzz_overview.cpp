@@ -8,8 +8,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *pData, size_t pSize)
 {
     static int argc = 1;
-    static char name[] = "fuzz_overview";
-    static char *argv[] = {name, nullptr};
+    static char *argv[] = {const_cast<char *>("fuzz_overview"), nullptr};
     static QCoreApplication application(argc, argv);
     static QTemporaryDir directory;
 

@@ -11,8 +11,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *pData, size_t pSize)
 {
     static int argc = 1;
-    static char name[] = "fuzz_settings";
-    static char *argv[] = {name, nullptr};
+    static char *argv[] = {const_cast<char *>("fuzz_settings"), nullptr};
     static QTemporaryDir directory;
     static bool ready = [] {
         qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -60,14 +60,5 @@ grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" \
 version="$(sed -n 's/^project(Pantrix VERSION \([0-9.]*\).*/\1/p' "$source/CMakeLists.txt")"
 grep -q "<release version=\"$version\"" "$metainfo" || fail "the metadata has no release $version"
 
-# Each screenshot the metadata names is a file of the tree, of the size given.
-sed -n 's|.*<image type="source" width="\([0-9]*\)" height="\([0-9]*\)">[^<]*/raw/branch/main/\([^<]*\)</image>.*|\1 \2 \3|p' \
-    "$metainfo" >"$work/screenshots"
-[ -s "$work/screenshots" ] || fail "the metadata names no screenshots"
-while read -r width height path; do
-    [ "$(png_size "$source/$path")" = "${width}x${height}" ] \
-        || fail "screenshot $path is missing or not ${width}x${height}"
-done <"$work/screenshots"
-
 sh "$source/tests/start_and_quit.sh" "$root/bin/pantrix"
 echo "ok: $(printf '%s\n' "$expected" | wc -l) files installed under $prefix and checked"

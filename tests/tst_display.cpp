@@ -12,6 +12,7 @@
 #include <memory>
 
 #include "ptListDataModel.h"
+#include "ptTestFiles.h"
 
 // Runs the program itself on a private X server, presses and types through
 // the X server's test extension, and judges what the server's frame buffer
@@ -188,10 +189,7 @@ private:
     }
     QString rootAttribute(const QString &pName) const
     {
-        QFile file(listPath());
-        if (!file.open(QIODevice::ReadOnly))
-            return "(no list document)";
-        QXmlStreamReader reader(qUncompress(file.readAll()));
+        QXmlStreamReader reader(qUncompress(readFile(listPath())));
         reader.readNextStartElement();
         return reader.attributes().value(pName).toString();
     }

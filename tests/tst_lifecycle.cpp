@@ -9,12 +9,7 @@
 
 #include "ptApplicationManager.h"
 #include "ptStartup.h"
-
-static QByteArray readFile(const QString &pPath)
-{
-    QFile file(pPath);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("missing");
-}
+#include "ptTestFiles.h"
 
 // Notes of random hex digits keep the compressed document large.
 static void addItems(ptListDataModel *pList, int pCount)
