@@ -106,6 +106,7 @@ private slots:
     {
         QTest::addColumn<int>("row");
         QTest::newRow("-1") << -1;
+        QTest::newRow("INT_MIN") << INT_MIN;
         QTest::newRow("row count") << 4;
         QTest::newRow("header") << 2;
     }

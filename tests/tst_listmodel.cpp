@@ -2,6 +2,7 @@
 #include <QTest>
 #include <QTranslator>
 
+#include <climits>
 #include <memory>
 
 #include "ptListDataModel.h"
@@ -124,6 +125,7 @@ private slots:
     {
         QTest::addColumn<int>("row");
         QTest::newRow("-1") << -1;
+        QTest::newRow("INT_MIN") << INT_MIN;
         QTest::newRow("row count") << 5;
         QTest::newRow("header row") << 0;
     }
