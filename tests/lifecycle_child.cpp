@@ -1,15 +1,11 @@
-// The child process of tst_lifecycle and the road of the leak check, on the
-// data directory in XDG_DATA_HOME.
+// The child process of tst_lifecycle and of the leak check, on the data
+// directory in XDG_DATA_HOME.
 //
 //   run <how>  The program's own start-up. Once the window is up it opens the
 //              stored list, adds an item, picks currency 44 (none of it saved
 //              yet) and prints "ready". Then "quit" quits as the quit button
 //              does, "close" closes the window, and "wait" minimises the
 //              window, prints "front" when it is full screen again and waits.
-//   road       The program's own start-up. It creates a list of 20 items, opens
-//              it for shopping through the lists screen's own signal where the
-//              scene offers it, ticks every item into the cart, takes one out
-//              of the cart again and quits.
 //   settings   Switches the language back and forth, saving each time.
 //   list       Rewrites the list document, by turns empty ("Small") and with
 //              500 items ("Large", which newModel first writes empty).
@@ -17,7 +13,6 @@
 // The savers print "saving" once their first save is on disk and go on until
 // they are killed.
 #include <QApplication>
-#include <QQuickItem>
 #include <QQuickView>
 #include <QTimer>
 
@@ -53,37 +48,6 @@ void changeAndEnd(const QString &pHow)
     }
 }
 
-void shopAndQuit()
-{
-    auto *view = qobject_cast<QQuickView *>(QGuiApplication::topLevelWindows().value(0));
-    ptApplicationManager *manager = ptSceneSingletons::s_manager;
-    manager->createNewList(QStringLiteral("Leak check"), 44, QStringLiteral("note"));
-    for (int i = 0; i < 20; ++i)
-        manager->addItem(0, QStringLiteral("Item %1").arg(i),
-                         QStringLiteral("Category %1").arg(i % 3), QStringLiteral("1.5"),
-                         QStringLiteral("2"), 1, QString());
-    manager->listDataModel()->saveModel();
-    manager->listDataModel()->releaseModel();
-    manager->updateListsDataModel();
-    if (!view || !manager->loadList(0))
-        qFatal("road: the list did not load");
-    const QList<QObject *> objects = view->rootObject()->findChildren<QObject *>();
-    for (QObject *object : objects) {
-        if (object->metaObject()->indexOfSignal("listReadyForShop()") >= 0)
-            QMetaObject::invokeMethod(object, "listReadyForShop");
-    }
-    QTimer::singleShot(1200, manager, [manager] {
-        ptListDataModel *list = manager->listDataModel();
-        if (list->rowCount() == 0)
-            qFatal("road: the list shows no rows");
-        while (list->rowCount() > 0)
-            list->toggleItem(list->rowCount() - 1);
-        list->displayCart(true);
-        list->toggleItem(1);
-        manager->quit();
-    });
-}
-
 int saveForever(bool pSettings)
 {
     ptApplicationManager manager;
@@ -115,11 +79,8 @@ int main(int argc, char *argv[])
     ptStartup::setIdentity();
     QApplication application(argc, argv);
     const QStringList arguments = application.arguments();
-    if (arguments.value(1) == QLatin1String("road"))
-        QTimer::singleShot(0, &application, shopAndQuit);
-    else if (arguments.value(1) == QLatin1String("run"))
-        QTimer::singleShot(0, &application, [&arguments] { changeAndEnd(arguments.value(2)); });
-    else
+    if (arguments.value(1) != QLatin1String("run"))
         return saveForever(arguments.value(1) == QLatin1String("settings"));
+    QTimer::singleShot(0, &application, [&arguments] { changeAndEnd(arguments.value(2)); });
     return ptStartup::run();
 }

@@ -222,32 +222,6 @@ private slots:
         QCOMPARE(text(*manager.listDataModel(), 1, ptListDataModel::ItemNameRole), name);
     }
 
-    void currencies_data()
-    {
-        QTest::addColumn<QString>("code");
-        QTest::addColumn<int>("row");
-        QTest::addColumn<QString>("currency"); // empty: the row is outside the table
-        QTest::newRow("ZWD, the last") << u"ZWD"_s << 151 << u"J$ - Zimbabwe Dollar"_s;
-        QTest::newRow("past the end, lower-case code") << u"eur"_s << 152 << QString();
-        QTest::newRow("negative, a sign for a code") << u"$"_s << -1 << QString();
-    }
-
-    // A row's sign and name by its code; a row outside the table is not taken.
-    void currencies()
-    {
-        QFETCH(QString, code);
-        QFETCH(int, row);
-        QFETCH(QString, currency);
-
-        ptCurrencyUnitsDataModel model;
-        QSignalSpy changes(&model, &ptCurrencyUnitsDataModel::currentCurrencyChanged);
-        model.setCurrentCurrency(row);
-        QCOMPARE(changes.count(), currency.isEmpty() ? 0 : 1);
-        QCOMPARE(model.currencyForSymbol(code), currency);
-        QCOMPARE(model.currentCurrency(),
-                 currency.isEmpty() ? u"AFN - Afghanistan Afghani"_s : currency);
-    }
-
     // lupdate merges the texts of the sources into copies of both catalogues:
     // a text without a finished entry (new, changed, or with another plural
     // flag) comes out unfinished.
