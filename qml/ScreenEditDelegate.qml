@@ -27,7 +27,8 @@ Item {
 
         visible: editDelegate.item_type === "item"
         onEditClicked: editDelegate.itemEditClicked(editDelegate.index)
-        onDeleteClicked: band.fadeOut(() => editDelegate.itemDeleteClicked(editDelegate.index))
+        onDeleteClicked: band.fadeOut(true)
+        onFadedOut: editDelegate.itemDeleteClicked(editDelegate.index)
 
         ScreenItemTexts {
             name: editDelegate.item_name

@@ -3,23 +3,27 @@ import QtQuick
 // The rounded band of an item (or list) row: an edit zone at its left, a
 // delete zone at its right and the row's texts between them. A tap elsewhere
 // on the band reports `tapped()` where the row takes taps. `fadeOut()` fades
-// the band away before the row is told what happened to it.
+// the band away before the row is told what happened to it (`fadedOut()`).
 Rectangle {
     id: screenItemRow
 
     property bool tappable: false
+    // Whether the running fade is for deleting the row.
+    property bool deleting: false
     readonly property alias pressed: area.pressed
     default property alias texts: middle.data
 
     signal tapped()
     signal editClicked()
     signal deleteClicked()
+    signal fadedOut(bool pDeleting)
 
-    // Runs pDone once the band has faded out; a band already fading ignores it.
-    function fadeOut(pDone) {
+    // Fades the band away, then reports fadedOut(pDeleting); a band already
+    // fading ignores it.
+    function fadeOut(pDeleting) {
         if (fade.running)
             return;
-        fade.done = pDone;
+        deleting = pDeleting;
         fade.start();
     }
 
@@ -29,25 +33,15 @@ Rectangle {
     radius: Theme.radius
     color: pressed ? Theme.rowPressed : Theme.row
 
-    SequentialAnimation {
+    NumberAnimation {
         id: fade
 
-        property var done: null
-
-        NumberAnimation {
-            target: screenItemRow
-            property: "opacity"
-            to: 0
-            duration: Theme.fadeDuration
-            easing.type: Theme.easing
-        }
-
-        ScriptAction {
-            script: {
-                const done = fade.done;
-                done();
-            }
-        }
+        target: screenItemRow
+        property: "opacity"
+        to: 0
+        duration: Theme.fadeDuration
+        easing.type: Theme.easing
+        onFinished: screenItemRow.fadedOut(screenItemRow.deleting)
     }
 
     MouseArea {

@@ -27,9 +27,15 @@ Item {
 
         visible: shopDelegate.item_type === "item" && opacity > 0
         tappable: true
-        onTapped: band.fadeOut(() => shopDelegate.itemClicked(shopDelegate.index))
+        onTapped: band.fadeOut(false)
         onEditClicked: shopDelegate.itemEditClicked(shopDelegate.index)
-        onDeleteClicked: band.fadeOut(() => shopDelegate.itemDeleteClicked(shopDelegate.index))
+        onDeleteClicked: band.fadeOut(true)
+        onFadedOut: function(pDeleting) {
+            if (pDeleting)
+                shopDelegate.itemDeleteClicked(shopDelegate.index);
+            else
+                shopDelegate.itemClicked(shopDelegate.index);
+        }
 
         ScreenItemTexts {
             margin: 0
