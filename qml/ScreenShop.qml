@@ -157,13 +157,10 @@ ScreenBase {
         slideDuration: Theme.fadeDuration
         onCloseClicked: screenShop.state = ""
 
+        // The gap before the last entry: this padding and the menu's spacing.
         ScreenSortEntries {
+            bottomPadding: 6
             onChosen: screenShop.state = ""
-        }
-
-        Item {
-            width: 1
-            height: 5
         }
 
         ScreenMenuItem {
