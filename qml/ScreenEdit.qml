@@ -102,18 +102,45 @@ ScreenBase {
             opacity: screenEdit.myItemsShown ? 0 : screenEdit.opacity
             fades: true
             model: ListDataModel
+            itemContent: Component {
+                ScreenItemRow {
+                    id: band
+
+                    required property ScreenEditDelegate row
+
+                    onEditClicked: band.row.itemEditClicked(band.row.index)
+                    onDeleteClicked: band.fadeOut(true)
+                    onFadedOut: band.row.itemDeleteClicked(band.row.index)
+
+                    ScreenItemTexts {
+                        name: band.row.model.item_name
+                        price: band.row.model.item_price
+                        amount: band.row.model.item_amount
+                        amountUnit: band.row.model.item_amount_unit
+                        note: band.row.model.item_note
+                    }
+                }
+            }
+            headerContent: Component {
+                ScreenCategoryRow {
+                    required property ScreenEditDelegate row
+
+                    category: row.model.item_category
+                    onDeleteClicked: row.categoryDeleteClicked(row.index)
+                }
+            }
             delegate: ScreenEditDelegate {
                 id: listRow
 
                 onItemEditClicked: function(pIndex) {
-                    ScreenItem.editItem(screenEdit, "updateItem", pIndex, listRow,
-                                        parseInt(listRow.item_price_unit));
+                    ScreenItem.editItem(screenEdit, "updateItem", pIndex, listRow.model,
+                                        parseInt(listRow.model.item_price_unit));
                 }
                 onItemDeleteClicked: function(pIndex) {
                     screenEdit.deleteListItem(pIndex);
                 }
                 onCategoryDeleteClicked: function(pIndex) {
-                    screenEdit.askCategoryDelete(1, pIndex, listRow.item_category);
+                    screenEdit.askCategoryDelete(1, pIndex, listRow.model.item_category);
                 }
             }
         }
@@ -126,19 +153,51 @@ ScreenBase {
             opacity: screenEdit.myItemsShown ? 1 : 0
             fades: true
             model: CategoriesDataModel
+            itemContent: Component {
+                ScreenItemRow {
+                    id: band
+
+                    required property ScreenCategoriesDelegate row
+
+                    tappable: true
+                    color: pressed ? Theme.rowPressed
+                                   : band.row.model.item_status === "checked" ? Theme.rowSelected : Theme.row
+                    onTapped: CategoriesDataModel.toggleItem(band.row.index)
+                    onEditClicked: band.row.itemEditClicked(band.row.index)
+                    onDeleteClicked: band.row.itemDeleteClicked(band.row.index)
+
+                    Text {
+                        objectName: "itemNameText"
+                        anchors.fill: parent
+                        verticalAlignment: Text.AlignVCenter
+                        elide: Text.ElideRight
+                        color: Theme.text
+                        font.pixelSize: Theme.fontText
+                        text: band.row.model.item_name
+                    }
+                }
+            }
+            headerContent: Component {
+                ScreenCategoryRow {
+                    required property ScreenCategoriesDelegate row
+
+                    category: row.model.item_category
+                    onDeleteClicked: row.categoryDeleteClicked(row.index)
+                }
+            }
             delegate: ScreenCategoriesDelegate {
                 id: myItemsRow
 
                 onItemEditClicked: function(pIndex) {
-                    ScreenItem.editItem(screenEdit, "updateItem", pIndex, myItemsRow,
+                    ScreenItem.editItem(screenEdit, "updateItem", pIndex, myItemsRow.model,
                                         parseInt(ListDataModel.listCurrency));
                 }
                 onItemDeleteClicked: function(pIndex) {
-                    screenEdit.askDelete(0, pIndex, qsTr("Item") + " \"" + myItemsRow.item_name
+                    screenEdit.askDelete(0, pIndex, qsTr("Item") + " \"" + myItemsRow.model.item_name
                                          + "\" " + qsTr("will be deleted. Continue?"), false);
                 }
                 onCategoryDeleteClicked: function(pIndex) {
-                    screenEdit.askCategoryDelete(2, pIndex, myItemsRow.item_category);
+                    screenEdit.askCategoryDelete(2, pIndex, myItemsRow.model.item_category);
                 }
             }
         }

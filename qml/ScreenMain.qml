@@ -36,6 +36,31 @@ ScreenBase {
         width: parent.width
         height: parent.height - 150
         model: ListsDataModel
+        itemContent: Component {
+            ScreenItemRow {
+                id: band
+
+                required property ScreenMainDelegate row
+
+                tappable: true
+                onTapped: band.row.itemClicked(band.row.index)
+                onEditClicked: band.row.itemEditClicked(band.row.index)
+                onDeleteClicked: band.row.itemDeleteClicked(band.row.index)
+
+                ScreenItemTexts {
+                    kind: "list"
+                    name: band.row.model.list_name
+                    note: band.row.model.list_note
+                    amountText: qsTranslate("ScreenMainDelegate", "%n item(s)", "",
+                                             parseInt(band.row.model.items_list, 10) || 0)
+                                + ApplicationManager.nullString
+                    priceText: band.row.model.price_list === ""
+                               ? ""
+                               : band.row.model.price_list + " "
+                                 + CurrencyUnitsDataModel.currencySign(parseInt(band.row.model.price_unit, 10) || 0)
+                }
+            }
+        }
         delegate: ScreenMainDelegate {
             id: listRow
 
@@ -49,7 +74,7 @@ ScreenBase {
             }
             onItemDeleteClicked: function(pIndex) {
                 deleteQuestion.queryIndex = pIndex;
-                deleteQuestion.queryString = qsTr("List") + " \"" + listRow.list_name + "\" "
+                deleteQuestion.queryString = qsTr("List") + " \"" + listRow.model.list_name + "\" "
                         + qsTr("will be deleted. Continue?");
                 screenMain.state = "listDelete";
             }

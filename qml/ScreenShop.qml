@@ -81,6 +81,42 @@ ScreenBase {
         anchors.bottomMargin: 5
         width: parent.width
         model: ListDataModel
+        itemContent: Component {
+            ScreenItemRow {
+                id: band
+
+                required property ScreenShopDelegate row
+
+                visible: opacity > 0
+                tappable: true
+                onTapped: band.fadeOut(false)
+                onEditClicked: band.row.itemEditClicked(band.row.index)
+                onDeleteClicked: band.fadeOut(true)
+                onFadedOut: function(pDeleting) {
+                    if (pDeleting)
+                        band.row.itemDeleteClicked(band.row.index);
+                    else
+                        band.row.itemClicked(band.row.index);
+                }
+
+                ScreenItemTexts {
+                    margin: 0
+                    name: band.row.model.item_name
+                    price: band.row.model.item_price
+                    amount: band.row.model.item_amount
+                    amountUnit: band.row.model.item_amount_unit
+                    note: band.row.model.item_note
+                }
+            }
+        }
+        headerContent: Component {
+            ScreenCategoryRow {
+                required property ScreenShopDelegate row
+
+                deletable: false
+                category: row.model.item_category
+            }
+        }
         delegate: ScreenShopDelegate {
             id: shopRow
 
@@ -88,8 +124,8 @@ ScreenBase {
                 screenShop.tickItem(pIndex);
             }
             onItemEditClicked: function(pIndex) {
-                ScreenItem.editItem(screenShop, "updateItem", pIndex, shopRow,
-                                    parseInt(shopRow.item_price_unit));
+                ScreenItem.editItem(screenShop, "updateItem", pIndex, shopRow.model,
+                                    parseInt(shopRow.model.item_price_unit));
             }
             onItemDeleteClicked: function(pIndex) {
                 screenShop.deleteItem(pIndex);

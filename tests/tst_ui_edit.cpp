@@ -33,7 +33,7 @@ class tst_ui_edit : public QObject
     void tap(const QString &pPage, const QString &pText, const QString &pPart)
     {
         QQuickItem *row = m_ui.waitFor(pText, m_ui.waitFor(pPage), "text");
-        while (row && !row->property("item_type").isValid())
+        while (row && !row->property("model").isValid())
             row = row->parentItem();
         m_ui.click(pPart, row);
     }

@@ -208,7 +208,9 @@ void ScreenshotSession::shoot(const QString &pLanguage)
 
     if (QQuickItem *row = find(QStringLiteral("itemDeleteButton"), lists)) {
         // The row's own delete zone fills in the question.
-        QQuickItem *delegate = row->parentItem()->parentItem();
+        QQuickItem *delegate = row;
+        while (delegate && delegate->metaObject()->indexOfSignal("itemDeleteClicked(int)") < 0)
+            delegate = delegate->parentItem();
         QMetaObject::invokeMethod(delegate, "itemDeleteClicked", Q_ARG(int, 0));
         wait(700);
         save(QStringLiteral("delete-question"), pLanguage);
@@ -239,8 +241,10 @@ QQuickItem *ScreenshotSession::row(QQuickItem *pPage, const char *pType, const Q
     QList<QQuickItem *> pending {pPage};
     while (!pending.isEmpty()) {
         QQuickItem *item = pending.takeFirst();
-        if (item->property("item_type").toString() == type
-            && item->property(role).toString() == pText)
+        // A row reads its roles from its "model" object.
+        const QObject *roles = item->property("model").value<QObject *>();
+        if (roles && roles->property("item_type").toString() == type
+            && roles->property(role).toString() == pText)
             return item;
         pending.append(item->childItems());
     }
