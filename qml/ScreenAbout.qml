@@ -10,7 +10,6 @@ ScreenPopup {
     boxName: "aboutWindow"
     boxColor: Theme.bar
     boxTakesTaps: false
-    winScale: 0.001
     onCancelClicked: areaClicked()
     onOkClicked: areaClicked()
 

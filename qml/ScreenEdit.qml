@@ -364,8 +364,7 @@ ScreenBase {
 
         objectName: "editQuery"
         anchors.fill: parent
-        opacity: 0
-        winScale: 0.001
+        shown: screenEdit.state === "delete"
         onCancelClicked: screenEdit.state = ""
         onOkClicked: screenEdit.deleteAnswered(true)
         onNoClicked: screenEdit.deleteAnswered(false)
@@ -388,14 +387,9 @@ ScreenBase {
                 source: "qrc:/qml/qml/ScreenNewItem.qml"
             }
         },
+        // The question shows itself in this state.
         State {
             name: "delete"
-
-            PropertyChanges {
-                target: screenDelete
-                opacity: 1
-                winScale: 1
-            }
         },
         State {
             name: "editListInfo"
@@ -406,12 +400,4 @@ ScreenBase {
             }
         }
     ]
-
-    transitions: Transition {
-        NumberAnimation {
-            properties: "winScale"
-            duration: Theme.duration
-            easing.type: Theme.easing
-        }
-    }
 }

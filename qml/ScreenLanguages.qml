@@ -12,8 +12,10 @@ Item {
 
     visible: opacity > 0
     onVisibleChanged: {
-        if (visible)
-            chooser.takeKeys();
+        if (!visible)
+            return;
+        currentLanguage = LanguagesDataModel.currentLanguageIndex();
+        chooser.takeKeys();
     }
 
     ScreenShade {

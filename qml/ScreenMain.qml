@@ -1,11 +1,18 @@
+pragma ComponentBehavior: Bound
+
 import QtQuick
 import qml
 
 // The lists screen: the stored lists, the "new list" button, a menu with the
 // language sheet and the about window, and the questions before deleting or
-// overwriting a list.
+// overwriting a list. The menu, the questions and the sheets are made when
+// they are first shown.
 ScreenBase {
     id: screenMain
+
+    // The stored list the delete question asks about.
+    property int deleteIndex: 0
+    property string deleteQuestionText: ""
 
     signal buttonAboutClicked()
     signal newListCreated()
@@ -73,8 +80,8 @@ ScreenBase {
                     screenMain.listReadyForEdit();
             }
             onItemDeleteClicked: function(pIndex) {
-                deleteQuestion.queryIndex = pIndex;
-                deleteQuestion.queryString = qsTr("List") + " \"" + listRow.model.list_name + "\" "
+                screenMain.deleteIndex = pIndex;
+                screenMain.deleteQuestionText = qsTr("List") + " \"" + listRow.model.list_name + "\" "
                         + qsTr("will be deleted. Continue?");
                 screenMain.state = "listDelete";
             }
@@ -94,25 +101,28 @@ ScreenBase {
                          && !ApplicationManager.listDocumentExists() ? "newList" : "newListRequest"
     }
 
-    ScreenMenu {
-        open: screenMain.state === "menu"
-        onCloseClicked: screenMain.state = ""
+    ScreenLazyLayer {
+        id: menuLayer
 
-        ScreenMenuItem {
-            objectName: "menuLanguage"
-            label: qsTr("Language") + ApplicationManager.nullString
-            onItemClicked: {
-                languageSheet.currentLanguage = LanguagesDataModel.currentLanguageIndex();
-                screenMain.state = "languages";
+        shown: screenMain.state === "menu"
+        sourceComponent: ScreenMenu {
+            anchors.fill: parent
+            open: menuLayer.open
+            onCloseClicked: screenMain.state = ""
+
+            ScreenMenuItem {
+                objectName: "menuLanguage"
+                label: qsTr("Language") + ApplicationManager.nullString
+                onItemClicked: screenMain.state = "languages"
             }
-        }
 
-        ScreenMenuItem {
-            objectName: "menuAbout"
-            label: qsTr("About") + ApplicationManager.nullString
-            onItemClicked: {
-                screenMain.state = "";
-                screenMain.buttonAboutClicked();
+            ScreenMenuItem {
+                objectName: "menuAbout"
+                label: qsTr("About") + ApplicationManager.nullString
+                onItemClicked: {
+                    screenMain.state = "";
+                    screenMain.buttonAboutClicked();
+                }
             }
         }
     }
@@ -150,44 +160,53 @@ ScreenBase {
         }
     }
 
-    ScreenQueryDialog {
-        id: deleteQuestion
+    ScreenLazyLayer {
+        id: deleteLayer
 
-        objectName: "deleteQuestion"
-        anchors.fill: parent
-        opacity: 0
-        winScale: 0.001
-        onCancelClicked: screenMain.state = ""
-        onOkClicked: {
-            ApplicationManager.deleteListByIndex(queryIndex);
-            screenMain.state = "";
+        shown: screenMain.state === "listDelete"
+        sourceComponent: ScreenQueryDialog {
+            anchors.fill: parent
+            objectName: "deleteQuestion"
+            shown: deleteLayer.open
+            queryIndex: screenMain.deleteIndex
+            queryString: screenMain.deleteQuestionText
+            onCancelClicked: screenMain.state = ""
+            onOkClicked: {
+                ApplicationManager.deleteListByIndex(queryIndex);
+                screenMain.state = "";
+            }
         }
     }
 
-    ScreenQueryDialog {
-        id: overwriteQuestion
+    ScreenLazyLayer {
+        id: overwriteLayer
 
-        objectName: "overwriteQuestion"
-        anchors.fill: parent
-        opacity: 0
-        winScale: 0.001
-        queryString: qsTr("List already exists. Do you want to overwrite it?")
-                     + ApplicationManager.nullString
-        onCancelClicked: screenMain.state = ""
-        onOkClicked: {
-            screenMain.state = "";
-            screenMain.state = "newList";
+        shown: screenMain.state === "newListRequest"
+        sourceComponent: ScreenQueryDialog {
+            anchors.fill: parent
+            objectName: "overwriteQuestion"
+            shown: overwriteLayer.open
+            queryString: qsTr("List already exists. Do you want to overwrite it?")
+                         + ApplicationManager.nullString
+            onCancelClicked: screenMain.state = ""
+            onOkClicked: {
+                screenMain.state = "";
+                screenMain.state = "newList";
+            }
         }
     }
 
-    ScreenLanguages {
-        id: languageSheet
+    ScreenLazyLayer {
+        id: languagesLayer
 
-        objectName: "languageSheet"
-        anchors.fill: parent
-        opacity: 0
-        onCancelClicked: screenMain.state = ""
-        onOkClicked: screenMain.state = ""
+        shown: screenMain.state === "languages"
+        sourceComponent: ScreenLanguages {
+            anchors.fill: parent
+            objectName: "languageSheet"
+            opacity: languagesLayer.open ? 1 : 0
+            onCancelClicked: screenMain.state = ""
+            onOkClicked: screenMain.state = ""
+        }
     }
 
     states: [
@@ -199,39 +218,15 @@ ScreenBase {
                 source: "qrc:/qml/qml/ScreenNewList.qml"
             }
         },
+        // The questions and the language sheet show themselves in these states.
         State {
             name: "newListRequest"
-
-            PropertyChanges {
-                target: overwriteQuestion
-                opacity: 1
-                winScale: 1
-            }
         },
         State {
             name: "listDelete"
-
-            PropertyChanges {
-                target: deleteQuestion
-                winScale: 1
-                opacity: 1
-            }
         },
         State {
             name: "languages"
-
-            PropertyChanges {
-                target: languageSheet
-                opacity: 1
-            }
         }
     ]
-
-    transitions: Transition {
-        NumberAnimation {
-            properties: "winScale"
-            duration: Theme.duration
-            easing.type: Theme.easing
-        }
-    }
 }

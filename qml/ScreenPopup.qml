@@ -1,12 +1,14 @@
 import QtQuick
 
-// A box over the whole screen that grows out of its centre (`winScale`). A tap
-// outside the box counts as Cancel; while it is shown it has the keys: Return
-// is Ok, Escape is Cancel.
+// A box over the whole screen that grows out of its centre (`winScale`) when
+// it is shown and shrinks back when it is hidden. A tap outside the box counts
+// as Cancel; while it is shown it has the keys: Return is Ok, Escape is Cancel.
 Item {
     id: screenPopup
 
-    property alias winScale: box.scale
+    property bool shown: false
+    property int growDuration: Theme.duration
+    readonly property alias winScale: box.scale
     property alias title: titleBar.title
     property alias boxHeight: box.height
     property alias boxColor: box.color
@@ -18,6 +20,7 @@ Item {
     signal cancelClicked()
     signal okClicked()
 
+    opacity: shown ? 1 : 0
     visible: opacity > 0
     onVisibleChanged: {
         if (visible)
@@ -40,6 +43,14 @@ Item {
         height: 300
         radius: Theme.radius
         color: Theme.box
+        scale: screenPopup.shown ? 1 : 0.001
+
+        Behavior on scale {
+            NumberAnimation {
+                duration: screenPopup.growDuration
+                easing.type: Theme.easing
+            }
+        }
 
         MouseArea {
             anchors.fill: parent

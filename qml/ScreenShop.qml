@@ -214,8 +214,8 @@ ScreenBase {
 
         objectName: "checkout"
         anchors.fill: parent
-        opacity: 0
-        winScale: 0.001
+        shown: screenShop.state === "checkout"
+        growDuration: Theme.fadeDuration
         onCancelClicked: screenShop.state = ""
         onOkClicked: {
             screenShop.state = "";
@@ -256,14 +256,9 @@ ScreenBase {
     }
 
     states: [
+        // The checkout window shows itself in this state.
         State {
             name: "checkout"
-
-            PropertyChanges {
-                target: checkout
-                opacity: 1
-                winScale: 1
-            }
         },
         State {
             name: "updateItem"
@@ -274,12 +269,4 @@ ScreenBase {
             }
         }
     ]
-
-    transitions: Transition {
-        NumberAnimation {
-            properties: "winScale"
-            duration: Theme.fadeDuration
-            easing.type: Theme.easing
-        }
-    }
 }

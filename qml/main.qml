@@ -121,7 +121,7 @@ Rectangle {
 
             PropertyChanges {
                 target: aboutLoader.item as ScreenAbout
-                winScale: 1.0
+                shown: true
             }
         },
         // What the editing and shopping states share: the container slid in.
@@ -162,7 +162,7 @@ Rectangle {
 
     transitions: Transition {
         NumberAnimation {
-            properties: "winScale,x"
+            properties: "x"
             duration: Theme.duration
             easing.type: Theme.easing
         }

@@ -164,7 +164,7 @@ private slots:
         m_ui.click(u"menuLanguage"_s);
         QQuickItem *list = m_ui.waitFor(u"languageList"_s);
         QCOMPARE(list->property("currentIndex").toInt(), 0);
-        m_ui.click(m_ui.text(u"Русский"_s, list));
+        m_ui.click(m_ui.waitFor(u"Русский"_s, list, "text"));
         m_ui.click(m_ui.button(u"Ok"_s, list->parentItem()));
         QTRY_VERIFY(!m_ui.named(u"languageList"_s));
         QVERIFY(m_ui.text(u"доступные списки"_s));

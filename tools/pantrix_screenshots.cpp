@@ -199,9 +199,6 @@ void ScreenshotSession::shoot(const QString &pLanguage)
     }
     setState(lists, "");
 
-    lists->setProperty("state", QString());
-    if (QQuickItem *languages = find(QStringLiteral("languageSheet"), lists))
-        languages->setProperty("currentLanguage", pLanguage == QLatin1String("ru") ? 1 : 0);
     setState(lists, "languages");
     save(QStringLiteral("languages"), pLanguage);
     setState(lists, "");
