@@ -190,6 +190,22 @@ private slots:
 
     // Selecting on the My Items page, its button bar, and catalogue prices in
     // the currency of the list.
+    // A list longer than the screen: End scrolls to its last row, which shows
+    // and takes taps; Home back to the first.
+    void longList()
+    {
+        QList<QStringList> items;
+        for (int i = 0; i < 60; ++i)
+            items.append({u"item %1"_s.arg(i, 2, 10, QLatin1Char('0')), u"Food"_s, u"1"_s});
+        openList(0, items);
+        m_ui.key(Qt::Key_End);
+        tap(u"pageList"_s, u"item 59"_s, u"itemDeleteButton"_s);
+        QTRY_COMPARE(list()->rowCount(), 60);
+        m_ui.key(Qt::Key_Home);
+        tap(u"pageList"_s, u"item 00"_s, u"itemDeleteButton"_s);
+        QTRY_COMPARE(list()->rowCount(), 59);
+    }
+
     void myItems()
     {
         openList(0, {});
