@@ -274,13 +274,14 @@ void ScreenshotSession::shootEditing(const QString &pLanguage)
     ptCategoriesDataModel *catalogue = m_manager->categoriesDataModel();
     catalogue->clearSelection();
     edit->setProperty("myItemsShown", true);
+    wait(1300);
     if (QQuickItem *page = find(QStringLiteral("pageMyItems"), edit)) {
         for (const char *name : {"Apples", "Bread"}) {
             if (QQuickItem *entry = row(page, "item", QString::fromLatin1(name)))
                 catalogue->toggleItem(entry->property("index").toInt());
         }
     }
-    wait(1300);
+    wait(300);
     save(QStringLiteral("my-items"), pLanguage);
     catalogue->clearSelection();
     edit->setProperty("myItemsShown", false);
