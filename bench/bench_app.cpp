@@ -181,6 +181,7 @@ int childFloor(int argc, char *argv[], bool pMemory)
 // The start-up path of the program, up to its event loop.
 struct App
 {
+    std::unique_ptr<QThread> fonts = ptStartup::readFonts();
     ptApplicationManager manager;
     QQuickView view;
 
@@ -192,7 +193,11 @@ struct App
         view.resize(800, 480);
         return true;
     }
-    ~App() { manager.setView(nullptr); }
+    ~App()
+    {
+        manager.setView(nullptr);
+        fonts->wait();
+    }
 };
 
 int childStartup(int argc, char *argv[])

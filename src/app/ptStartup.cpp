@@ -1,10 +1,14 @@
 #include "ptStartup.h"
 
 #include <QApplication>
+#include <QFontDatabase>
+#include <QFontMetricsF>
 #include <QMessageBox>
 #include <QQmlEngine>
 #include <QQuickView>
+#include <QScopeGuard>
 #include <QStandardPaths>
+#include <QThread>
 #include <QUrl>
 
 #include <memory>
@@ -19,6 +23,17 @@ void ptStartup::setIdentity()
     QCoreApplication::setOrganizationName(QStringLiteral("Orvelle"));
     QCoreApplication::setOrganizationDomain(QStringLiteral("orvelle.org"));
     QCoreApplication::setApplicationName(QStringLiteral("PantrixApp"));
+}
+
+std::unique_ptr<QThread> ptStartup::readFonts()
+{
+    std::unique_ptr<QThread> thread(QThread::create([] {
+        // The font database is shared by all threads; the font itself is
+        // loaded again by the thread that draws with it.
+        QFontMetricsF(QFont()).height();
+    }));
+    thread->start();
+    return thread;
 }
 
 // The scenes' module registers its native types (the controller and the
@@ -48,6 +63,8 @@ int ptStartup::run()
     if (!instance.acquire())
         return 0;
 
+    const std::unique_ptr<QThread> fonts = readFonts();
+    const auto waitForFonts = qScopeGuard([&fonts] { fonts->wait(); });
     int exitCode = 1;
     auto manager = std::make_unique<ptApplicationManager>();
 

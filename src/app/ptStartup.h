@@ -1,7 +1,10 @@
 #ifndef PTSTARTUP_H
 #define PTSTARTUP_H
 
+#include <memory>
+
 class QQuickView;
+class QThread;
 class ptApplicationManager;
 
 // Start-up and teardown of the program, apart from the application object,
@@ -11,6 +14,12 @@ class ptStartup
 public:
     // Organisation and application names; they also fix the data directory.
     static void setIdentity();
+
+    // Starts reading the system's fonts on a thread of its own, so that it
+    // runs beside the loading of the scenes, whose first text waits for it.
+    // The thread ends by itself; wait for it before the application object
+    // goes.
+    static std::unique_ptr<QThread> readFonts();
 
     // Hands the view to the controller, publishes it and its models to the
     // scenes and loads the root scene, sized to the view. The caller shows the view.
