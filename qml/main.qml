@@ -2,7 +2,9 @@ import QtQuick
 import qml
 
 // The root scene: the lists screen, the editing and shopping container that
-// slides in from the right, and the about window.
+// slides in from the right, and the about window. Only the lists screen's type
+// is named here: the engine reads every type a scene names, and the types
+// those name, before it shows the first frame.
 Rectangle {
     id: root
 
@@ -72,7 +74,7 @@ Rectangle {
         onLoaded: root.state = stateToActivate
 
         Connections {
-            target: editShopLoader.item as ScreenEditShop
+            target: editShopLoader.item
 
             function onListsClicked() {
                 ApplicationManager.updateListsDataModel();
@@ -93,7 +95,7 @@ Rectangle {
         onLoaded: root.state = "about"
 
         Connections {
-            target: aboutLoader.item as ScreenAbout
+            target: aboutLoader.item
 
             function onAreaClicked() {
                 root.state = "";
@@ -120,7 +122,7 @@ Rectangle {
             }
 
             PropertyChanges {
-                target: aboutLoader.item as ScreenAbout
+                target: aboutLoader.item
                 shown: true
             }
         },
@@ -145,7 +147,7 @@ Rectangle {
             extend: "open"
 
             PropertyChanges {
-                target: editShopLoader.item as ScreenEditShop
+                target: editShopLoader.item
                 state: "edit"
             }
         },
@@ -154,7 +156,7 @@ Rectangle {
             extend: "open"
 
             PropertyChanges {
-                target: editShopLoader.item as ScreenEditShop
+                target: editShopLoader.item
                 state: "shop"
             }
         }
