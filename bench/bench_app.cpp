@@ -302,6 +302,18 @@ int childEnter(int argc, char *argv[], bool pShop, bool pMemory)
     return 0;
 }
 
+// Starts the program and opens the stored list's shopping screen the way its
+// row's tap does; returns the root scene once the screen is shown, or null.
+QQuickItem *openShop(App &pApp)
+{
+    if (!startAndSettle(pApp))
+        return nullptr;
+    QQuickItem *root = pApp.view.rootObject();
+    QMetaObject::invokeMethod(firstListRow(root), "itemClicked", Q_ARG(int, 0));
+    settle(800);
+    return waitForFrame(&pApp.view) ? root : nullptr;
+}
+
 // Scrolls the shopping screen's rows from top to bottom by pStep pixels a
 // frame, each step as soon as the frame before has been shown, and reports
 // the longest and the median time between two frames.
@@ -310,13 +322,9 @@ int childFlick(int argc, char *argv[], int pStep)
     ptStartup::setIdentity();
     QApplication app(argc, argv);
     App pantrix;
-    if (!startAndSettle(pantrix))
-        return 1;
-    QQuickItem *root = pantrix.view.rootObject();
-    QMetaObject::invokeMethod(firstListRow(root), "itemClicked", Q_ARG(int, 0));
-    settle(800);
-    QQuickItem *rows = named(root, QStringLiteral("shopRows"));
-    if (!rows || !waitForFrame(&pantrix.view))
+    QQuickItem *root = openShop(pantrix);
+    QQuickItem *rows = root ? named(root, QStringLiteral("shopRows")) : nullptr;
+    if (!rows)
         return 1;
     const double end = rows->property("contentHeight").toDouble() - rows->height();
 
@@ -352,13 +360,9 @@ int childTick(int argc, char *argv[])
     ptStartup::setIdentity();
     QApplication app(argc, argv);
     App pantrix;
-    if (!startAndSettle(pantrix))
-        return 1;
-    QQuickItem *root = pantrix.view.rootObject();
-    QMetaObject::invokeMethod(firstListRow(root), "itemClicked", Q_ARG(int, 0));
-    settle(800);
-    QQuickItem *shop = shopScreen(root);
-    if (!shop || !waitForFrame(&pantrix.view))
+    QQuickItem *root = openShop(pantrix);
+    QQuickItem *shop = root ? shopScreen(root) : nullptr;
+    if (!shop)
         return 1;
     ptListDataModel *model = pantrix.manager.listDataModel();
 
