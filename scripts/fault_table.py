@@ -124,8 +124,8 @@ FAULTS = [
           "install(FILES data/${PANTRIX_APP_ID}.metainfo.xml"
           " DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)\n",
           ""),
-    Fault("lists-row-current-currency", "qml/ScreenMainDelegate.qml",
-          "CurrencyUnitsDataModel.currencySign(parseInt(screenMainDelegate.price_unit, 10) || 0)",
+    Fault("lists-row-current-currency", "qml/ScreenMain.qml",
+          "CurrencyUnitsDataModel.currencySign(parseInt(band.row.model.price_unit, 10) || 0)",
           "CurrencyUnitsDataModel.currentCurrencySign()"),
     Fault("overview-not-refreshed", "qml/main.qml",
           "            function onListsClicked() {\n"
