@@ -387,10 +387,6 @@ ScreenBase {
                 source: "qrc:/qml/qml/ScreenNewItem.qml"
             }
         },
-        // The question shows itself in this state.
-        State {
-            name: "delete"
-        },
         State {
             name: "editListInfo"
 

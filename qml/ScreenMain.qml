@@ -217,16 +217,6 @@ ScreenBase {
                 target: newListLoader
                 source: "qrc:/qml/qml/ScreenNewList.qml"
             }
-        },
-        // The questions and the language sheet show themselves in these states.
-        State {
-            name: "newListRequest"
-        },
-        State {
-            name: "listDelete"
-        },
-        State {
-            name: "languages"
         }
     ]
 }

@@ -256,10 +256,6 @@ ScreenBase {
     }
 
     states: [
-        // The checkout window shows itself in this state.
-        State {
-            name: "checkout"
-        },
         State {
             name: "updateItem"
 
