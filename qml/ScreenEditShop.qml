@@ -2,7 +2,9 @@ import QtQuick
 import qml
 
 // Holds the list editing screen or the shopping screen, whichever the state
-// names, and cross-fades between them. Only the active page is loaded.
+// names, and cross-fades between them. Only the active page is loaded: the
+// sources follow the state through bindings, so that each page is made once
+// (the state's transition sets the properties of its changes twice).
 Item {
     id: screenEditShop
 
@@ -13,6 +15,7 @@ Item {
 
         objectName: "pageShop"
         anchors.fill: parent
+        source: screenEditShop.state === "shop" ? "qrc:/qml/qml/ScreenShop.qml" : ""
         opacity: 0
         visible: opacity > 0
         onLoaded: {
@@ -43,6 +46,7 @@ Item {
 
         objectName: "pageEdit"
         anchors.fill: parent
+        source: screenEditShop.state === "edit" ? "qrc:/qml/qml/ScreenEdit.qml" : ""
         opacity: 0
         visible: opacity > 0
         onLoaded: {
@@ -72,13 +76,6 @@ Item {
             PropertyChanges {
                 target: pageShop
                 opacity: 1
-                source: "qrc:/qml/qml/ScreenShop.qml"
-            }
-
-            PropertyChanges {
-                target: pageEdit
-                opacity: 0
-                source: ""
             }
         },
         State {
@@ -87,13 +84,6 @@ Item {
             PropertyChanges {
                 target: pageEdit
                 opacity: 1
-                source: "qrc:/qml/qml/ScreenEdit.qml"
-            }
-
-            PropertyChanges {
-                target: pageShop
-                opacity: 0
-                source: ""
             }
         }
     ]

@@ -71,7 +71,13 @@ Rectangle {
         height: parent.height
         opacity: 0
         visible: opacity > 0
-        onLoaded: root.state = stateToActivate
+        // The container's state is set here and not by the root's states: a
+        // state change with a transition sets its other properties twice (to
+        // find where the animated ones start), which would make the page twice.
+        onLoaded: {
+            item.state = stateToActivate;
+            root.state = stateToActivate;
+        }
 
         Connections {
             target: editShopLoader.item
@@ -145,20 +151,10 @@ Rectangle {
         State {
             name: "edit"
             extend: "open"
-
-            PropertyChanges {
-                target: editShopLoader.item
-                state: "edit"
-            }
         },
         State {
             name: "shop"
             extend: "open"
-
-            PropertyChanges {
-                target: editShopLoader.item
-                state: "shop"
-            }
         }
     ]
 
