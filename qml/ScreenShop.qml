@@ -50,6 +50,9 @@ ScreenBase {
     opacity: 0
     rows: shopRows
     back: header.buttonRightClicked
+    // The screen stays on while the shopping screen is there.
+    Component.onCompleted: ApplicationManager.keepScreenOn(true)
+    Component.onDestruction: ApplicationManager.keepScreenOn(false)
 
     ScreenHeader {
         id: header

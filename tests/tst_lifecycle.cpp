@@ -8,8 +8,31 @@
 #include <sys/resource.h>
 
 #include "ptApplicationManager.h"
+#include "ptSceneDriver.h"
 #include "ptStartup.h"
 #include "ptTestFiles.h"
+
+using namespace Qt::StringLiterals;
+
+// A screen saver on the test's own bus: it hands out cookies and keeps those
+// not released yet.
+class FakeScreenSaver : public QObject
+{
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.ScreenSaver")
+
+public:
+    QSet<uint> m_held;
+    uint m_issued = 0;
+
+public slots:
+    uint Inhibit(const QString &, const QString &)
+    {
+        m_held.insert(++m_issued);
+        return m_issued;
+    }
+    void UnInhibit(uint pCookie) { m_held.remove(pCookie); }
+};
 
 // Notes of random hex digits keep the compressed document large.
 static void addItems(ptListDataModel *pList, int pCount)
@@ -72,11 +95,26 @@ public slots:
     void onExitAppView() { ++m_exitAppViews; }
 
 private slots:
+    // CTest runs the bus tests once more with the session bus address
+    // pointing nowhere; otherwise the test brings its own bus, so that
+    // nothing outside the test sees what the program sends.
     void initTestCase()
     {
         ptStartup::setIdentity();
         std::signal(SIGXFSZ, SIG_IGN);
         QCOMPARE(getrlimit(RLIMIT_FSIZE, &m_fileSizeLimit), 0);
+        m_noBus = qgetenv("DBUS_SESSION_BUS_ADDRESS").contains("/nonexistent");
+        if (!m_noBus) {
+            m_busDaemon.start("dbus-daemon", {"--session", "--nofork", "--print-address=1"});
+            QVERIFY2(m_busDaemon.waitForStarted(), "dbus-daemon is needed for this test");
+            qputenv("DBUS_SESSION_BUS_ADDRESS", nextLine(&m_busDaemon).trimmed());
+        }
+    }
+
+    void cleanupTestCase()
+    {
+        m_busDaemon.kill();
+        m_busDaemon.waitForFinished();
     }
 
     void init()
@@ -232,18 +270,9 @@ private slots:
         }
     }
 
-    // CTest runs this function once more with the session bus address
-    // pointing nowhere; otherwise it brings its own bus, so that nothing
-    // outside the test sees the signal.
     void dashboard()
     {
-        const bool noBus = qgetenv("DBUS_SESSION_BUS_ADDRESS").contains("/nonexistent");
-        QProcess busDaemon;
-        if (!noBus) {
-            busDaemon.start("dbus-daemon", {"--session", "--nofork", "--print-address=1"});
-            QVERIFY2(busDaemon.waitForStarted(), "dbus-daemon is needed for this test");
-            qputenv("DBUS_SESSION_BUS_ADDRESS", nextLine(&busDaemon).trimmed());
-        }
+        const bool noBus = m_noBus;
         QDBusConnection::connectToBus(qEnvironmentVariable("DBUS_SESSION_BUS_ADDRESS"), "watcher")
                 .connect(QString(), "/", "com.nokia.hildon_desktop", "exit_app_view", this,
                          SLOT(onExitAppView()));
@@ -262,8 +291,34 @@ private slots:
         // What a window manager may do when it brings the window back.
         view.showNormal();
         QTRY_COMPARE(view.windowStates(), Qt::WindowStates(Qt::WindowFullScreen));
-        busDaemon.kill();
-        busDaemon.waitForFinished();
+    }
+
+    // The screen saver is held off from the tap on a list until the way back
+    // to the lists, and from the next tap until the program ends.
+    void screenKeptOn()
+    {
+        FakeScreenSaver saver;
+        QDBusConnection service = QDBusConnection::connectToBus(
+                qEnvironmentVariable("DBUS_SESSION_BUS_ADDRESS"), "screensaver");
+        QCOMPARE(service.registerService("org.freedesktop.ScreenSaver"), !m_noBus);
+        service.registerObject("/org/freedesktop/ScreenSaver", &saver,
+                               QDBusConnection::ExportAllSlots);
+        const qsizetype shopping = m_noBus ? 0 : 1;
+        {
+            ptSceneDriver ui;
+            QVERIFY(ui.startWithList(0, {{"Milk", "Dairy", "1.00"}}));
+            ui.click(u"listNameText"_s);
+            ui.waitFor(u"shopRows"_s);
+            QTRY_COMPARE(saver.m_held.size(), shopping);
+            ui.click(u"screenHeaderRight"_s, ui.named(u"shopHeader"_s));
+            ui.waitFor(u"buttonNewList"_s);
+            QTRY_COMPARE(saver.m_held.size(), 0);
+            ui.click(u"listNameText"_s);
+            ui.waitFor(u"shopRows"_s);
+            QTRY_COMPARE(saver.m_held.size(), shopping);
+        }
+        QTRY_COMPARE(saver.m_held.size(), 0);
+        QCOMPARE(saver.m_issued, uint(2 * shopping));
     }
 
 private:
@@ -271,6 +326,8 @@ private:
     bool m_mounted = false;
     rlimit m_fileSizeLimit {};
     int m_exitAppViews = 0;
+    bool m_noBus = false;
+    QProcess m_busDaemon;
 };
 
 QTEST_MAIN(tst_lifecycle)

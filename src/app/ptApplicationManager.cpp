@@ -164,6 +164,11 @@ void ptApplicationManager::showDashboard()
     }
 }
 
+void ptApplicationManager::keepScreenOn(bool pKeepOn)
+{
+    m_screenSaverInhibitor.setInhibited(pKeepOn);
+}
+
 QString ptApplicationManager::nullString()
 {
     return QString();

@@ -11,6 +11,7 @@
 #include "ptListDataModel.h"
 #include "ptListsDataModel.h"
 #include "ptMeasureUnitsDataModel.h"
+#include "ptScreenSaverInhibitor.h"
 
 class QQuickView;
 
@@ -64,6 +65,8 @@ public slots:
     void saveSettings();
     void setInputHints();
     void onCurrentCurrencyChanged();
+    // Keeps the screen from blanking while pKeepOn (the shopping screen).
+    void keepScreenOn(bool pKeepOn);
 
 private:
     void loadCatalogue();
@@ -78,6 +81,7 @@ private:
     ptLanguagesDataModel m_languagesDataModel;
     ptCurrencyUnitsDataModel m_currencyUnitsDataModel;
     ptMeasureUnitsDataModel m_amountUnitsDataModel;
+    ptScreenSaverInhibitor m_screenSaverInhibitor;
     QTranslator m_translator;
     bool m_settingsLoaded = false;
 };

@@ -1,0 +1,70 @@
+#include "ptScreenSaverInhibitor.h"
+
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
+#include <QGuiApplication>
+
+namespace {
+
+QDBusMessage screenSaverCall(const QString &pMethod)
+{
+    return QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.ScreenSaver"),
+                                          QStringLiteral("/org/freedesktop/ScreenSaver"),
+                                          QStringLiteral("org.freedesktop.ScreenSaver"), pMethod);
+}
+
+} // namespace
+
+ptScreenSaverInhibitor::ptScreenSaverInhibitor(QObject *parent) : QObject(parent) { }
+
+ptScreenSaverInhibitor::~ptScreenSaverInhibitor()
+{
+    // A request still on its way is dropped with its watcher; the screen
+    // saver ends such an inhibition when this program's connection closes.
+    if (m_holding)
+        release();
+}
+
+void ptScreenSaverInhibitor::setInhibited(bool pInhibited)
+{
+    if (pInhibited == m_wanted)
+        return;
+    m_wanted = pInhibited;
+    if (m_wanted && !m_holding && !m_pending)
+        request();
+    else if (!m_wanted && m_holding)
+        release();
+}
+
+void ptScreenSaverInhibitor::request()
+{
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected())
+        return;
+    QDBusMessage call = screenSaverCall(QStringLiteral("Inhibit"));
+    call << QGuiApplication::applicationDisplayName() << QStringLiteral("Shopping");
+    m_pending = true;
+    auto *watcher = new QDBusPendingCallWatcher(bus.asyncCall(call), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this,
+            [this](QDBusPendingCallWatcher *pCall) {
+                pCall->deleteLater();
+                m_pending = false;
+                const QDBusPendingReply<uint> reply = *pCall;
+                if (reply.isError())
+                    return;
+                m_cookie = reply.value();
+                m_holding = true;
+                if (!m_wanted)
+                    release();
+            });
+}
+
+void ptScreenSaverInhibitor::release()
+{
+    QDBusMessage call = screenSaverCall(QStringLiteral("UnInhibit"));
+    call << m_cookie;
+    QDBusConnection::sessionBus().send(call);
+    m_holding = false;
+}

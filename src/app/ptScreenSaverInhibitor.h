@@ -1,0 +1,32 @@
+#ifndef PTSCREENSAVERINHIBITOR_H
+#define PTSCREENSAVERINHIBITOR_H
+
+#include <QObject>
+
+// Asks the session's screen saver (org.freedesktop.ScreenSaver on the session
+// bus) not to blank the screen while inhibited, and releases it when no
+// longer inhibited or when destroyed. The calls do not wait: the cookie is
+// kept when the reply comes, and released at once if the wish has changed by
+// then. Without a session bus or a screen saver service nothing happens.
+class ptScreenSaverInhibitor : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit ptScreenSaverInhibitor(QObject *parent = nullptr);
+    ~ptScreenSaverInhibitor() override;
+
+    bool isInhibited() const { return m_wanted; }
+    void setInhibited(bool pInhibited);
+
+private:
+    void request();
+    void release();
+
+    bool m_wanted = false;
+    bool m_pending = false;
+    bool m_holding = false;
+    uint m_cookie = 0;
+};
+
+#endif // PTSCREENSAVERINHIBITOR_H
