@@ -14,6 +14,7 @@ Item {
     property bool buttonTop: false
     property bool buttonBottom: false
     property int buttonRadius: Theme.radius
+    readonly property alias label: label
 
     signal buttonClicked()
 
@@ -55,6 +56,8 @@ Item {
         anchors.rightMargin: 20
         horizontalAlignment: Text.AlignHCenter
         verticalAlignment: Text.AlignVCenter
+        // A label too long for a narrow button takes two lines.
+        wrapMode: Text.Wrap
         color: Theme.text
         font.pixelSize: Theme.fontButton
         font.capitalization: Font.AllUppercase

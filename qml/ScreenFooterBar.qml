@@ -20,6 +20,13 @@ Item {
     signal leftClicked()
     signal rightClicked()
 
+    // The margin of a button's label on the side of the summary tab: a label
+    // that would run under the tab keeps to the room beside it.
+    function labelMargin(pButton: ScreenButton): real {
+        const beside = summary.visible ? summary.width / 2 + 5 : 20;
+        return pButton.label.implicitWidth > pButton.width - 20 - beside ? beside : 20;
+    }
+
     width: parent.width
     height: parent.height
     y: shown ? 0 : height
@@ -40,6 +47,7 @@ Item {
         height: parent.height
         buttonLeft: true
         buttonLabelAlignment: Text.AlignLeft
+        label.anchors.rightMargin: screenFooterBar.labelMargin(leftButton)
         onButtonClicked: screenFooterBar.leftClicked()
     }
 
@@ -51,6 +59,7 @@ Item {
         height: parent.height
         buttonRight: true
         buttonLabelAlignment: Text.AlignRight
+        label.anchors.leftMargin: screenFooterBar.labelMargin(rightButton)
         onButtonClicked: screenFooterBar.rightClicked()
 
         Behavior on opacity {

@@ -116,10 +116,15 @@ Item {
 
             objectName: "screenHeaderText3"
             anchors.bottom: parent.bottom
-            width: parent.width
+            anchors.horizontalCenter: parent.horizontalCenter
+            width: parent.width - 2 * Theme.radius
             height: 20
             horizontalAlignment: Text.AlignHCenter
             verticalAlignment: Text.AlignVCenter
+            // A caption longer than a narrow tab is set smaller.
+            fontSizeMode: Text.HorizontalFit
+            minimumPixelSize: 12
+            elide: Text.ElideRight
             color: Theme.text
             font.pixelSize: Theme.fontTab
             visible: text !== ""

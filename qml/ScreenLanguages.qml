@@ -26,7 +26,8 @@ Item {
         id: chooser
 
         anchors.bottom: parent.bottom
-        width: parent.width
+        anchors.horizontalCenter: parent.horizontalCenter
+        width: Math.min(parent.width, Theme.maxWidth)
         height: 300
         title: qsTr("Choose language") + ApplicationManager.nullString
         listName: "languageList"

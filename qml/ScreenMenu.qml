@@ -27,7 +27,7 @@ MouseArea {
     Item {
         anchors.horizontalCenter: parent.horizontalCenter
         y: Theme.headerHeight
-        width: parent.width - Theme.menuWidthInset
+        width: Math.min(parent.width, Theme.maxWidth) - Theme.menuWidthInset
         height: frame.height
         clip: true
 

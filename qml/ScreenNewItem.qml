@@ -59,95 +59,110 @@ Item {
 
         objectName: "pageNewItem"
         anchors.bottom: parent.bottom
-        width: parent.width
-        height: 40 + 5 + fields.height + 5 + 65 + 10
+        anchors.horizontalCenter: parent.horizontalCenter
+        width: Math.min(parent.width, Theme.maxWidth)
+        height: Math.min(Theme.titleHeight + 5 + fields.height + fieldsView.anchors.bottomMargin,
+                         parent.height)
         inset: 1
         okName: "newItemOk"
         okOpacity: nameField.text === "" ? Theme.inactiveOpacity : 1
         onCancelClicked: screenNewItem.cancelClicked()
         onOkClicked: screenNewItem.createClicked()
 
-        Column {
-            id: fields
+        // On a window too short for every field, the fields scroll.
+        Flickable {
+            id: fieldsView
 
-            anchors.horizontalCenter: parent.horizontalCenter
-            y: Theme.titleHeight + 5
-            width: parent.width - 10
-            spacing: 5
+            anchors.fill: parent
+            anchors.topMargin: Theme.titleHeight + 5
+            anchors.bottomMargin: 5 + Theme.buttonBarHeight + 10
+            contentWidth: width
+            contentHeight: fields.height
+            boundsBehavior: Flickable.StopAtBounds
+            interactive: contentHeight > height
+            clip: true
 
-            ScreenFormRow {
-                id: nameField
+            Column {
+                id: fields
 
-                label: qsTr("Name") + ApplicationManager.nullString
-                inputName: "nameInput"
-            }
+                x: 5
+                width: fieldsView.width - 10
+                spacing: 5
 
-            ScreenFormRow {
-                id: categoryField
+                ScreenFormRow {
+                    id: nameField
 
-                label: qsTr("Category") + ApplicationManager.nullString
-                inputName: "categoryInput"
-                besideEnd: true
+                    label: qsTr("Name") + ApplicationManager.nullString
+                    inputName: "nameInput"
+                }
 
-                ScreenFieldEnd {
-                    objectName: "categoryButton"
-                    text: "..."
-                    label.font.bold: true
-                    label.font.pixelSize: Theme.fontText
-                    Accessible.name: qsTr("Choose category") + ApplicationManager.nullString
-                    onClicked: {
-                        form.dropFocus();
-                        screenNewItem.state = "categoriesList";
+                ScreenFormRow {
+                    id: categoryField
+
+                    label: qsTr("Category") + ApplicationManager.nullString
+                    inputName: "categoryInput"
+                    besideEnd: true
+
+                    ScreenFieldEnd {
+                        objectName: "categoryButton"
+                        text: "..."
+                        label.font.bold: true
+                        label.font.pixelSize: Theme.fontText
+                        Accessible.name: qsTr("Choose category") + ApplicationManager.nullString
+                        onClicked: {
+                            form.dropFocus();
+                            screenNewItem.state = "categoriesList";
+                        }
                     }
                 }
-            }
 
-            ScreenFormRow {
-                id: priceField
+                ScreenFormRow {
+                    id: priceField
 
-                label: qsTr("Price") + ApplicationManager.nullString
-                inputName: "priceInput"
-                besideEnd: true
-                validator: ScreenNumberValidator {
-                    decimals: 2
-                }
+                    label: qsTr("Price") + ApplicationManager.nullString
+                    inputName: "priceInput"
+                    besideEnd: true
+                    validator: ScreenNumberValidator {
+                        decimals: 2
+                    }
 
-                ScreenFieldEnd {
-                    button: false
-                    label.objectName: "priceUnitLabel"
-                    text: CurrencyUnitsDataModel.currencySign(screenNewItem.itemPriceUnitIndex) + "/"
-                          + unitEnd.text
-                }
-            }
-
-            ScreenFormRow {
-                id: amountField
-
-                label: qsTr("Amount") + ApplicationManager.nullString
-                inputName: "amountInput"
-                besideEnd: true
-                validator: ScreenNumberValidator {
-                    decimals: 3
-                }
-
-                ScreenFieldEnd {
-                    id: unitEnd
-
-                    objectName: "amountUnitButton"
-                    label.objectName: "amountUnitLabel"
-                    text: AmountUnitsDataModel.measureName(screenNewItem.itemAmountUnitIndex)
-                          + ApplicationManager.nullString
-                    onClicked: {
-                        form.dropFocus();
-                        screenNewItem.state = "amountUnitsList";
+                    ScreenFieldEnd {
+                        button: false
+                        label.objectName: "priceUnitLabel"
+                        text: CurrencyUnitsDataModel.currencySign(screenNewItem.itemPriceUnitIndex) + "/"
+                              + unitEnd.text
                     }
                 }
-            }
 
-            ScreenFormRow {
-                id: noteField
+                ScreenFormRow {
+                    id: amountField
 
-                label: qsTr("Note") + ApplicationManager.nullString
+                    label: qsTr("Amount") + ApplicationManager.nullString
+                    inputName: "amountInput"
+                    besideEnd: true
+                    validator: ScreenNumberValidator {
+                        decimals: 3
+                    }
+
+                    ScreenFieldEnd {
+                        id: unitEnd
+
+                        objectName: "amountUnitButton"
+                        label.objectName: "amountUnitLabel"
+                        text: AmountUnitsDataModel.measureName(screenNewItem.itemAmountUnitIndex)
+                              + ApplicationManager.nullString
+                        onClicked: {
+                            form.dropFocus();
+                            screenNewItem.state = "amountUnitsList";
+                        }
+                    }
+                }
+
+                ScreenFormRow {
+                    id: noteField
+
+                    label: qsTr("Note") + ApplicationManager.nullString
+                }
             }
         }
     }

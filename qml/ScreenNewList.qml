@@ -39,8 +39,9 @@ Item {
 
         objectName: "listSheet"
         anchors.bottom: parent.bottom
-        width: parent.width
-        height: fields.height + 5 + 40 + 10 + 65 + 10 + 100
+        anchors.horizontalCenter: parent.horizontalCenter
+        width: Math.min(parent.width, Theme.maxWidth)
+        height: Math.min(fields.height + 5 + 40 + 10 + 65 + 10 + 100, parent.height)
         title: qsTr("List info") + ApplicationManager.nullString
         onCancelClicked: screenNewList.cancelClicked()
         onOkClicked: screenNewList.createClicked()

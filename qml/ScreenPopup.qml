@@ -10,7 +10,7 @@ Item {
     property int growDuration: Theme.duration
     readonly property alias winScale: box.scale
     property alias title: titleBar.title
-    property alias boxHeight: box.height
+    property real boxHeight: Theme.popupHeight
     property alias boxColor: box.color
     property alias boxName: box.objectName
     // Whether a tap on the box itself is kept from the area outside it.
@@ -39,8 +39,8 @@ Item {
         id: box
 
         anchors.centerIn: parent
-        width: 400
-        height: 300
+        width: Math.min(Theme.popupWidth, screenPopup.width - 2 * Theme.windowMargin)
+        height: screenPopup.boxHeight
         radius: Theme.radius
         color: Theme.box
         scale: screenPopup.shown ? 1 : 0.001

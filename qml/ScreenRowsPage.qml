@@ -66,7 +66,8 @@ Flickable {
     Column {
         id: column
 
-        width: screenRowsPage.width
+        x: (screenRowsPage.width - width) / 2
+        width: Math.min(screenRowsPage.width, Theme.maxWidth)
 
         Repeater {
             id: repeater

@@ -9,7 +9,7 @@ Item {
     readonly property alias text: summary.text
 
     anchors.horizontalCenter: parent.horizontalCenter
-    width: parent.width / 3
+    width: Math.min(parent.width, Theme.maxWidth) / 3
     height: parent.height
 
     Rectangle {

@@ -33,6 +33,12 @@ QtObject {
     readonly property int fieldHeight: 60
     readonly property int labelWidth: 120
     readonly property int menuWidthInset: 140
+    // The widest a page of rows, a sheet or a menu grows on a wide window.
+    readonly property int maxWidth: 800
+    // A dialog box, and the least room it leaves at the window's sides.
+    readonly property int popupWidth: 400
+    readonly property int popupHeight: 300
+    readonly property int windowMargin: 20
 
     // Fonts (pixel sizes)
     readonly property int fontButton: 14

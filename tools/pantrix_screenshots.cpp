@@ -2,9 +2,14 @@
 // and Russian. It runs the real scenes with the real controller on a scratch
 // data directory; nothing in the user's own data directory is touched.
 //
-//     pantrix_screenshots <output directory>
+//     pantrix_screenshots [--size WxH] [--scale S] [--check] <output directory>
 //
-// Each file is named <shot>-<language>.png, for example lists-en.png.
+// Each file is named <shot>-<language>.png, for example lists-en.png. The
+// window is W x H logical pixels (800 x 480 by default) at scale S (1 by
+// default). With --check, each scene is also checked as it is saved: nothing
+// drawn may stand partly outside the window or partly outside a clipping box
+// (scrolled rows aside), and no two texts may overlap. Each fault is printed
+// and the exit code is 1.
 
 #include <QApplication>
 #include <QDir>
@@ -48,6 +53,65 @@ const SampleItem sampleItems[] = {
         {"Bread", "Bakery", "2.10", "1", "pc", ""},
 };
 
+// What names an item in a fault: its object name, or its type and text.
+QString describe(const QQuickItem *pItem)
+{
+    if (!pItem->objectName().isEmpty())
+        return pItem->objectName();
+    const QString text = pItem->property("text").toString();
+    return QString::fromLatin1(pItem->metaObject()->className())
+            + (text.isEmpty() ? QString() : QStringLiteral(" \"%1\"").arg(text));
+}
+
+// Whether pInner lies within pOuter, give or take half a pixel.
+bool within(const QRectF &pInner, const QRectF &pOuter)
+{
+    return pOuter.adjusted(-0.5, -0.5, 0.5, 0.5).contains(pInner);
+}
+
+// Adds the layout faults of pItem and the items under it to pFaults. pClip is
+// what the window and the clipping boxes around it leave shown; pView is what
+// the scrolled views around it show (rows a view cuts off are no fault). A
+// box may be clipped on purpose (a rounded box cut to show its top corners
+// only), a text never; neither may run past the window.
+void checkGeometry(const QQuickItem *pItem, QRectF pClip, QRectF pView, QStringList *pFaults)
+{
+    if (!pItem->isVisible() || pItem->opacity() <= 0.0)
+        return;
+    const QRectF area = pItem->mapRectToScene(pItem->boundingRect()) & pView;
+    const QRectF window(QPointF(), pItem->window()->size());
+    const QRectF shown = pItem->inherits("QQuickText") ? pClip : window;
+    if (pItem->flags().testFlag(QQuickItem::ItemHasContents) && area.intersects(shown)
+        && !within(area, shown) && pItem->property("text") != QVariant(QString()))
+        pFaults->append(describe(pItem) + QStringLiteral(" is cut off"));
+
+    if (pItem->clip()) {
+        const QRectF own = pItem->mapRectToScene(QRectF(0, 0, pItem->width(), pItem->height()));
+        if (pItem->inherits("QQuickFlickable"))
+            pView &= own;
+        else
+            pClip &= own;
+    }
+    const QList<QQuickItem *> children = pItem->childItems();
+    QList<const QQuickItem *> texts;
+    for (const QQuickItem *child : children) {
+        checkGeometry(child, pClip, pView, pFaults);
+        if (child->inherits("QQuickText") && child->isVisible() && child->opacity() > 0.0
+            && !child->property("text").toString().isEmpty())
+            texts.append(child);
+    }
+    // Texts side by side must not run into one another.
+    for (qsizetype i = 0; i < texts.size(); ++i) {
+        for (qsizetype j = i + 1; j < texts.size(); ++j) {
+            const QRectF common = texts[i]->mapRectToScene(texts[i]->boundingRect())
+                    & texts[j]->mapRectToScene(texts[j]->boundingRect()) & pView;
+            if (common.width() > 1 && common.height() > 1)
+                pFaults->append(describe(texts[i]) + QStringLiteral(" runs into ")
+                                + describe(texts[j]));
+        }
+    }
+}
+
 void wait(int pMilliseconds)
 {
     QEventLoop loop;
@@ -58,11 +122,14 @@ void wait(int pMilliseconds)
 class ScreenshotSession
 {
 public:
-    explicit ScreenshotSession(const QString &pOutput) : m_output(pOutput) { }
+    ScreenshotSession(const QString &pOutput, const QSize &pSize, bool pCheck)
+        : m_output(pOutput), m_size(pSize), m_check(pCheck)
+    { }
 
     bool start();
     void shoot(const QString &pLanguage);
     int written() const { return m_written.size(); }
+    int faults() const { return m_faults; }
 
 private:
     using Step = std::function<void()>;
@@ -81,6 +148,9 @@ private:
     int unitIndex(const QString &pName) const;
 
     QString m_output;
+    QSize m_size;
+    bool m_check = false;
+    int m_faults = 0;
     std::unique_ptr<ptApplicationManager> m_manager;
     std::unique_ptr<QQuickView> m_view;
     QStringList m_written;
@@ -95,7 +165,7 @@ bool ScreenshotSession::start()
 
     m_view = std::make_unique<QQuickView>();
     ptStartup::loadRootScene(m_view.get(), m_manager.get());
-    m_view->resize(800, 480);
+    m_view->resize(m_size);
     m_view->show();
     wait(800);
     return m_view->rootObject() && listsScreen();
@@ -170,6 +240,16 @@ void ScreenshotSession::save(const QString &pShot, const QString &pLanguage)
         m_written.append(path);
     else
         QTextStream(stderr) << "cannot write " << path << Qt::endl;
+    if (!m_check)
+        return;
+    const QRectF window(QPointF(), m_view->size());
+    const QRectF everywhere(-1e6, -1e6, 2e6, 2e6);
+    QStringList faults;
+    checkGeometry(m_view->rootObject(), window, everywhere, &faults);
+    faults.removeDuplicates();
+    for (const QString &fault : std::as_const(faults))
+        QTextStream(stderr) << pShot << '-' << pLanguage << ": " << fault << Qt::endl;
+    m_faults += faults.size();
 }
 
 void ScreenshotSession::shoot(const QString &pLanguage)
@@ -366,11 +446,33 @@ void ScreenshotSession::shootShopping(const QString &pLanguage)
 
 int main(int argc, char *argv[])
 {
-    if (argc != 2) {
-        QTextStream(stderr) << "usage: pantrix_screenshots <output directory>" << Qt::endl;
+    QSize size(800, 480);
+    bool check = false;
+    QString output;
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray argument = argv[i];
+        const QByteArray value = i + 1 < argc ? QByteArray(argv[i + 1]) : QByteArray();
+        if (argument == "--check") {
+            check = true;
+        } else if (argument == "--size" && value.contains('x')) {
+            size = QSize(value.split('x').value(0).toInt(), value.split('x').value(1).toInt());
+            ++i;
+        } else if (argument == "--scale" && value.toDouble() > 0) {
+            qputenv("QT_SCALE_FACTOR", value);
+            ++i;
+        } else if (output.isEmpty() && !argument.startsWith('-')) {
+            output = QDir(QString::fromLocal8Bit(argument)).absolutePath();
+        } else {
+            output.clear();
+            break;
+        }
+    }
+    if (output.isEmpty() || size.isEmpty()) {
+        QTextStream(stderr) << "usage: pantrix_screenshots [--size WxH] [--scale S] [--check]"
+                               " <output directory>"
+                            << Qt::endl;
         return 2;
     }
-    const QString output = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
 
     QTemporaryDir data;
     if (!data.isValid() || !QDir().mkpath(output))
@@ -382,7 +484,7 @@ int main(int argc, char *argv[])
     QApplication application(argc, argv);
     ptStartup::setIdentity();
 
-    ScreenshotSession session(output);
+    ScreenshotSession session(output, size, check);
     if (!session.start()) {
         QTextStream(stderr) << "the root scene did not come up" << Qt::endl;
         return 1;
@@ -390,5 +492,7 @@ int main(int argc, char *argv[])
     session.shoot(QStringLiteral("en"));
     session.shoot(QStringLiteral("ru"));
     QTextStream(stdout) << session.written() << " screenshots in " << output << Qt::endl;
-    return 0;
+    if (session.faults() > 0)
+        QTextStream(stdout) << session.faults() << " layout faults" << Qt::endl;
+    return session.faults() > 0 ? 1 : 0;
 }
