@@ -21,8 +21,13 @@ ptScreenSaverInhibitor::ptScreenSaverInhibitor(QObject *parent) : QObject(parent
 
 ptScreenSaverInhibitor::~ptScreenSaverInhibitor()
 {
-    // A request still on its way is dropped with its watcher; the screen
-    // saver ends such an inhibition when this program's connection closes.
+    // A request still on its way is waited for, so that its cookie, too, is
+    // released (the wait may already have handled the reply).
+    m_wanted = false;
+    if (QDBusPendingCallWatcher *request = m_request) {
+        request->waitForFinished();
+        takeReply(request);
+    }
     if (m_holding)
         release();
 }
@@ -32,7 +37,7 @@ void ptScreenSaverInhibitor::setInhibited(bool pInhibited)
     if (pInhibited == m_wanted)
         return;
     m_wanted = pInhibited;
-    if (m_wanted && !m_holding && !m_pending)
+    if (m_wanted && !m_holding && !m_request)
         request();
     else if (!m_wanted && m_holding)
         release();
@@ -45,20 +50,24 @@ void ptScreenSaverInhibitor::request()
         return;
     QDBusMessage call = screenSaverCall(QStringLiteral("Inhibit"));
     call << QGuiApplication::applicationDisplayName() << QStringLiteral("Shopping");
-    m_pending = true;
-    auto *watcher = new QDBusPendingCallWatcher(bus.asyncCall(call), this);
-    connect(watcher, &QDBusPendingCallWatcher::finished, this,
-            [this](QDBusPendingCallWatcher *pCall) {
-                pCall->deleteLater();
-                m_pending = false;
-                const QDBusPendingReply<uint> reply = *pCall;
-                if (reply.isError())
-                    return;
-                m_cookie = reply.value();
-                m_holding = true;
-                if (!m_wanted)
-                    release();
-            });
+    m_request = new QDBusPendingCallWatcher(bus.asyncCall(call, RequestTimeout), this);
+    connect(m_request, &QDBusPendingCallWatcher::finished, this,
+            &ptScreenSaverInhibitor::takeReply);
+}
+
+void ptScreenSaverInhibitor::takeReply(QDBusPendingCallWatcher *pCall)
+{
+    if (pCall != m_request)
+        return;
+    m_request = nullptr;
+    pCall->deleteLater();
+    const QDBusPendingReply<uint> reply = *pCall;
+    if (reply.isError())
+        return;
+    m_cookie = reply.value();
+    m_holding = true;
+    if (!m_wanted)
+        release();
 }
 
 void ptScreenSaverInhibitor::release()
