@@ -82,6 +82,20 @@ Item {
             interactive: contentHeight > height
             clip: true
 
+            // A field that takes the focus (by Tab) is scrolled into view.
+            Connections {
+                target: fieldsView.Window.window
+
+                function onActiveFocusItemChanged() {
+                    let row = fieldsView.Window.activeFocusItem;
+                    while (row && row.parent !== fields)
+                        row = row.parent;
+                    if (row)
+                        fieldsView.contentY = Math.max(Math.min(fieldsView.contentY, row.y),
+                                                       row.y + row.height - fieldsView.height);
+                }
+            }
+
             Column {
                 id: fields
 
