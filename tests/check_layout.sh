@@ -7,10 +7,8 @@
 #
 # Usage: check_layout.sh <pantrix_screenshots> <output directory>
 set -u
-tool="$1"
-output="$2"
-status=0
-pids=""
+tool="$1" output="$2"
+status=0 pids=""
 for size in 360x640:2 640x360:2 480x800:1 800x480:1 1920x1080:1; do
     QT_QPA_PLATFORM=offscreen "$tool" --check --size "${size%:*}" --scale "${size#*:}" \
         "$output/${size%:*}" > "$output/${size%:*}.log" 2>&1 &
