@@ -7,8 +7,9 @@
 // Each file is named <shot>-<language>.png, for example lists-en.png. The
 // window is W x H logical pixels (800 x 480 by default) at scale S (1 by
 // default). With --check, each scene is also checked as it is saved: nothing
-// drawn may stand partly outside the window or partly outside a clipping box
-// (scrolled rows aside), and no two texts may overlap. Each fault is printed
+// drawn may stand partly outside the window, no text partly outside a
+// clipping box (scrolled rows aside), and nothing drawn later may cover a
+// text. Each fault is printed
 // and the exit code is 1.
 
 #include <QApplication>
@@ -22,6 +23,7 @@
 #include <QTextStream>
 #include <QTimer>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 
@@ -69,21 +71,40 @@ bool within(const QRectF &pInner, const QRectF &pOuter)
     return pOuter.adjusted(-0.5, -0.5, 0.5, 0.5).contains(pInner);
 }
 
-// Adds the layout faults of pItem and the items under it to pFaults. pClip is
-// what the window and the clipping boxes around it leave shown; pView is what
-// the scrolled views around it show (rows a view cuts off are no fault). A
-// box may be clipped on purpose (a rounded box cut to show its top corners
-// only), a text never; neither may run past the window.
-void checkGeometry(const QQuickItem *pItem, QRectF pClip, QRectF pView, QStringList *pFaults)
+// A piece of what a scene draws: the item, what of it is shown, and its layer,
+// the nearest item over the whole window (a screen, a dialog, a menu).
+struct Drawn
+{
+    const QQuickItem *layer;
+    const QQuickItem *item;
+    QRectF area;
+    bool text;
+};
+
+// Adds the layout faults of pItem and the items under it to pFaults, and what
+// they draw to pDrawn, in the order it is drawn. pClip is what the window and
+// the clipping boxes around it leave shown; pView is what the scrolled views
+// around it show (rows a view cuts off are no fault). A box may be clipped on
+// purpose (a rounded box cut to show its top corners only), a text never;
+// neither may run past the window.
+void checkGeometry(const QQuickItem *pItem, const QQuickItem *pLayer, QRectF pClip, QRectF pView,
+                   QList<Drawn> *pDrawn, QStringList *pFaults)
 {
     if (!pItem->isVisible() || pItem->opacity() <= 0.0)
         return;
-    const QRectF area = pItem->mapRectToScene(pItem->boundingRect()) & pView;
     const QRectF window(QPointF(), pItem->window()->size());
-    const QRectF shown = pItem->inherits("QQuickText") ? pClip : window;
+    if (within(window, pItem->mapRectToScene(QRectF(0, 0, pItem->width(), pItem->height()))))
+        pLayer = pItem;
+    const bool text = pItem->inherits("QQuickText");
+    const QRectF area = pItem->mapRectToScene(pItem->boundingRect()) & pView;
+    const QRectF shown = text ? pClip : window;
+    const QColor color = pItem->property("color").value<QColor>();
     if (pItem->flags().testFlag(QQuickItem::ItemHasContents) && area.intersects(shown)
-        && !within(area, shown) && pItem->property("text") != QVariant(QString()))
-        pFaults->append(describe(pItem) + QStringLiteral(" is cut off"));
+        && pItem->property("text") != QVariant(QString()) && color.alpha() != 0) {
+        if (!within(area, shown))
+            pFaults->append(describe(pItem) + QStringLiteral(" is cut off"));
+        pDrawn->append({pLayer, pItem, area & pClip, text});
+    }
 
     if (pItem->clip()) {
         const QRectF own = pItem->mapRectToScene(QRectF(0, 0, pItem->width(), pItem->height()));
@@ -92,22 +113,25 @@ void checkGeometry(const QQuickItem *pItem, QRectF pClip, QRectF pView, QStringL
         else
             pClip &= own;
     }
-    const QList<QQuickItem *> children = pItem->childItems();
-    QList<const QQuickItem *> texts;
-    for (const QQuickItem *child : children) {
-        checkGeometry(child, pClip, pView, pFaults);
-        if (child->inherits("QQuickText") && child->isVisible() && child->opacity() > 0.0
-            && !child->property("text").toString().isEmpty())
-            texts.append(child);
-    }
-    // Texts side by side must not run into one another.
-    for (qsizetype i = 0; i < texts.size(); ++i) {
-        for (qsizetype j = i + 1; j < texts.size(); ++j) {
-            const QRectF common = texts[i]->mapRectToScene(texts[i]->boundingRect())
-                    & texts[j]->mapRectToScene(texts[j]->boundingRect()) & pView;
-            if (common.width() > 1 && common.height() > 1)
-                pFaults->append(describe(texts[i]) + QStringLiteral(" runs into ")
-                                + describe(texts[j]));
+    QList<QQuickItem *> children = pItem->childItems();
+    std::stable_sort(children.begin(), children.end(),
+                     [](const QQuickItem *pA, const QQuickItem *pB) { return pA->z() < pB->z(); });
+    for (const QQuickItem *child : std::as_const(children))
+        checkGeometry(child, pLayer, pClip, pView, pDrawn, pFaults);
+}
+
+// Adds a fault for every text that something drawn after it on its layer
+// covers: another text, or a box that is not behind it.
+void checkOverlaps(const QList<Drawn> &pDrawn, QStringList *pFaults)
+{
+    for (qsizetype i = 0; i < pDrawn.size(); ++i) {
+        for (qsizetype j = i + 1; pDrawn[i].text && j < pDrawn.size(); ++j) {
+            const QRectF common = pDrawn[i].area & pDrawn[j].area;
+            if (pDrawn[i].layer == pDrawn[j].layer && common.width() > 1 && common.height() > 1)
+                pFaults->append(describe(pDrawn[i].item)
+                                + (pDrawn[j].text ? QStringLiteral(" runs into ")
+                                                  : QStringLiteral(" lies under "))
+                                + describe(pDrawn[j].item));
         }
     }
 }
@@ -245,7 +269,9 @@ void ScreenshotSession::save(const QString &pShot, const QString &pLanguage)
     const QRectF window(QPointF(), m_view->size());
     const QRectF everywhere(-1e6, -1e6, 2e6, 2e6);
     QStringList faults;
-    checkGeometry(m_view->rootObject(), window, everywhere, &faults);
+    QList<Drawn> drawn;
+    checkGeometry(m_view->rootObject(), nullptr, window, everywhere, &drawn, &faults);
+    checkOverlaps(drawn, &faults);
     faults.removeDuplicates();
     for (const QString &fault : std::as_const(faults))
         QTextStream(stderr) << pShot << '-' << pLanguage << ": " << fault << Qt::endl;
