@@ -19,7 +19,6 @@ public:
     explicit ptScreenSaverInhibitor(QObject *parent = nullptr);
     ~ptScreenSaverInhibitor() override;
 
-    bool isInhibited() const { return m_wanted; }
     void setInhibited(bool pInhibited);
 
 private:
