@@ -25,11 +25,12 @@ Fault = namedtuple("Fault", "name path old new")
 LIST = "src/models/ptListDataModel.cpp"
 MANAGER = "src/app/ptApplicationManager.cpp"
 XMLTEXT = "src/models/ptXmlText.cpp"
+RULES = "src/models/ptItemRules.cpp"
 
 FAULTS = [
     Fault("prune-header-off-by-one", LIST,
-          "row < m_rows.size() && m_rows.at(row).key.startsWith(headerKey);",
-          "row < m_rows.size() - 1 && m_rows.at(row).key.startsWith(headerKey);"),
+          "for (auto row = header + 1; row != m_rows.cend(); ++row) {",
+          "for (auto row = header + 1; row != m_rows.cend() - 1; ++row) {"),
     Fault("cart-sum-sign", LIST,
           "cartSum += item.total;",
           "cartSum -= item.total;"),
@@ -94,9 +95,18 @@ FAULTS = [
     Fault("fffe-let-through", XMLTEXT,
           "if (u == 0xFFFE || u == 0xFFFF)",
           "if (u == 0xFFFF)"),
-    Fault("equal-key-row-order", LIST,
-          "return order < 0 || (order == 0 && !header && row.item < 0);",
-          "return order < 0 || (order == 0 && !header);"),
+    Fault("equal-key-row-order", RULES,
+          "    return pFirst.item > pSecond.item;\n",
+          "    return pFirst.item < pSecond.item;\n"),
+    Fault("returning-item-after-equal-keys", LIST,
+          "    if (pRow.item >= 0)\n        key.item = std::numeric_limits<int>::max();\n",
+          ""),
+    Fault("rows-by-category-then-name", RULES,
+          "                                                  : compareJoined(pFirst, pSecond);",
+          "                                                  : int(first.size() - second.size());"),
+    Fault("total-not-reread-after-edit", "src/models/ptListDataModel.h",
+          "            if (pField == PriceField || pField == CountField)\n                totalRead = false;\n",
+          ""),
     Fault("catalogue-price-key-without-currency", "src/models/ptCategoriesDataModel.cpp",
           "        index = m_items.size() - 1;\n    }\n\n"
           "    QHash<QString, QString> &entry = m_items[index];\n"
@@ -105,19 +115,17 @@ FAULTS = [
           "    QHash<QString, QString> &entry = m_items[index];\n"
           '    entry.insert(QStringLiteral("price"), pPrice);\n'),
     Fault("negative-row-accepted", LIST,
-          "void ptListDataModel::toggleItem(int pIndex)\n{\n"
-          "    if (pIndex < 0 || pIndex >= m_rows.size())\n",
-          "void ptListDataModel::toggleItem(int pIndex)\n{\n"
-          "    if (pIndex >= m_rows.size())\n"),
+          "    if (pRow < 0 || pRow >= m_rows.size())\n        return -1;\n",
+          "    if (pRow >= m_rows.size())\n        return -1;\n"),
     Fault("selection-count-not-lowered", "src/models/ptCategoriesDataModel.cpp",
-          "        entry.insert(QStringLiteral(\"status\"), StatusUnchecked);\n"
+          "        entry.insert(StatusKey, StatusUnchecked);\n"
           "        --m_selectedCount;\n",
-          "        entry.insert(QStringLiteral(\"status\"), StatusUnchecked);\n"),
+          "        entry.insert(StatusKey, StatusUnchecked);\n"),
     Fault("compressed-size-unbounded", "src/models/ptListsDataModel.cpp",
           "        if (file.size() > MaxCompressedSize) {\n"
           "            result = false;\n            break;\n        }\n",
           ""),
-    Fault("decimal-comma-not-read", LIST,
+    Fault("decimal-comma-not-read", RULES,
           "    if (ok)\n        return value;\n"
           "    value = germanLocale.toDouble(pText, &ok);\n",
           ""),

@@ -51,6 +51,9 @@ private slots:
         // A digit sorts before the ":" ending a header key; the marker sorts last.
         QTest::newRow("order") << "x/A|none/|y/A1|w/a|b/A|B/A" << false
                                << "[A1] y [A] B b x [a] w [-] none" << 3;
+        // Equal keys, different entries: each keeps a row of its own.
+        QTest::newRow("equal keys")
+                << "b:c/a|c/a:b|c/a:b|c/" << false << "[a] [a:b] c b:c [-] c" << 2;
     }
 
     void rows()
@@ -67,6 +70,9 @@ private slots:
 
         QTEST(layout(model), "rows");
         QTEST(model.categoriesCount(), "categoryCount");
+        const int items = model.rowCount() - int(layout(model).count('['));
+        model.sortByProduct(true);
+        QCOMPARE(model.rowCount(), items);
     }
 
     void selection_data()

@@ -1,18 +1,24 @@
 #include "ptCategoriesDataModel.h"
 
-#include <QMap>
+#include "ptItemRules.h"
 
 namespace {
 
-// Stored as the category of an entry without one; sorts after ordinary text.
-const QChar UncategorisedMarker(0xF000);
+using ptItemRules::StatusChecked;
+using ptItemRules::StatusDeleted;
+using ptItemRules::StatusUnchecked;
 
-const int SortByCategory = 0;
-const int SortByProduct = 1;
+const QString NameKey = QStringLiteral("name");
+const QString CategoryKey = QStringLiteral("category");
+const QString StatusKey = QStringLiteral("status");
 
-const QString StatusChecked = QStringLiteral("checked");
-const QString StatusUnchecked = QStringLiteral("unchecked");
-const QString StatusDeleted = QStringLiteral("deleted");
+// The value of pKey in pEntry, an empty text if it has none.
+const QString &valueOf(const QHash<QString, QString> &pEntry, const QString &pKey)
+{
+    static const QString none;
+    const auto it = pEntry.constFind(pKey);
+    return it == pEntry.cend() ? none : *it;
+}
 
 } // namespace
 
@@ -20,7 +26,7 @@ ptCategoriesDataModel::ptCategoriesDataModel(QObject *parent) : QAbstractListMod
 
 int ptCategoriesDataModel::rowCount(const QModelIndex &) const
 {
-    return m_rows.size();
+    return int(m_rows.size());
 }
 
 QVariant ptCategoriesDataModel::data(const QModelIndex &index, int role) const
@@ -28,11 +34,11 @@ QVariant ptCategoriesDataModel::data(const QModelIndex &index, int role) const
     if (!index.isValid() || index.row() >= m_rows.size())
         return QString();
 
-    const Row &row = m_rows.at(index.row());
-    if (row.entry < 0) {
+    const ptItemRules::Row &row = m_rows.at(index.row());
+    if (row.item < 0) {
         switch (role) {
         case ItemCategoryRole:
-            return row.key.chopped(1);
+            return row.category;
         case ItemTypeRole:
             return QStringLiteral("category");
         default:
@@ -40,13 +46,13 @@ QVariant ptCategoriesDataModel::data(const QModelIndex &index, int role) const
         }
     }
 
-    const QHash<QString, QString> &entry = m_items.at(row.entry);
+    const QHash<QString, QString> &entry = m_items.at(row.item);
     switch (role) {
     case Qt::DisplayRole:
     case ItemNameRole:
-        return entry.value(QStringLiteral("name"));
+        return entry.value(NameKey);
     case ItemCategoryRole:
-        return entry.value(QStringLiteral("category"));
+        return entry.value(CategoryKey);
     case ItemPriceRole:
         return entry.value(QStringLiteral("price") + m_currencyCode);
     case ItemAmountRole:
@@ -56,7 +62,7 @@ QVariant ptCategoriesDataModel::data(const QModelIndex &index, int role) const
     case ItemNoteRole:
         return entry.value(QStringLiteral("note"));
     case ItemStatusRole:
-        return entry.value(QStringLiteral("status"));
+        return entry.value(StatusKey);
     case ItemTypeRole:
         return QStringLiteral("item");
     default:
@@ -91,13 +97,13 @@ QList<QHash<QString, QString>> ptCategoriesDataModel::selectedItems() const
 {
     QList<QHash<QString, QString>> selected;
     for (const QHash<QString, QString> &entry : m_items) {
-        if (entry.value(QStringLiteral("status")) == StatusChecked)
+        if (entry.value(StatusKey) == StatusChecked)
             selected.append(entry);
     }
     return selected;
 }
 
-bool ptCategoriesDataModel::isLoaded()
+bool ptCategoriesDataModel::isLoaded() const
 {
     return !m_items.isEmpty();
 }
@@ -128,30 +134,20 @@ void ptCategoriesDataModel::updateModel()
 {
     beginResetModel();
 
-    QMap<QString, int> keys;
     m_categories.clear();
-    const QString separator = QStringLiteral(":");
+    const bool byCategory = m_sortMode == SortByCategory;
+    QList<ptItemRules::RowKey> shown;
     for (int i = 0; i < m_items.size(); ++i) {
         const QHash<QString, QString> &entry = m_items.at(i);
-        if (entry.value(QStringLiteral("status")) == StatusDeleted)
+        if (valueOf(entry, StatusKey) == StatusDeleted)
             continue;
-        const QString category = entry.value(QStringLiteral("category"));
-        const QString name = entry.value(QStringLiteral("name"));
-        if (category != UncategorisedMarker)
+        const QString &category = valueOf(entry, CategoryKey);
+        if (category != ptItemRules::UncategorisedMarker)
             m_categories.append(category);
-        if (m_sortMode == SortByCategory) {
-            keys.insert(category + separator, -1);
-            keys.insert(category + separator + name, i);
-        } else {
-            keys.insert(name, i);
-        }
+        shown.append({byCategory ? category : QStringView(), valueOf(entry, NameKey), i});
     }
     m_categories.removeDuplicates();
-
-    m_rows.clear();
-    m_rows.reserve(keys.size());
-    for (auto it = keys.cbegin(); it != keys.cend(); ++it)
-        m_rows.append({it.key(), it.value()});
+    m_rows = ptItemRules::sortedRows(std::move(shown), byCategory);
 
     emit categoriesCountChanged();
     endResetModel();
@@ -171,17 +167,17 @@ void ptCategoriesDataModel::sortByProduct(bool pUpdateModel)
         updateModel();
 }
 
-int ptCategoriesDataModel::categoriesCount()
+int ptCategoriesDataModel::categoriesCount() const
 {
     return m_categories.size();
 }
 
-int ptCategoriesDataModel::selectedCount()
+int ptCategoriesDataModel::selectedCount() const
 {
     return m_selectedCount;
 }
 
-QString ptCategoriesDataModel::categoryName(int pIndex)
+QString ptCategoriesDataModel::categoryName(int pIndex) const
 {
     if (pIndex < 0 || pIndex >= m_categories.size())
         return QString();
@@ -200,15 +196,15 @@ bool ptCategoriesDataModel::addItem(QString pName, QString pCategory, QString pP
     Q_UNUSED(pNote)
 
     const QString name = pName.simplified();
-    const QString category = normalisedCategory(pCategory);
+    const QString category = ptItemRules::normalisedCategory(pCategory, tr("Uncategorised"));
     if (name.isEmpty())
         return false;
 
     int index = findEntry(name, category);
     if (index < 0) {
         QHash<QString, QString> entry;
-        entry.insert(QStringLiteral("name"), name);
-        entry.insert(QStringLiteral("category"), category);
+        entry.insert(NameKey, name);
+        entry.insert(CategoryKey, category);
         m_items.append(entry);
         index = m_items.size() - 1;
     }
@@ -218,7 +214,7 @@ bool ptCategoriesDataModel::addItem(QString pName, QString pCategory, QString pP
     entry.insert(QStringLiteral("count"), pAmount);
     entry.insert(QStringLiteral("count_unit"), QString::number(pAmountUnit));
     entry.insert(QStringLiteral("note"), QString());
-    entry.insert(QStringLiteral("status"), StatusChecked);
+    entry.insert(StatusKey, StatusChecked);
 
     updateModel();
     return true;
@@ -231,7 +227,7 @@ bool ptCategoriesDataModel::updateItem(int pIndex, QString pName, QString pCateg
     Q_UNUSED(pNote)
 
     const QString name = pName.simplified();
-    const QString category = normalisedCategory(pCategory);
+    const QString category = ptItemRules::normalisedCategory(pCategory, tr("Uncategorised"));
 
     int index = -1;
     if (pIndex == -1) {
@@ -241,12 +237,12 @@ bool ptCategoriesDataModel::updateItem(int pIndex, QString pName, QString pCateg
     } else {
         if (!isItemRow(pIndex))
             return false;
-        index = m_rows.at(pIndex).entry;
+        index = m_rows.at(pIndex).item;
     }
 
     QHash<QString, QString> &entry = m_items[index];
-    entry.insert(QStringLiteral("name"), name);
-    entry.insert(QStringLiteral("category"), category);
+    entry.insert(NameKey, name);
+    entry.insert(CategoryKey, category);
     entry.insert(QStringLiteral("price") + pPriceUnit, pPrice);
     entry.insert(QStringLiteral("count"), pAmount);
     entry.insert(QStringLiteral("count_unit"), QString::number(pAmountUnit));
@@ -261,13 +257,13 @@ void ptCategoriesDataModel::toggleItem(int pIndex)
     if (!isItemRow(pIndex))
         return;
 
-    QHash<QString, QString> &entry = m_items[m_rows.at(pIndex).entry];
-    const QString status = entry.value(QStringLiteral("status"));
+    QHash<QString, QString> &entry = m_items[m_rows.at(pIndex).item];
+    const QString status = entry.value(StatusKey);
     if (status == StatusChecked) {
-        entry.insert(QStringLiteral("status"), StatusUnchecked);
+        entry.insert(StatusKey, StatusUnchecked);
         --m_selectedCount;
     } else if (status == StatusUnchecked) {
-        entry.insert(QStringLiteral("status"), StatusChecked);
+        entry.insert(StatusKey, StatusChecked);
         ++m_selectedCount;
     }
 
@@ -279,8 +275,8 @@ void ptCategoriesDataModel::toggleItem(int pIndex)
 void ptCategoriesDataModel::clearSelection()
 {
     for (QHash<QString, QString> &entry : m_items) {
-        if (entry.value(QStringLiteral("status")) != StatusDeleted)
-            entry.insert(QStringLiteral("status"), StatusUnchecked);
+        if (entry.value(StatusKey) != StatusDeleted)
+            entry.insert(StatusKey, StatusUnchecked);
     }
     m_selectedCount = 0;
     emit selectedCountChanged();
@@ -292,22 +288,21 @@ bool ptCategoriesDataModel::deleteItem(int pIndex)
     if (!isItemRow(pIndex))
         return false;
 
-    const int index = m_rows.at(pIndex).entry;
+    const int index = m_rows.at(pIndex).item;
     QHash<QString, QString> &entry = m_items[index];
-    const QString category = entry.value(QStringLiteral("category"));
+    const QString category = entry.value(CategoryKey);
 
     beginRemoveRows(QModelIndex(), pIndex, pIndex);
     m_rows.removeAt(pIndex);
-    entry.insert(QStringLiteral("status"), StatusDeleted);
+    entry.insert(StatusKey, StatusDeleted);
     endRemoveRows();
 
     // The header goes too when the removed item was the last of its category.
     if (m_sortMode == SortByCategory && pIndex > 0) {
-        const Row &before = m_rows.at(pIndex - 1);
-        const bool headerAbove = before.entry < 0 && before.key == category + QLatin1Char(':');
+        const ptItemRules::Row &before = m_rows.at(pIndex - 1);
+        const bool headerAbove = before.item < 0 && before.category == category;
         const bool itemBelow = isItemRow(pIndex)
-                && m_items.at(m_rows.at(pIndex).entry).value(QStringLiteral("category"))
-                        == category;
+                && m_items.at(m_rows.at(pIndex).item).value(CategoryKey) == category;
         if (headerAbove && !itemBelow) {
             beginRemoveRows(QModelIndex(), pIndex - 1, pIndex - 1);
             m_rows.removeAt(pIndex - 1);
@@ -324,31 +319,18 @@ bool ptCategoriesDataModel::deleteCategory(int pIndex, bool pDeleteItems)
     if (m_sortMode == SortByProduct || pIndex < 0 || pIndex >= m_rows.size())
         return false;
 
-    const Row &row = m_rows.at(pIndex);
-    const QString category = row.entry < 0
-            ? row.key.chopped(1)
-            : m_items.at(row.entry).value(QStringLiteral("category"));
+    const QString category = data(index(pIndex), ItemCategoryRole).toString();
 
     for (QHash<QString, QString> &entry : m_items) {
-        if (entry.value(QStringLiteral("category")) != category)
+        if (entry.value(CategoryKey) != category)
             continue;
-        entry.insert(QStringLiteral("category"), QString(UncategorisedMarker));
+        entry.insert(CategoryKey, QString(ptItemRules::UncategorisedMarker));
         if (pDeleteItems)
-            entry.insert(QStringLiteral("status"), StatusDeleted);
+            entry.insert(StatusKey, StatusDeleted);
     }
 
     updateModel();
     return true;
-}
-
-// Blank, "Uncategorised" and its translation all mean no category.
-QString ptCategoriesDataModel::normalisedCategory(const QString &pCategory) const
-{
-    const QString category = pCategory.simplified();
-    if (category.isEmpty() || category == QLatin1String("Uncategorised")
-        || category == tr("Uncategorised"))
-        return QString(UncategorisedMarker);
-    return category;
 }
 
 // The first entry with exactly this name and category, deleted ones included.
@@ -356,8 +338,7 @@ int ptCategoriesDataModel::findEntry(const QString &pName, const QString &pCateg
 {
     for (int i = 0; i < m_items.size(); ++i) {
         const QHash<QString, QString> &entry = m_items.at(i);
-        if (entry.value(QStringLiteral("name")) == pName
-            && entry.value(QStringLiteral("category")) == pCategory)
+        if (entry.value(NameKey) == pName && entry.value(CategoryKey) == pCategory)
             return i;
     }
     return -1;
@@ -365,5 +346,5 @@ int ptCategoriesDataModel::findEntry(const QString &pName, const QString &pCateg
 
 bool ptCategoriesDataModel::isItemRow(int pRow) const
 {
-    return pRow >= 0 && pRow < m_rows.size() && m_rows.at(pRow).entry >= 0;
+    return pRow >= 0 && pRow < m_rows.size() && m_rows.at(pRow).item >= 0;
 }

@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "ptItemRules.h"
+
 // "My Items": every item entered during the run, grouped by category, with a
 // price per currency code and a selection for adding entries to the list.
 class ptCategoriesDataModel : public QAbstractListModel
@@ -42,16 +44,16 @@ signals:
     void selectedCountChanged();
 
 public slots:
-    bool isLoaded();
+    bool isLoaded() const;
     bool loadModel();
     bool saveModel();
     void releaseModel(bool pUpdateModel);
     void updateModel();
     void sortByCategory(bool pUpdateModel);
     void sortByProduct(bool pUpdateModel);
-    int categoriesCount();
-    int selectedCount();
-    QString categoryName(int pIndex);
+    int categoriesCount() const;
+    int selectedCount() const;
+    QString categoryName(int pIndex) const;
     void setCurrencyCode(QString pCode);
     bool addItem(QString pName, QString pCategory, QString pPrice, QString pPriceUnit,
                  QString pAmount, int pAmountUnit, QString pNote);
@@ -63,22 +65,17 @@ public slots:
     bool deleteCategory(int pIndex, bool pDeleteItems);
 
 private:
-    // One row: its key in the ordered row map and the entry it shows, or -1
-    // for a category header.
-    struct Row
-    {
-        QString key;
-        int entry;
-    };
+    enum SortMode { SortByCategory, SortByProduct };
 
-    QString normalisedCategory(const QString &pCategory) const;
     int findEntry(const QString &pName, const QString &pCategory) const;
     bool isItemRow(int pRow) const;
 
-    int m_sortMode = 0;
+    SortMode m_sortMode = SortByCategory;
     int m_selectedCount = 0;
     QList<QHash<QString, QString>> m_items;
-    QList<Row> m_rows; // ordered by key, rebuilt by updateModel()
+    // The entries that are not deleted and their headers, in ptItemRules
+    // order; rebuilt by updateModel().
+    QList<ptItemRules::Row> m_rows;
     QStringList m_categories;
     QString m_currencyCode;
 };

@@ -8,17 +8,15 @@
 #include <QXmlStreamWriter>
 
 #include <algorithm>
-#include <cstring>
+#include <limits>
 
 #include "ptXmlText.h"
 
 namespace {
 
-const QChar UncategorisedMarker(0xF000);
-
-const QString StatusUnchecked = QStringLiteral("unchecked");
-const QString StatusChecked = QStringLiteral("checked");
-const QString StatusDeleted = QStringLiteral("deleted");
+using ptItemRules::StatusChecked;
+using ptItemRules::StatusDeleted;
+using ptItemRules::StatusUnchecked;
 
 // The keys of a record made by addItem, in the order they are written (the
 // order of ptListDataModel::Field).
@@ -95,7 +93,7 @@ QVariant ptListDataModel::data(const QModelIndex &index, int role) const
         || index.row() >= m_rows.size())
         return QString();
 
-    const Row &row = m_rows.at(index.row());
+    const ptItemRules::Row &row = m_rows.at(index.row());
     if (row.item >= m_items.size())
         return QString();
 
@@ -117,7 +115,7 @@ QVariant ptListDataModel::data(const QModelIndex &index, int role) const
     if (row.item < 0) {
         switch (role) {
         case ItemCategoryRole:
-            return row.key.chopped(1);
+            return row.category;
         case ItemAmountUnitRole:
             return tr("item");
         case ItemTypeRole:
@@ -177,38 +175,38 @@ QVariant ptListDataModel::headerData(int section, Qt::Orientation orientation, i
     return QStringLiteral("Row %1").arg(section);
 }
 
-QString ptListDataModel::listItemsAmount()
+QString ptListDataModel::listItemsAmount() const
 {
     return m_listItemsAmount;
 }
 
-QString ptListDataModel::listItemsPrice()
+QString ptListDataModel::listItemsPrice() const
 {
     return m_listItemsPrice;
 }
 
-QString ptListDataModel::cartItemsAmount()
+QString ptListDataModel::cartItemsAmount() const
 {
     return m_cartItemsAmount;
 }
 
-QString ptListDataModel::cartItemsPrice()
+QString ptListDataModel::cartItemsPrice() const
 {
     return m_cartItemsPrice;
 }
 
-QList<QHash<QString, QString>> ptListDataModel::items(bool pListItems)
+QList<QHash<QString, QString>> ptListDataModel::items(bool pListItems) const
 {
-    const QString wanted = pListItems ? StatusUnchecked : StatusChecked;
+    const QString &wanted = pListItems ? StatusUnchecked : StatusChecked;
     QList<QHash<QString, QString>> result;
-    for (const Record &item : std::as_const(m_items)) {
+    for (const Record &item : m_items) {
         if (item.value(StatusField) == wanted)
             result.append(item.toHash());
     }
     return result;
 }
 
-QList<QHash<QString, QString>> ptListDataModel::items()
+QList<QHash<QString, QString>> ptListDataModel::items() const
 {
     return items(true);
 }
@@ -236,11 +234,20 @@ void ptListDataModel::setEditedFields(Record &pRecord, const QString &pName,
     pRecord.set(NoteField, pNote.simplified());
 }
 
+bool ptListDataModel::sameEditedFields(const Record &pFirst, const Record &pSecond)
+{
+    for (int field = 0; field < StatusField; ++field) {
+        if (pFirst.value(Field(field)) != pSecond.value(Field(field)))
+            return false;
+    }
+    return true;
+}
+
 bool ptListDataModel::addItem(QString pName, QString pCategory, QString pPrice, QString pAmount,
                               int pAmountUnit, QString pNote)
 {
     const QString name = pName.simplified();
-    const QString category = normalizedCategory(pCategory);
+    const QString category = ptItemRules::normalisedCategory(pCategory, tr("Uncategorised"));
     if (name.isEmpty())
         return false;
 
@@ -248,97 +255,80 @@ bool ptListDataModel::addItem(QString pName, QString pCategory, QString pPrice, 
     setEditedFields(record, name, category, pPrice, pAmount, pAmountUnit, pNote);
     record.set(StatusField, StatusUnchecked);
 
-    ensureIndex();
-    ensureMatches();
-    const QString key = matchKey(record);
-    const QList<int> matches = m_matches.value(key);
-    for (int match : matches) {
-        if (m_items.at(match).value(StatusField) == StatusUnchecked)
+    // An equal item still on the list is a duplicate; the first equal record
+    // comes back from the cart if it is there.
+    int first = -1;
+    for (int i = 0; i < m_items.size(); ++i) {
+        if (!sameEditedFields(m_items.at(i), record))
+            continue;
+        if (m_items.at(i).value(StatusField) == StatusUnchecked)
             return false;
+        if (first < 0)
+            first = i;
     }
-
-    int item = -1;
-    if (!matches.isEmpty() && m_items.at(matches.first()).value(StatusField) == StatusChecked) {
-        item = matches.first();
-        setStatus(item, StatusUnchecked);
+    int item = int(m_items.size());
+    if (first >= 0 && m_items.at(first).value(StatusField) == StatusChecked) {
+        item = first;
+        m_items[item].set(StatusField, StatusUnchecked);
     } else {
-        item = int(m_items.size());
         m_items.append(record);
-        appendToIndex(item);
     }
 
     emit itemAdded(record.toHash());
 
     // The cart view does not show the item; a rebuild keeps any attached
     // view consistent whatever the rows were built from.
-    if (m_displayMode != 0) {
+    if (m_displayMode != DisplayList) {
         updateModel();
         return true;
     }
-
-    const ItemCache &cache = m_cache.at(item);
-    if (m_sortMode == 0) {
-        const QString &headerKey = m_headerKeys.at(cache.category);
-        if (headerPosition(headerKey) < 0)
-            insertRow(headerKey, -1);
-        insertRow(cache.rowKey, item);
-    } else {
-        insertRow(cache.name, item);
-    }
+    if (m_sortMode == SortByCategory)
+        insertRow({-1, category});
+    insertRow({item, QString()});
     return true;
 }
 
 void ptListDataModel::updateItem(int pIndex, QString pName, QString pCategory, QString pPrice,
                                  QString pAmount, int pAmountUnit, QString pNote)
 {
-    if (pIndex < 0 || pIndex >= m_rows.size() || isHeaderRow(pIndex))
-        return;
-    const int item = m_rows.at(pIndex).item;
-    if (item >= m_items.size())
-        return;
-
+    const int item = itemAt(pIndex);
     const QString name = pName.simplified();
-    const QString category = normalizedCategory(pCategory);
-    if (name.isEmpty())
+    if (item < 0 || name.isEmpty())
         return;
 
+    const QString category = ptItemRules::normalisedCategory(pCategory, tr("Uncategorised"));
     setEditedFields(m_items[item], name, category, pPrice, pAmount, pAmountUnit, pNote);
-    invalidateIndex();
-
     updateModel();
 }
 
 bool ptListDataModel::deleteItem(int pIndex)
 {
-    if (pIndex < 0 || pIndex >= m_rows.size() || isHeaderRow(pIndex))
-        return false;
-    const int item = m_rows.at(pIndex).item;
-    if (item >= m_items.size())
+    const int item = itemAt(pIndex);
+    if (item < 0)
         return false;
 
     removeRow(pIndex);
-    setStatus(item, StatusDeleted);
+    m_items[item].set(StatusField, StatusDeleted);
     pruneHeader(m_items.at(item).value(CategoryField));
     return true;
 }
 
 void ptListDataModel::toggleItem(int pIndex)
 {
-    if (pIndex < 0 || pIndex >= m_rows.size())
-        return;
-    const int item = m_rows.at(pIndex).item;
-    if (item < 0 || item >= m_items.size())
+    const int item = itemAt(pIndex);
+    if (item < 0)
         return;
 
-    const bool checked = m_items.at(item).value(StatusField) == StatusChecked;
-    setStatus(item, checked ? StatusUnchecked : StatusChecked);
+    Record &record = m_items[item];
+    const bool checked = record.value(StatusField) == StatusChecked;
+    record.set(StatusField, checked ? StatusUnchecked : StatusChecked);
 
     removeRow(pIndex);
-    pruneHeader(m_items.at(item).value(CategoryField));
+    pruneHeader(record.value(CategoryField));
 
     updateCountPrice();
 
-    if (m_displayMode == 0 && m_rows.isEmpty()) {
+    if (m_displayMode == DisplayList && m_rows.isEmpty()) {
         emit checkoutRequested();
         emit checkoutAmountChanged();
         emit checkoutPriceChanged();
@@ -347,26 +337,25 @@ void ptListDataModel::toggleItem(int pIndex)
 
 bool ptListDataModel::deleteCategory(int pIndex, bool pDeleteItems)
 {
-    if (pIndex < 0 || m_sortMode == 1 || pIndex >= m_rows.size())
+    if (pIndex < 0 || m_sortMode == SortByProduct || pIndex >= m_rows.size())
         return false;
 
     const QString category = data(index(pIndex), ItemCategoryRole).toString();
     for (Record &item : m_items) {
         if (item.value(CategoryField) != category)
             continue;
-        item.set(CategoryField, QString(UncategorisedMarker));
+        item.set(CategoryField, QString(ptItemRules::UncategorisedMarker));
         if (pDeleteItems)
             item.set(StatusField, StatusDeleted);
     }
-    invalidateIndex();
 
     updateModel();
     return true;
 }
 
-bool ptListDataModel::needsCheckout()
+bool ptListDataModel::needsCheckout() const
 {
-    return m_displayMode == 0 && m_rows.isEmpty();
+    return m_displayMode == DisplayList && m_rows.isEmpty();
 }
 
 bool ptListDataModel::checkout()
@@ -374,7 +363,6 @@ bool ptListDataModel::checkout()
     beginResetModel();
     m_rows.clear();
     m_items.clear();
-    invalidateIndex();
     endResetModel();
     return true;
 }
@@ -456,25 +444,8 @@ bool ptListDataModel::loadModel(QString pListFilename)
     if (xml.isEmpty())
         return false;
 
-    // Records are indexed as they are read. The key texts are shared with
-    // the constants, and the values that tend to repeat (category, price,
-    // amount, unit, status) with the first equal value read.
-    m_cache.clear();
-    m_headerKeys.clear();
-    m_headerNumbers.clear();
-    m_colonCategories = 0;
-    // An upper bound of the number of items (within reason: a document full
-    // of bare "<" must not reserve gigabytes), so that neither list grows
-    // while reading.
-    qsizetype itemTags = 0;
-    const char *const xmlEnd = xml.cend();
-    for (const char *tag = xml.cbegin(); itemTags < (qsizetype(1) << 16)
-         && (tag = static_cast<const char *>(std::memchr(tag, '<', size_t(xmlEnd - tag))));
-         ++tag)
-        ++itemTags;
-    m_items.reserve(itemTags);
-    m_cache.reserve(itemTags);
-    m_indexValid = true;
+    // The values that tend to repeat (category, price, amount, unit, status)
+    // are shared with the first equal value read.
     QHash<size_t, QString> pool;
     const auto shared = [&pool](QStringView pText) -> QString {
         const size_t hash = qHash(pText);
@@ -514,7 +485,6 @@ bool ptListDataModel::loadModel(QString pListFilename)
                 else
                     record.set(Field(known), shared(value));
             }
-            appendToIndex(int(m_items.size() - 1));
         }
     }
 
@@ -585,91 +555,39 @@ void ptListDataModel::releaseModel()
 void ptListDataModel::updateModel()
 {
     beginResetModel();
-    m_rows.clear();
-
-    ensureIndex();
-    ensureOrder();
-    const char wanted = m_displayMode == 0 ? 'u' : 'c';
-    QList<Row> rows;
-    if (m_sortMode != 0) {
-        rows.reserve(m_cache.size());
-        for (int i : std::as_const(m_order)) {
-            const ItemCache &item = m_cache.at(i);
-            if (item.status == wanted)
-                rows.append(Row {item.name, i});
-        }
-        m_rows = std::move(rows);
-        endResetModel();
-        return;
+    const QString &wanted = m_displayMode == DisplayList ? StatusUnchecked : StatusChecked;
+    const bool byCategory = m_sortMode == SortByCategory;
+    QList<ptItemRules::RowKey> shown;
+    shown.reserve(m_items.size());
+    for (int i = 0; i < m_items.size(); ++i) {
+        const Record &item = m_items.at(i);
+        if (item.value(StatusField) == wanted)
+            shown.append({byCategory ? item.value(CategoryField) : QStringView(),
+                          item.value(NameField), i});
     }
-
-    // The headers of the categories that have a shown item, merged with the
-    // shown items; a header goes before an item of an equal key.
-    QList<bool> shown(m_headerKeys.size(), false);
-    qsizetype headers = 0;
-    qsizetype items = 0;
-    for (const ItemCache &item : std::as_const(m_cache)) {
-        if (item.status != wanted)
-            continue;
-        ++items;
-        if (!shown.at(item.category)) {
-            shown[item.category] = true;
-            ++headers;
-        }
-    }
-    rows.reserve(items + headers);
-    qsizetype header = 0;
-    const auto nextHeader = [&]() {
-        while (header < m_headerOrder.size() && !shown.at(m_headerOrder.at(header)))
-            ++header;
-    };
-    nextHeader();
-    for (int i : std::as_const(m_order)) {
-        const ItemCache &item = m_cache.at(i);
-        if (item.status != wanted)
-            continue;
-        while (header < m_headerOrder.size()
-               && (m_colonCategories == 0
-                           ? m_headerOrder.at(header) == item.category
-                           : m_headerKeys.at(m_headerOrder.at(header)).compare(item.rowKey) <= 0)) {
-            rows.append(Row {m_headerKeys.at(m_headerOrder.at(header)), -1});
-            ++header;
-            nextHeader();
-        }
-        rows.append(Row {item.rowKey, i});
-    }
-    m_rows = std::move(rows);
-
+    m_rows = ptItemRules::sortedRows(std::move(shown), byCategory);
     endResetModel();
 }
 
 void ptListDataModel::updateCountPrice()
 {
-    m_listItemsAmount.clear();
-    m_cartItemsAmount.clear();
-    m_listItemsPrice.clear();
-    m_cartItemsPrice.clear();
-
     int listCount = 0;
     int cartCount = 0;
     double listSum = 0.0;
     double cartSum = 0.0;
-    ensureIndex();
-    for (int i = 0; i < m_cache.size(); ++i) {
-        ItemCache &item = m_cache[i];
-        if (!item.hasTotal) {
+    for (Record &item : m_items) {
+        if (!item.totalRead) {
             // An item without amount is priced as one unit; one without price adds nothing.
-            const QString &count = m_items.at(i).value(CountField);
-            const QString &price = m_items.at(i).value(PriceField);
-            const double amount = count.isEmpty() ? 1.0 : readNumber(count);
-            const double unitPrice = price.isEmpty() ? 0.0 : readNumber(price);
-            item.total = amount * unitPrice;
-            item.hasTotal = true;
+            const QString &count = item.value(CountField);
+            const QString &price = item.value(PriceField);
+            const double amount = count.isEmpty() ? 1.0 : ptItemRules::readNumber(count);
+            item.total = amount * (price.isEmpty() ? 0.0 : ptItemRules::readNumber(price));
+            item.totalRead = true;
         }
-        if (item.status == 'u') {
+        if (item.value(StatusField) == StatusUnchecked) {
             ++listCount;
             listSum += item.total;
-        } else if (item.status == 'c') {
+        } else if (item.value(StatusField) == StatusChecked) {
             ++cartCount;
             cartSum += item.total;
         }
@@ -684,142 +602,139 @@ void ptListDataModel::updateCountPrice()
     emit itemsPriceChanged();
 }
 
-bool ptListDataModel::isSortByCategory()
+bool ptListDataModel::isSortByCategory() const
 {
-    return m_sortMode == 0;
+    return m_sortMode == SortByCategory;
 }
 
 void ptListDataModel::sortByCategory(bool pUpdateModel)
 {
-    m_sortMode = 0;
+    m_sortMode = SortByCategory;
     if (pUpdateModel)
         updateModel();
 }
 
-bool ptListDataModel::isSortByProduct()
+bool ptListDataModel::isSortByProduct() const
 {
-    return m_sortMode == 1;
+    return m_sortMode == SortByProduct;
 }
 
 void ptListDataModel::sortByProduct(bool pUpdateModel)
 {
-    m_sortMode = 1;
+    m_sortMode = SortByProduct;
     if (pUpdateModel)
         updateModel();
 }
 
-bool ptListDataModel::isDisplayList()
+bool ptListDataModel::isDisplayList() const
 {
-    return m_displayMode == 0;
+    return m_displayMode == DisplayList;
 }
 
 void ptListDataModel::displayList(bool pUpdateModel)
 {
-    m_displayMode = 0;
+    m_displayMode = DisplayList;
     if (pUpdateModel)
         updateModel();
     emit isDisplayListChanged();
 }
 
-bool ptListDataModel::isDisplayCart()
+bool ptListDataModel::isDisplayCart() const
 {
-    return m_displayMode == 1;
+    return m_displayMode == DisplayCart;
 }
 
 void ptListDataModel::displayCart(bool pUpdateModel)
 {
-    m_displayMode = 1;
+    m_displayMode = DisplayCart;
     if (pUpdateModel)
         updateModel();
     emit isDisplayListChanged();
 }
 
-int ptListDataModel::itemHeight(int pIndex)
+int ptListDataModel::itemHeight(int pIndex) const
 {
     if (data(index(pIndex), ItemTypeRole).toString() == QLatin1String("category"))
         return 50;
     return 70;
 }
 
-QString ptListDataModel::checkoutAmount()
+QString ptListDataModel::checkoutAmount() const
 {
     return m_cartItemsAmount;
 }
 
-QString ptListDataModel::checkoutPrice()
+QString ptListDataModel::checkoutPrice() const
 {
     return m_cartItemsPrice;
 }
 
-QString ptListDataModel::listName()
+QString ptListDataModel::listName() const
 {
     return m_listInfo.value(QStringLiteral("name"));
 }
 
-QString ptListDataModel::listNote()
+QString ptListDataModel::listNote() const
 {
     return m_listInfo.value(QStringLiteral("note"));
 }
 
-QString ptListDataModel::listFileName()
+QString ptListDataModel::listFileName() const
 {
     return m_listInfo.value(QStringLiteral("filename"));
 }
 
-int ptListDataModel::listCurrency()
+int ptListDataModel::listCurrency() const
 {
     return m_listInfo.value(QStringLiteral("currency")).toInt();
 }
 
-int ptListDataModel::numberOfItems()
+int ptListDataModel::numberOfItems() const
 {
-    return m_displayMode == 0 ? m_listItemsAmount.toInt() : m_cartItemsAmount.toInt();
+    return m_displayMode == DisplayList ? m_listItemsAmount.toInt() : m_cartItemsAmount.toInt();
 }
 
-QString ptListDataModel::itemsPrice()
+QString ptListDataModel::itemsPrice() const
 {
-    return m_displayMode == 0 ? m_listItemsPrice : m_cartItemsPrice;
+    return m_displayMode == DisplayList ? m_listItemsPrice : m_cartItemsPrice;
 }
 
-QString ptListDataModel::normalizedCategory(const QString &pCategory) const
+ptItemRules::RowKey ptListDataModel::rowKey(const ptItemRules::Row &pRow) const
 {
-    const QString category = pCategory.simplified();
-    if (category.isEmpty() || category == QLatin1String("Uncategorised")
-        || category == tr("Uncategorised"))
-        return QString(UncategorisedMarker);
-    return category;
+    if (pRow.item < 0)
+        return {pRow.category, {}, -1};
+    const Record &item = m_items.at(pRow.item);
+    return {m_sortMode == SortByCategory ? item.value(CategoryField) : QStringView(),
+            item.value(NameField), pRow.item};
 }
 
-bool ptListDataModel::isHeaderRow(int pRow) const
+// The record shown by row pRow, or -1 for a header or a row out of range.
+int ptListDataModel::itemAt(int pRow) const
 {
-    return m_rows.at(pRow).item < 0;
+    if (pRow < 0 || pRow >= m_rows.size())
+        return -1;
+    const int item = m_rows.at(pRow).item;
+    return item < m_items.size() ? item : -1;
 }
 
-int ptListDataModel::headerPosition(const QString &pHeaderKey) const
+// Inserts pRow in its place: an item, even one back from the cart, before
+// the items of an equal key; a header only if its category has none yet.
+void ptListDataModel::insertRow(const ptItemRules::Row &pRow)
 {
-    const auto it = std::lower_bound(
-            m_rows.cbegin(), m_rows.cend(), pHeaderKey,
-            [](const Row &row, const QString &key) { return row.key.compare(key) < 0; });
-    if (it != m_rows.cend() && it->item < 0 && it->key == pHeaderKey)
-        return int(it - m_rows.cbegin());
-    return -1;
-}
-
-int ptListDataModel::insertRow(const QString &pKey, int pItem)
-{
-    // A new entry goes before the entries of an equal key; only a header of
-    // an equal key stays in front of a new item.
-    const bool header = pItem < 0;
-    const auto it = std::lower_bound(
-            m_rows.cbegin(), m_rows.cend(), pKey, [header](const Row &row, const QString &key) {
-                const int order = row.key.compare(key);
-                return order < 0 || (order == 0 && !header && row.item < 0);
-            });
+    ptItemRules::RowKey key = rowKey(pRow);
+    if (pRow.item >= 0)
+        key.item = std::numeric_limits<int>::max();
+    const auto it
+            = std::lower_bound(m_rows.cbegin(), m_rows.cend(), key,
+                               [this](const ptItemRules::Row &row, const ptItemRules::RowKey &key) {
+                                   return ptItemRules::goesBefore(rowKey(row), key);
+                               });
+    if (pRow.item < 0 && it != m_rows.cend() && it->item < 0 && it->category == pRow.category)
+        return;
     const int position = int(it - m_rows.cbegin());
     beginInsertRows(QModelIndex(), position, position);
-    m_rows.insert(position, Row {pKey, pItem});
+    m_rows.insert(position, pRow);
     endInsertRows();
-    return position;
 }
 
 void ptListDataModel::removeRow(int pRow)
@@ -829,34 +744,30 @@ void ptListDataModel::removeRow(int pRow)
     endRemoveRows();
 }
 
+// Removes the header of pCategory once no shown item has that category. Its
+// items follow it, but among every key that starts with the category and ":"
+// ("a:b" stands among "a").
 void ptListDataModel::pruneHeader(const QString &pCategory)
 {
-    // The header goes with the last row of its group. The group's rows follow
-    // the header, but rows of a category such as "a:b" may stand among those
-    // of "a", so look on through every key that starts with the header key.
-    if (m_sortMode != 0)
+    if (m_sortMode != SortByCategory)
         return;
-    const QString headerKey = pCategory + QLatin1Char(':');
-    const int header = headerPosition(headerKey);
-    if (header < 0)
+    const ptItemRules::RowKey headerKey {pCategory, {}, -1};
+    const auto header
+            = std::lower_bound(m_rows.cbegin(), m_rows.cend(), headerKey,
+                               [this](const ptItemRules::Row &row, const ptItemRules::RowKey &key) {
+                                   return ptItemRules::goesBefore(rowKey(row), key);
+                               });
+    if (header == m_rows.cend() || header->item >= 0 || header->category != pCategory)
         return;
-    for (int row = header + 1; row < m_rows.size() && m_rows.at(row).key.startsWith(headerKey);
-         ++row) {
-        const int item = m_rows.at(row).item;
-        if (item >= 0 && item < m_items.size()
-            && m_items.at(item).value(CategoryField) == pCategory)
+    const QString prefix = pCategory + QLatin1Char(':');
+    for (auto row = header + 1; row != m_rows.cend(); ++row) {
+        const ptItemRules::RowKey key = rowKey(*row);
+        if (!(key.category.toString() + QLatin1Char(':') + key.name.toString()).startsWith(prefix))
+            break;
+        if (row->item >= 0 && key.category == pCategory)
             return;
     }
-    removeRow(header);
-}
-
-void ptListDataModel::setStatus(int pItem, const QString &pStatus)
-{
-    m_items[pItem].set(StatusField, pStatus);
-    if (m_indexValid)
-        m_cache[pItem].status = pStatus == StatusUnchecked ? 'u'
-                : pStatus == StatusChecked                 ? 'c'
-                                                           : 0;
+    removeRow(int(header - m_rows.cbegin()));
 }
 
 void ptListDataModel::clearDocument()
@@ -864,132 +775,6 @@ void ptListDataModel::clearDocument()
     m_listInfo.clear();
     m_items.clear();
     m_rows.clear();
-    invalidateIndex();
-}
-
-void ptListDataModel::ensureIndex()
-{
-    if (m_indexValid)
-        return;
-    m_cache.clear();
-    m_headerKeys.clear();
-    m_headerNumbers.clear();
-    m_colonCategories = 0;
-    m_cache.reserve(m_items.size());
-    m_indexValid = true;
-    for (int i = 0; i < m_items.size(); ++i)
-        appendToIndex(i);
-}
-
-void ptListDataModel::ensureMatches()
-{
-    if (m_matchesValid)
-        return;
-    m_matches.clear();
-    for (int i = 0; i < m_items.size(); ++i)
-        m_matches[matchKey(m_items.at(i))].append(i);
-    m_matchesValid = true;
-}
-
-void ptListDataModel::ensureOrder()
-{
-    if (m_orderMode == m_sortMode)
-        return;
-    m_order.resize(m_cache.size());
-    for (int i = 0; i < m_order.size(); ++i)
-        m_order[i] = i;
-    if (m_sortMode != 0) {
-        std::sort(m_order.begin(), m_order.end(), [this](int a, int b) {
-            const int order = m_cache.at(a).name.compare(m_cache.at(b).name);
-            return order != 0 ? order < 0 : a > b;
-        });
-        m_orderMode = m_sortMode;
-        return;
-    }
-
-    m_headerOrder.resize(m_headerKeys.size());
-    for (int i = 0; i < m_headerOrder.size(); ++i)
-        m_headerOrder[i] = i;
-    std::sort(m_headerOrder.begin(), m_headerOrder.end(),
-              [this](int a, int b) { return m_headerKeys.at(a) < m_headerKeys.at(b); });
-    if (m_colonCategories == 0) {
-        // Without a ":" in any category, the first difference of two keys of
-        // different categories lies within their header keys, so the keys
-        // order as the header keys do and then as the names do.
-        // So the records are put into their groups in header order first
-        // and then sorted by name within each group.
-        QList<qsizetype> groupStart(m_headerKeys.size() + 1, 0);
-        for (const ItemCache &item : std::as_const(m_cache))
-            ++groupStart[item.category + 1];
-        QList<qsizetype> position(m_headerKeys.size());
-        qsizetype start = 0;
-        for (int category : std::as_const(m_headerOrder)) {
-            position[category] = start;
-            start += groupStart.at(category + 1);
-        }
-        for (int i = 0; i < m_cache.size(); ++i)
-            m_order[position[m_cache.at(i).category]++] = i;
-        const auto byName = [this](int a, int b) {
-            const int order = m_cache.at(a).name.compare(m_cache.at(b).name);
-            return order != 0 ? order < 0 : a > b;
-        };
-        start = 0;
-        for (int category : std::as_const(m_headerOrder)) {
-            const qsizetype end = position.at(category);
-            std::sort(m_order.begin() + start, m_order.begin() + end, byName);
-            start = end;
-        }
-    } else {
-        std::sort(m_order.begin(), m_order.end(), [this](int a, int b) {
-            const int order = m_cache.at(a).rowKey.compare(m_cache.at(b).rowKey);
-            return order != 0 ? order < 0 : a > b;
-        });
-    }
-    m_orderMode = m_sortMode;
-}
-
-void ptListDataModel::invalidateIndex()
-{
-    m_orderMode = -1;
-    m_indexValid = false;
-    m_matchesValid = false;
-}
-
-void ptListDataModel::appendToIndex(int pItem)
-{
-    const Record &record = m_items.at(pItem);
-    ItemCache item;
-    item.name = record.value(NameField);
-    const QString &category = record.value(CategoryField);
-    const auto number = m_headerNumbers.constFind(category);
-    if (number != m_headerNumbers.constEnd()) {
-        item.category = number.value();
-    } else {
-        item.category = int(m_headerKeys.size());
-        m_headerNumbers.insert(category, item.category);
-        m_headerKeys.append(category + QLatin1Char(':'));
-        if (category.contains(QLatin1Char(':')))
-            ++m_colonCategories;
-    }
-    m_orderMode = -1;
-    item.rowKey = m_headerKeys.at(item.category) + item.name;
-    const QString &status = record.value(StatusField);
-    item.status = status == StatusUnchecked ? 'u' : status == StatusChecked ? 'c' : 0;
-    m_cache.append(item);
-    if (m_matchesValid)
-        m_matches[matchKey(record)].append(pItem);
-}
-
-QString ptListDataModel::matchKey(const Record &pItem)
-{
-    // Each value prefixed by its length, so that no two different sets of
-    // values give the same key.
-    QString key;
-    for (int field = 0; field < StatusField; ++field) {
-        const QString &value = pItem.value(Field(field));
-        key += QString::number(value.size()) + QLatin1Char(':') + value;
-    }
-    return key;
 }
 
 void ptListDataModel::Record::setOther(const QString &pKey, const QString &pValue)
@@ -1013,19 +798,4 @@ QHash<QString, QString> ptListDataModel::Record::toHash() const
     for (const auto &other : others)
         hash.insert(other.first, other.second);
     return hash;
-}
-
-double ptListDataModel::readNumber(const QString &pText)
-{
-    // The C locale takes "." as decimal point and accepts "," only between
-    // groups of three digits, so "1,500" reads as 1500; the German locale
-    // then takes the decimal comma ("2,5", "1.500,25").
-    static const QLocale cLocale = QLocale::c();
-    static const QLocale germanLocale(QLocale::German, QLocale::Germany);
-    bool ok = false;
-    double value = cLocale.toDouble(pText, &ok);
-    if (ok)
-        return value;
-    value = germanLocale.toDouble(pText, &ok);
-    return ok ? value : 0.0;
 }

@@ -8,6 +8,8 @@
 
 #include <utility>
 
+#include "ptItemRules.h"
+
 // The one open shopping list: its information, its item records and the
 // ordered row map that decides which records are shown and where the
 // category headers stand.
@@ -65,12 +67,12 @@ signals:
     void isDisplayListChanged();
 
 public slots:
-    QString listItemsAmount();
-    QString listItemsPrice();
-    QString cartItemsAmount();
-    QString cartItemsPrice();
-    QList<QHash<QString, QString>> items(bool pListItems);
-    QList<QHash<QString, QString>> items();
+    QString listItemsAmount() const;
+    QString listItemsPrice() const;
+    QString cartItemsAmount() const;
+    QString cartItemsPrice() const;
+    QList<QHash<QString, QString>> items(bool pListItems) const;
+    QList<QHash<QString, QString>> items() const;
     void addItems(QList<QHash<QString, QString>> pItems, QString pCurrencyCode);
     bool addItem(QString pName, QString pCategory, QString pPrice, QString pAmount, int pAmountUnit,
                  QString pNote);
@@ -79,7 +81,7 @@ public slots:
     bool deleteItem(int pIndex);
     void toggleItem(int pIndex);
     bool deleteCategory(int pIndex, bool pDeleteItems);
-    bool needsCheckout();
+    bool needsCheckout() const;
     bool checkout();
     bool newModel(QString pListFilename, QString pListName, int pListCurrency, QString pListNote);
     bool updateModelInfo(QString pListName, int pListCurrency, QString pListNote);
@@ -88,25 +90,28 @@ public slots:
     void releaseModel();
     void updateModel();
     void updateCountPrice();
-    bool isSortByCategory();
+    bool isSortByCategory() const;
     void sortByCategory(bool pUpdateModel);
-    bool isSortByProduct();
+    bool isSortByProduct() const;
     void sortByProduct(bool pUpdateModel);
-    bool isDisplayList();
+    bool isDisplayList() const;
     void displayList(bool pUpdateModel);
-    bool isDisplayCart();
+    bool isDisplayCart() const;
     void displayCart(bool pUpdateModel);
-    int itemHeight(int pIndex);
-    QString checkoutAmount();
-    QString checkoutPrice();
-    QString listName();
-    QString listNote();
-    QString listFileName();
-    int listCurrency();
-    int numberOfItems();
-    QString itemsPrice();
+    int itemHeight(int pIndex) const;
+    QString checkoutAmount() const;
+    QString checkoutPrice() const;
+    QString listName() const;
+    QString listNote() const;
+    QString listFileName() const;
+    int listCurrency() const;
+    int numberOfItems() const;
+    QString itemsPrice() const;
 
 private:
+    enum SortMode { SortByCategory, SortByProduct };
+    enum DisplayMode { DisplayList, DisplayCart };
+
     // The usual keys of an item record, in the order they are written.
     enum Field {
         NameField,
@@ -127,6 +132,10 @@ private:
         QString fields[FieldCount];
         quint8 held = 0; // one bit per field
         QList<std::pair<QString, QString>> others;
+        // Amount times price, read once: reading numbers is most of what
+        // updateCountPrice, and so saving, costs (the save benchmark).
+        bool totalRead = false;
+        double total = 0.0;
 
         const QString &value(Field pField) const { return fields[pField]; }
         bool holds(Field pField) const { return (held >> pField) & 1u; }
@@ -134,83 +143,35 @@ private:
         {
             fields[pField] = pValue;
             held |= quint8(1u << pField);
+            if (pField == PriceField || pField == CountField)
+                totalRead = false;
         }
         void setOther(const QString &pKey, const QString &pValue);
         QHash<QString, QString> toHash() const;
     };
 
-    // One entry of the row map: the row key and the item index it shows
-    // (-1 for a category header).
-    struct Row
-    {
-        QString key;
-        int item = -1;
-    };
-
-    // What the rows and the figures need of one item record, kept beside the
-    // record so that rebuilding and recounting do not search every record's hash.
-    struct ItemCache
-    {
-        QString name;
-        QString rowKey; // category, ":" and name
-        int category = 0; // index into m_headerKeys
-        char status = 0; // 'u' unchecked, 'c' checked, 0 any other
-        bool hasTotal = false; // total is read on the first recount
-        double total = 0.0; // amount times price
-    };
-
-    QString normalizedCategory(const QString &pCategory) const;
     // The fields the item dialog edits; pName and pCategory come simplified.
     static void setEditedFields(Record &pRecord, const QString &pName, const QString &pCategory,
                                 const QString &pPrice, const QString &pAmount, int pAmountUnit,
                                 const QString &pNote);
-    bool isHeaderRow(int pRow) const;
-    int headerPosition(const QString &pHeaderKey) const;
-    int insertRow(const QString &pKey, int pItem);
+    static bool sameEditedFields(const Record &pFirst, const Record &pSecond);
+    ptItemRules::RowKey rowKey(const ptItemRules::Row &pRow) const;
+    int itemAt(int pRow) const;
+    void insertRow(const ptItemRules::Row &pRow);
     void removeRow(int pRow);
     void pruneHeader(const QString &pCategory);
-    void setStatus(int pItem, const QString &pStatus);
     void clearDocument();
-    void ensureIndex();
-    void ensureMatches();
-    void ensureOrder();
-    void appendToIndex(int pItem);
-    void invalidateIndex();
-    static QString matchKey(const Record &pItem);
-    static double readNumber(const QString &pText);
 
-    int m_sortMode = 0;
-    int m_displayMode = 0;
+    SortMode m_sortMode = SortByCategory;
+    DisplayMode m_displayMode = DisplayList;
     QString m_listItemsAmount;
     QString m_cartItemsAmount;
     QString m_listItemsPrice;
     QString m_cartItemsPrice;
     QHash<QString, QString> m_listInfo;
     QList<Record> m_items;
-    // Sorted by key (UTF-16 code units); a header before items of an equal
-    // key; otherwise a newer entry before older ones of an equal key.
-    QList<Row> m_rows;
-    // Rebuilt on demand after any change to the records other than appending
-    // one or changing a status:
-    // - for each record, in item-list order, its ItemCache;
-    // - the header keys (category and ":"), numbered in order of appearance,
-    //   and the numbers by category;
-    // - (only once an item is added) for each set of the six values name,
-    //   category, price, count, count_unit and note, the indexes of the
-    //   records holding them, in item-list order.
-    QList<ItemCache> m_cache;
-    QStringList m_headerKeys;
-    QHash<QString, int> m_headerNumbers; // by category
-    QHash<QString, QList<int>> m_matches;
-    // Every record's index (whatever its status) in row order for the sort
-    // mode m_orderMode (-1: none), and the header numbers in key order;
-    // rebuilt on demand after any change to the index.
-    QList<int> m_order;
-    QList<int> m_headerOrder;
-    int m_orderMode = -1;
-    int m_colonCategories = 0; // categories holding a ":"
-    bool m_indexValid = false;
-    bool m_matchesValid = false;
+    // The shown records and their headers, in ptItemRules order.
+    QList<ptItemRules::Row> m_rows;
 };
 
 #endif // PTLISTDATAMODEL_H
