@@ -108,12 +108,8 @@ FAULTS = [
           "            if (pField == PriceField || pField == CountField)\n                totalRead = false;\n",
           ""),
     Fault("catalogue-price-key-without-currency", "src/models/ptCategoriesDataModel.cpp",
-          "        index = m_items.size() - 1;\n    }\n\n"
-          "    QHash<QString, QString> &entry = m_items[index];\n"
-          '    entry.insert(QStringLiteral("price") + pPriceUnit, pPrice);\n',
-          "        index = m_items.size() - 1;\n    }\n\n"
-          "    QHash<QString, QString> &entry = m_items[index];\n"
-          '    entry.insert(QStringLiteral("price"), pPrice);\n'),
+          '    pEntry.insert(QStringLiteral("price") + pPriceUnit, pPrice);\n',
+          '    pEntry.insert(QStringLiteral("price"), pPrice);\n'),
     Fault("negative-row-accepted", LIST,
           "    if (pRow < 0 || pRow >= m_rows.size())\n        return -1;\n",
           "    if (pRow >= m_rows.size())\n        return -1;\n"),

@@ -20,6 +20,19 @@ const QString &valueOf(const QHash<QString, QString> &pEntry, const QString &pKe
     return it == pEntry.cend() ? none : *it;
 }
 
+// What the item dialog gives an entry; the note is never kept.
+void setFields(QHash<QString, QString> &pEntry, const QString &pName, const QString &pCategory,
+               const QString &pPrice, const QString &pPriceUnit, const QString &pAmount,
+               int pAmountUnit)
+{
+    pEntry.insert(NameKey, pName);
+    pEntry.insert(CategoryKey, pCategory);
+    pEntry.insert(QStringLiteral("price") + pPriceUnit, pPrice);
+    pEntry.insert(QStringLiteral("count"), pAmount);
+    pEntry.insert(QStringLiteral("count_unit"), QString::number(pAmountUnit));
+    pEntry.insert(QStringLiteral("note"), QString());
+}
+
 } // namespace
 
 ptCategoriesDataModel::ptCategoriesDataModel(QObject *parent) : QAbstractListModel(parent) { }
@@ -103,22 +116,6 @@ QList<QHash<QString, QString>> ptCategoriesDataModel::selectedItems() const
     return selected;
 }
 
-bool ptCategoriesDataModel::isLoaded() const
-{
-    return !m_items.isEmpty();
-}
-
-// The catalogue lives for one run only; there is nothing to read or write.
-bool ptCategoriesDataModel::loadModel()
-{
-    return true;
-}
-
-bool ptCategoriesDataModel::saveModel()
-{
-    return true;
-}
-
 // Without pUpdateModel the views are not told; they keep what they show until
 // the next rebuild.
 void ptCategoriesDataModel::releaseModel(bool pUpdateModel)
@@ -167,16 +164,6 @@ void ptCategoriesDataModel::sortByProduct(bool pUpdateModel)
         updateModel();
 }
 
-int ptCategoriesDataModel::categoriesCount() const
-{
-    return m_categories.size();
-}
-
-int ptCategoriesDataModel::selectedCount() const
-{
-    return m_selectedCount;
-}
-
 QString ptCategoriesDataModel::categoryName(int pIndex) const
 {
     if (pIndex < 0 || pIndex >= m_categories.size())
@@ -202,19 +189,11 @@ bool ptCategoriesDataModel::addItem(QString pName, QString pCategory, QString pP
 
     int index = findEntry(name, category);
     if (index < 0) {
-        QHash<QString, QString> entry;
-        entry.insert(NameKey, name);
-        entry.insert(CategoryKey, category);
-        m_items.append(entry);
-        index = m_items.size() - 1;
+        index = int(m_items.size());
+        m_items.append(QHash<QString, QString>());
     }
-
-    QHash<QString, QString> &entry = m_items[index];
-    entry.insert(QStringLiteral("price") + pPriceUnit, pPrice);
-    entry.insert(QStringLiteral("count"), pAmount);
-    entry.insert(QStringLiteral("count_unit"), QString::number(pAmountUnit));
-    entry.insert(QStringLiteral("note"), QString());
-    entry.insert(StatusKey, StatusChecked);
+    setFields(m_items[index], name, category, pPrice, pPriceUnit, pAmount, pAmountUnit);
+    m_items[index].insert(StatusKey, StatusChecked);
 
     updateModel();
     return true;
@@ -228,26 +207,15 @@ bool ptCategoriesDataModel::updateItem(int pIndex, QString pName, QString pCateg
 
     const QString name = pName.simplified();
     const QString category = ptItemRules::normalisedCategory(pCategory, tr("Uncategorised"));
-
     int index = -1;
-    if (pIndex == -1) {
+    if (pIndex == -1)
         index = findEntry(name, category);
-        if (index < 0)
-            return false;
-    } else {
-        if (!isItemRow(pIndex))
-            return false;
+    else if (isItemRow(pIndex))
         index = m_rows.at(pIndex).item;
-    }
+    if (index < 0)
+        return false;
 
-    QHash<QString, QString> &entry = m_items[index];
-    entry.insert(NameKey, name);
-    entry.insert(CategoryKey, category);
-    entry.insert(QStringLiteral("price") + pPriceUnit, pPrice);
-    entry.insert(QStringLiteral("count"), pAmount);
-    entry.insert(QStringLiteral("count_unit"), QString::number(pAmountUnit));
-    entry.insert(QStringLiteral("note"), QString());
-
+    setFields(m_items[index], name, category, pPrice, pPriceUnit, pAmount, pAmountUnit);
     updateModel();
     return true;
 }
@@ -342,9 +310,4 @@ int ptCategoriesDataModel::findEntry(const QString &pName, const QString &pCateg
             return i;
     }
     return -1;
-}
-
-bool ptCategoriesDataModel::isItemRow(int pRow) const
-{
-    return pRow >= 0 && pRow < m_rows.size() && m_rows.at(pRow).item >= 0;
 }

@@ -44,15 +44,16 @@ signals:
     void selectedCountChanged();
 
 public slots:
-    bool isLoaded() const;
-    bool loadModel();
-    bool saveModel();
+    bool isLoaded() const { return !m_items.isEmpty(); }
+    // The catalogue lives for one run only; there is nothing to read or write.
+    bool loadModel() { return true; }
+    bool saveModel() { return true; }
     void releaseModel(bool pUpdateModel);
     void updateModel();
     void sortByCategory(bool pUpdateModel);
     void sortByProduct(bool pUpdateModel);
-    int categoriesCount() const;
-    int selectedCount() const;
+    int categoriesCount() const { return m_categories.size(); }
+    int selectedCount() const { return m_selectedCount; }
     QString categoryName(int pIndex) const;
     void setCurrencyCode(QString pCode);
     bool addItem(QString pName, QString pCategory, QString pPrice, QString pPriceUnit,
@@ -68,7 +69,10 @@ private:
     enum SortMode { SortByCategory, SortByProduct };
 
     int findEntry(const QString &pName, const QString &pCategory) const;
-    bool isItemRow(int pRow) const;
+    bool isItemRow(int pRow) const
+    {
+        return pRow >= 0 && pRow < m_rows.size() && m_rows.at(pRow).item >= 0;
+    }
 
     SortMode m_sortMode = SortByCategory;
     int m_selectedCount = 0;

@@ -25,16 +25,6 @@ const QStringList RecordKeys
            QStringLiteral("count"), QStringLiteral("count_unit"), QStringLiteral("note"),
            QStringLiteral("status")};
 
-// The position of pKey in RecordKeys, or -1.
-qsizetype recordKeyIndex(QStringView pKey)
-{
-    for (qsizetype i = 0; i < RecordKeys.size(); ++i) {
-        if (RecordKeys.at(i) == pKey)
-            return i;
-    }
-    return -1;
-}
-
 bool isNameStartChar(char32_t c)
 {
     return (c >= 'A' && c <= 'Z') || c == '_' || (c >= 'a' && c <= 'z') || (c >= 0xC0 && c <= 0xD6)
@@ -175,26 +165,6 @@ QVariant ptListDataModel::headerData(int section, Qt::Orientation orientation, i
     return QStringLiteral("Row %1").arg(section);
 }
 
-QString ptListDataModel::listItemsAmount() const
-{
-    return m_listItemsAmount;
-}
-
-QString ptListDataModel::listItemsPrice() const
-{
-    return m_listItemsPrice;
-}
-
-QString ptListDataModel::cartItemsAmount() const
-{
-    return m_cartItemsAmount;
-}
-
-QString ptListDataModel::cartItemsPrice() const
-{
-    return m_cartItemsPrice;
-}
-
 QList<QHash<QString, QString>> ptListDataModel::items(bool pListItems) const
 {
     const QString &wanted = pListItems ? StatusUnchecked : StatusChecked;
@@ -204,11 +174,6 @@ QList<QHash<QString, QString>> ptListDataModel::items(bool pListItems) const
             result.append(item.toHash());
     }
     return result;
-}
-
-QList<QHash<QString, QString>> ptListDataModel::items() const
-{
-    return items(true);
 }
 
 void ptListDataModel::addItems(QList<QHash<QString, QString>> pItems, QString pCurrencyCode)
@@ -353,11 +318,6 @@ bool ptListDataModel::deleteCategory(int pIndex, bool pDeleteItems)
     return true;
 }
 
-bool ptListDataModel::needsCheckout() const
-{
-    return m_displayMode == DisplayList && m_rows.isEmpty();
-}
-
 bool ptListDataModel::checkout()
 {
     beginResetModel();
@@ -373,14 +333,6 @@ bool ptListDataModel::newModel(QString pListFilename, QString pListName, int pLi
     if (pListFilename.isEmpty())
         return false;
 
-    const QString note = pListNote.simplified();
-    QString name = pListName.simplified();
-    if (name.isEmpty()) {
-        name = tr("List") + QLatin1Char(' ')
-                + QLocale().toString(QDateTime::currentDateTime(),
-                                     QStringLiteral("dd.MM.yyyy [hh.mm]"));
-    }
-
     m_listItemsAmount.clear();
     m_cartItemsAmount.clear();
     m_listItemsPrice.clear();
@@ -390,9 +342,7 @@ bool ptListDataModel::newModel(QString pListFilename, QString pListName, int pLi
     clearDocument();
     endResetModel();
 
-    m_listInfo.insert(QStringLiteral("name"), name);
-    m_listInfo.insert(QStringLiteral("note"), note);
-    m_listInfo.insert(QStringLiteral("currency"), QString::number(pListCurrency));
+    setListInfo(pListName, pListCurrency, pListNote, QStringLiteral("dd.MM.yyyy [hh.mm]"));
     m_listInfo.insert(QStringLiteral("filename"), pListFilename);
 
     const bool saved = saveModel();
@@ -405,22 +355,24 @@ bool ptListDataModel::newModel(QString pListFilename, QString pListName, int pLi
 
 bool ptListDataModel::updateModelInfo(QString pListName, int pListCurrency, QString pListNote)
 {
-    const QString note = pListNote.simplified();
-    QString name = pListName.simplified();
-    if (name.isEmpty()) {
-        name = tr("List") + QLatin1Char(' ')
-                + QLocale().toString(QDateTime::currentDateTime(),
-                                     QStringLiteral("dd MMMM yyyy hh.mm"));
-    }
-
-    m_listInfo.insert(QStringLiteral("name"), name);
-    m_listInfo.insert(QStringLiteral("note"), note);
-    m_listInfo.insert(QStringLiteral("currency"), QString::number(pListCurrency));
-
+    setListInfo(pListName, pListCurrency, pListNote, QStringLiteral("dd MMMM yyyy hh.mm"));
     emit listNameChanged();
     emit listNoteChanged();
     emit listCurrencyChanged();
     return true;
+}
+
+// A list without a name is named "List" and the time, in pDateFormat.
+void ptListDataModel::setListInfo(const QString &pListName, int pListCurrency,
+                                  const QString &pListNote, const QString &pDateFormat)
+{
+    QString name = pListName.simplified();
+    if (name.isEmpty())
+        name = tr("List") + QLatin1Char(' ')
+                + QLocale().toString(QDateTime::currentDateTime(), pDateFormat);
+    m_listInfo.insert(QStringLiteral("name"), name);
+    m_listInfo.insert(QStringLiteral("note"), pListNote.simplified());
+    m_listInfo.insert(QStringLiteral("currency"), QString::number(pListCurrency));
 }
 
 bool ptListDataModel::loadModel(QString pListFilename)
@@ -477,7 +429,7 @@ bool ptListDataModel::loadModel(QString pListFilename)
             for (const QXmlStreamAttribute &attribute : attributes) {
                 const QStringView key = attribute.qualifiedName();
                 const QStringView value = attribute.value();
-                const qsizetype known = recordKeyIndex(key);
+                const qsizetype known = RecordKeys.indexOf(key);
                 if (known < 0)
                     record.setOther(key.toString(), value.toString());
                 else if (known == NameField || known == NoteField)
@@ -602,21 +554,11 @@ void ptListDataModel::updateCountPrice()
     emit itemsPriceChanged();
 }
 
-bool ptListDataModel::isSortByCategory() const
-{
-    return m_sortMode == SortByCategory;
-}
-
 void ptListDataModel::sortByCategory(bool pUpdateModel)
 {
     m_sortMode = SortByCategory;
     if (pUpdateModel)
         updateModel();
-}
-
-bool ptListDataModel::isSortByProduct() const
-{
-    return m_sortMode == SortByProduct;
 }
 
 void ptListDataModel::sortByProduct(bool pUpdateModel)
@@ -626,22 +568,12 @@ void ptListDataModel::sortByProduct(bool pUpdateModel)
         updateModel();
 }
 
-bool ptListDataModel::isDisplayList() const
-{
-    return m_displayMode == DisplayList;
-}
-
 void ptListDataModel::displayList(bool pUpdateModel)
 {
     m_displayMode = DisplayList;
     if (pUpdateModel)
         updateModel();
     emit isDisplayListChanged();
-}
-
-bool ptListDataModel::isDisplayCart() const
-{
-    return m_displayMode == DisplayCart;
 }
 
 void ptListDataModel::displayCart(bool pUpdateModel)
@@ -657,46 +589,6 @@ int ptListDataModel::itemHeight(int pIndex) const
     if (data(index(pIndex), ItemTypeRole).toString() == QLatin1String("category"))
         return 50;
     return 70;
-}
-
-QString ptListDataModel::checkoutAmount() const
-{
-    return m_cartItemsAmount;
-}
-
-QString ptListDataModel::checkoutPrice() const
-{
-    return m_cartItemsPrice;
-}
-
-QString ptListDataModel::listName() const
-{
-    return m_listInfo.value(QStringLiteral("name"));
-}
-
-QString ptListDataModel::listNote() const
-{
-    return m_listInfo.value(QStringLiteral("note"));
-}
-
-QString ptListDataModel::listFileName() const
-{
-    return m_listInfo.value(QStringLiteral("filename"));
-}
-
-int ptListDataModel::listCurrency() const
-{
-    return m_listInfo.value(QStringLiteral("currency")).toInt();
-}
-
-int ptListDataModel::numberOfItems() const
-{
-    return m_displayMode == DisplayList ? m_listItemsAmount.toInt() : m_cartItemsAmount.toInt();
-}
-
-QString ptListDataModel::itemsPrice() const
-{
-    return m_displayMode == DisplayList ? m_listItemsPrice : m_cartItemsPrice;
 }
 
 ptItemRules::RowKey ptListDataModel::rowKey(const ptItemRules::Row &pRow) const

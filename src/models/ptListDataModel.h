@@ -67,12 +67,12 @@ signals:
     void isDisplayListChanged();
 
 public slots:
-    QString listItemsAmount() const;
-    QString listItemsPrice() const;
-    QString cartItemsAmount() const;
-    QString cartItemsPrice() const;
+    QString listItemsAmount() const { return m_listItemsAmount; }
+    QString listItemsPrice() const { return m_listItemsPrice; }
+    QString cartItemsAmount() const { return m_cartItemsAmount; }
+    QString cartItemsPrice() const { return m_cartItemsPrice; }
     QList<QHash<QString, QString>> items(bool pListItems) const;
-    QList<QHash<QString, QString>> items() const;
+    QList<QHash<QString, QString>> items() const { return items(true); }
     void addItems(QList<QHash<QString, QString>> pItems, QString pCurrencyCode);
     bool addItem(QString pName, QString pCategory, QString pPrice, QString pAmount, int pAmountUnit,
                  QString pNote);
@@ -81,7 +81,7 @@ public slots:
     bool deleteItem(int pIndex);
     void toggleItem(int pIndex);
     bool deleteCategory(int pIndex, bool pDeleteItems);
-    bool needsCheckout() const;
+    bool needsCheckout() const { return m_displayMode == DisplayList && m_rows.isEmpty(); }
     bool checkout();
     bool newModel(QString pListFilename, QString pListName, int pListCurrency, QString pListNote);
     bool updateModelInfo(QString pListName, int pListCurrency, QString pListNote);
@@ -90,23 +90,29 @@ public slots:
     void releaseModel();
     void updateModel();
     void updateCountPrice();
-    bool isSortByCategory() const;
+    bool isSortByCategory() const { return m_sortMode == SortByCategory; }
     void sortByCategory(bool pUpdateModel);
-    bool isSortByProduct() const;
+    bool isSortByProduct() const { return m_sortMode == SortByProduct; }
     void sortByProduct(bool pUpdateModel);
-    bool isDisplayList() const;
+    bool isDisplayList() const { return m_displayMode == DisplayList; }
     void displayList(bool pUpdateModel);
-    bool isDisplayCart() const;
+    bool isDisplayCart() const { return m_displayMode == DisplayCart; }
     void displayCart(bool pUpdateModel);
     int itemHeight(int pIndex) const;
-    QString checkoutAmount() const;
-    QString checkoutPrice() const;
-    QString listName() const;
-    QString listNote() const;
-    QString listFileName() const;
-    int listCurrency() const;
-    int numberOfItems() const;
-    QString itemsPrice() const;
+    QString checkoutAmount() const { return m_cartItemsAmount; }
+    QString checkoutPrice() const { return m_cartItemsPrice; }
+    QString listName() const { return m_listInfo.value(QStringLiteral("name")); }
+    QString listNote() const { return m_listInfo.value(QStringLiteral("note")); }
+    QString listFileName() const { return m_listInfo.value(QStringLiteral("filename")); }
+    int listCurrency() const { return m_listInfo.value(QStringLiteral("currency")).toInt(); }
+    int numberOfItems() const
+    {
+        return m_displayMode == DisplayList ? m_listItemsAmount.toInt() : m_cartItemsAmount.toInt();
+    }
+    QString itemsPrice() const
+    {
+        return m_displayMode == DisplayList ? m_listItemsPrice : m_cartItemsPrice;
+    }
 
 private:
     enum SortMode { SortByCategory, SortByProduct };
@@ -154,6 +160,8 @@ private:
     static void setEditedFields(Record &pRecord, const QString &pName, const QString &pCategory,
                                 const QString &pPrice, const QString &pAmount, int pAmountUnit,
                                 const QString &pNote);
+    void setListInfo(const QString &pListName, int pListCurrency, const QString &pListNote,
+                     const QString &pDateFormat);
     static bool sameEditedFields(const Record &pFirst, const Record &pSecond);
     ptItemRules::RowKey rowKey(const ptItemRules::Row &pRow) const;
     int itemAt(int pRow) const;
