@@ -1,10 +1,10 @@
 // Feeds arbitrary bytes to the list document reader, then shows what it
 // accepted, saves it and reads it back.
 #include <QCoreApplication>
-#include <QFile>
 #include <QTemporaryDir>
 
 #include "ptListDataModel.h"
+#include "../tests/support/ptTestFiles.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *pData, size_t pSize)
 {
@@ -14,12 +14,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *pData, size_t pSize)
     static QTemporaryDir directory;
 
     const QString path = directory.filePath(QStringLiteral("input.ptl"));
-    {
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly))
-            return 0;
-        file.write(reinterpret_cast<const char *>(pData), qsizetype(pSize));
-    }
+    if (!writeFile(path, QByteArray(reinterpret_cast<const char *>(pData), qsizetype(pSize))))
+        return 0;
 
     const auto records
             = [](ptListDataModel &pModel) { return pModel.items(true) + pModel.items(false); };

@@ -14,21 +14,19 @@
 #include "ptCategoriesDataModel.h"
 #include "ptListDataModel.h"
 
-namespace {
-
 // A row: the values of the roles up to the list's item_type. The list's are
 // name, category, price, price unit, amount, amount unit, note, status, type;
 // the catalogue's name, category, price, amount, amount unit, note, status,
 // type and nothing.
 using Row = QStringList;
 
-void check(bool pCondition)
+static void check(bool pCondition)
 {
     if (!pCondition)
         __builtin_trap();
 }
 
-QList<Row> readRows(const QAbstractItemModel &pModel, int pFirst = 0, int pLast = INT_MAX)
+static QList<Row> readRows(const QAbstractItemModel &pModel, int pFirst = 0, int pLast = INT_MAX)
 {
     QList<Row> rows;
     for (int row = pFirst; row <= pLast && row < pModel.rowCount(); ++row) {
@@ -43,7 +41,7 @@ QList<Row> readRows(const QAbstractItemModel &pModel, int pFirst = 0, int pLast 
 // only the notifications has: the shown records and one header per category
 // among them, in key order; rows of an equal key in any order, but a header
 // before items.
-void checkList(ptListDataModel &pList, const QList<Row> &pMirror)
+static void checkList(ptListDataModel &pList, const QList<Row> &pMirror)
 {
     QList<Row> rows = readRows(pList);
     check(pMirror == rows);
@@ -83,8 +81,6 @@ const QStringList categories = {"", "Dairy", "dairy", "A", "A:", "Uncategorised"
 const QStringList prices = {"", "1.5", "2,5"};
 const QStringList notes = {"", " n "};
 const QStringList codes = {"EUR", "USD"};
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *pData, size_t pSize)
 {

@@ -1,9 +1,9 @@
 // Feeds arbitrary bytes to the lists overview as a stored list document.
 #include <QCoreApplication>
-#include <QFile>
 #include <QTemporaryDir>
 
 #include "ptListsDataModel.h"
+#include "../tests/support/ptTestFiles.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *pData, size_t pSize)
 {
@@ -13,12 +13,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *pData, size_t pSize)
     static QTemporaryDir directory;
 
     const QString path = directory.filePath(QStringLiteral("demo-list.ptl"));
-    {
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly))
-            return 0;
-        file.write(reinterpret_cast<const char *>(pData), qsizetype(pSize));
-    }
+    if (!writeFile(path, QByteArray(reinterpret_cast<const char *>(pData), qsizetype(pSize))))
+        return 0;
 
     ptListsDataModel model;
     model.loadData({path, directory.filePath(QStringLiteral("missing.ptl")), path});

@@ -1,12 +1,11 @@
 // Feeds arbitrary bytes to the settings reader through a full start of the
 // controller.
 #include <QApplication>
-#include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 
 #include "ptApplicationManager.h"
 #include "ptStartup.h"
+#include "../tests/support/ptTestFiles.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *pData, size_t pSize)
 {
@@ -22,13 +21,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *pData, size_t pSize)
     static QApplication application(argc, argv);
     (void)ready;
 
-    QDir().mkpath(ptApplicationManager::settingsDirectoryPath());
-    {
-        QFile file(ptApplicationManager::settingsFilePath());
-        if (!file.open(QIODevice::WriteOnly))
-            return 0;
-        file.write(reinterpret_cast<const char *>(pData), qsizetype(pSize));
-    }
+    if (!writeFile(ptApplicationManager::settingsFilePath(),
+                   QByteArray(reinterpret_cast<const char *>(pData), qsizetype(pSize))))
+        return 0;
 
     ptApplicationManager manager;
     if (!manager.initialize())

@@ -22,9 +22,7 @@
 #include "ptSceneSingletons.h"
 #include "ptStartup.h"
 
-namespace {
-
-void changeAndEnd(const QString &pHow)
+static void changeAndEnd(const QString &pHow)
 {
     // The event loop runs, so the window and its root scene are up.
     auto *view = qobject_cast<QQuickView *>(QGuiApplication::topLevelWindows().value(0));
@@ -48,7 +46,7 @@ void changeAndEnd(const QString &pHow)
     }
 }
 
-int saveForever(bool pSettings)
+static int saveForever(bool pSettings)
 {
     ptApplicationManager manager;
     manager.initialize();
@@ -70,8 +68,6 @@ int saveForever(bool pSettings)
             std::puts("saving");
     }
 }
-
-} // namespace
 
 int main(int argc, char *argv[])
 {

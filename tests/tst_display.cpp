@@ -1,13 +1,6 @@
 #include <QtTest>
 
-#include <QBuffer>
-#include <QtEndian>
-#include <QDir>
-#include <QFileInfo>
 #include <QImage>
-#include <QProcess>
-#include <QTemporaryDir>
-#include <QXmlStreamReader>
 
 #include <memory>
 
@@ -84,12 +77,9 @@ private slots:
 
     void cleanup()
     {
-        if (QTest::currentTestFailed()) {
-            const QString name
-                    = QString("%1-%2.png")
-                              .arg(QTest::currentTestFunction(), QTest::currentDataTag());
-            m_screen.save(QString(name).replace(QRegularExpression("[^\\w.-]+"), "_"));
-        }
+        if (QTest::currentTestFailed())
+            m_screen.save(QString("%1-%2.png")
+                                  .arg(QTest::currentTestFunction(), QTest::currentDataTag()));
         m_app.terminate();
         if (!m_app.waitForFinished(5000))
             m_app.kill();
@@ -107,9 +97,9 @@ private slots:
         QTest::newRow("software") << QString("software");
     }
 
-    // A person's first session, by mouse and keyboard: the first run's texts, a
-    // second start, the questions, an item priced with a decimal comma, the keys
-    // of the sheets and dialogs, and what the list document holds after each step.
+    // A person's first session, by mouse and keyboard: the first run's texts,
+    // the questions, an item priced with a decimal comma, the keys of the sheets
+    // and dialogs, and what the list document holds after each step.
     void firstSession()
     {
         // A stored list "Weekend" of three unpriced items in the category "Food".
@@ -122,21 +112,9 @@ private slots:
                 QVERIFY(list.addItem(name, "Food", QString(), "1", 0, QString()));
             QVERIFY(list.saveModel());
         }
-        QVERIFY(!QFile::exists(m_dataDir->filePath("Orvelle/PantrixApp/data/config.db")));
         start();
         // No settings file yet, and already the English plural forms.
         QCOMPARE(ocr(QRect(560, 88, 166, 32), Secondary), QStringLiteral("3 items"));
-
-        // A second start hands over to this program and ends at once.
-        QProcess second;
-        second.setProcessEnvironment(appEnvironment());
-        second.start(program(), QStringList());
-        // One that keeps running is killed with its QProcess.
-        QVERIFY2(second.waitForFinished(5000) && second.exitStatus() == QProcess::NormalExit
-                         && second.exitCode() == 0,
-                 "the second start keeps running or fails");
-        QCOMPARE(m_app.state(), QProcess::Running);
-        QVERIFY(waitFor([&] { return listsShown(); }));
 
         // The row's delete question; Escape keeps the list.
         click(763, 120);
@@ -275,15 +253,10 @@ private:
             for (int x = 0; x < shot.width(); ++x)
                 grey.scanLine(y)[x] = uchar(qMin(255, distance(shot.pixel(x, y), pInk) * 2));
         }
-        QByteArray png;
-        QBuffer buffer(&png);
-        buffer.open(QIODevice::WriteOnly);
-        grey.scaled(grey.size() * 4, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-                .save(&buffer, "PNG");
+        const QString png = m_runDir.filePath("ocr.png");
+        grey.scaled(grey.size() * 4, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).save(png);
         QProcess tesseract;
-        tesseract.start("tesseract", {"stdin", "stdout", "--psm", "6"});
-        tesseract.write(png);
-        tesseract.closeWriteChannel();
+        tesseract.start("tesseract", {png, "stdout", "--psm", "6"});
         if (!tesseract.waitForFinished(10000))
             return "(tesseract failed)";
         return QString::fromUtf8(tesseract.readAllStandardOutput()).simplified();

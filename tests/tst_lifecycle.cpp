@@ -53,10 +53,9 @@ static bool storeList(int pItems)
 // them; empty when it does not load.
 static QString storedList(ptApplicationManager *pManager)
 {
-    if (!pManager->loadList(0))
-        return QString();
-    return pManager->listDataModel()->listName() + QLatin1Char(' ')
-            + QString::number(pManager->listDataModel()->items().size());
+    const ptListDataModel *list = pManager->listDataModel();
+    return pManager->loadList(0) ? list->listName() + ' ' + QString::number(list->items().size())
+                                 : QString();
 }
 
 // The child's next line; empty when it ended first.

@@ -1,6 +1,4 @@
-#include <QAbstractItemModelTester>
-#include <QTest>
-#include <QTranslator>
+#include <QtTest>
 
 #include <climits>
 #include <memory>
@@ -8,13 +6,11 @@
 #include "ptListDataModel.h"
 #include "ptRoleFilterProxy.h"
 
-namespace {
-
 const QString Marker = QString(QChar(0xF000));
 
 // The rows as the scenes show them, separated by blanks: "[category]" for a
 // header, else the name and, when there is one, "/" and the price.
-QString rowsOf(const ptListDataModel &pModel)
+static QString rowsOf(const ptListDataModel &pModel)
 {
     QStringList rows;
     for (int row = 0; row < pModel.rowCount(); ++row) {
@@ -30,7 +26,7 @@ QString rowsOf(const ptListDataModel &pModel)
 }
 
 // Adds items given as "category|name|price", separated by blanks.
-void addAll(ptListDataModel &pModel, const QString &pItems)
+static void addAll(ptListDataModel &pModel, const QString &pItems)
 {
     for (const QString &item : pItems.split(' ', Qt::SkipEmptyParts)) {
         const QStringList fields = item.split('|');
@@ -38,14 +34,12 @@ void addAll(ptListDataModel &pModel, const QString &pItems)
     }
 }
 
-int rowOf(const ptListDataModel &pModel, const QString &pName)
+static int rowOf(const ptListDataModel &pModel, const QString &pName)
 {
     return pModel.match(pModel.index(0), ptListDataModel::ItemNameRole, pName, 1, Qt::MatchExactly)
             .value(0)
             .row();
 }
-
-} // namespace
 
 class tst_listmodel : public QObject
 {
@@ -56,7 +50,8 @@ private slots:
     {
         m_tester.reset();
         m_model = std::make_unique<ptListDataModel>(); // the old proxy lets go of its model
-        m_proxy = std::make_unique<ptRoleFilterProxy>(m_model.get());
+        m_proxy = std::make_unique<ptRoleFilterProxy>();
+        m_proxy->setSourceModel(m_model.get());
         m_tester = std::make_unique<QAbstractItemModelTester>(
                 m_proxy.get(), QAbstractItemModelTester::FailureReportingMode::QtTest);
     }

@@ -9,12 +9,6 @@
 class ptRoleFilterProxy : public QIdentityProxyModel
 {
 public:
-    explicit ptRoleFilterProxy(QAbstractItemModel *pSource, QObject *parent = nullptr)
-        : QIdentityProxyModel(parent)
-    {
-        setSourceModel(pSource);
-    }
-
     QVariant data(const QModelIndex &index, int role) const override
     {
         if (role != Qt::DisplayRole && !sourceModel()->roleNames().contains(role))

@@ -46,11 +46,6 @@ public:
     {
         return find("buttonLabel", pLabel, pFrom);
     }
-    // The first text item showing exactly pText.
-    QQuickItem *text(const QString &pText, QQuickItem *pFrom = nullptr) const
-    {
-        return find("text", pText, pFrom);
-    }
     // The text of the named item; a note saying so when it is not shown.
     QString textOf(const QString &pName) const;
     // The item (by its name, or by another property) once it is shown. When
