@@ -1,6 +1,4 @@
-#include <QFileInfo>
-#include <QTemporaryDir>
-#include <QTest>
+#include <QtTest>
 
 #include <climits>
 

@@ -152,7 +152,6 @@ private:
             if (pField == PriceField || pField == CountField)
                 totalRead = false;
         }
-        void setOther(const QString &pKey, const QString &pValue);
         QHash<QString, QString> toHash() const;
     };
 

@@ -3,8 +3,7 @@
 
 #include <QQuickItem>
 #include <QQuickView>
-#include <QTemporaryDir>
-#include <QTest>
+#include <QtTest>
 
 #include <memory>
 

@@ -1,9 +1,7 @@
 #ifndef PTTESTFILES_H
 #define PTTESTFILES_H
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
+#include <QDir> // with QFile and QFileInfo
 
 // The file's bytes; a note saying so when it cannot be read, which no file
 // the program writes equals.
