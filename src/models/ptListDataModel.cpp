@@ -284,12 +284,11 @@ void ptListDataModel::toggleItem(int pIndex)
     if (item < 0)
         return;
 
-    Record &record = m_items[item];
-    const bool checked = record.value(StatusField) == StatusChecked;
-    record.set(StatusField, checked ? StatusUnchecked : StatusChecked);
+    const bool checked = m_items.at(item).value(StatusField) == StatusChecked;
+    m_items[item].set(StatusField, checked ? StatusUnchecked : StatusChecked);
 
     removeRow(pIndex);
-    pruneHeader(record.value(CategoryField));
+    pruneHeader(m_items.at(item).value(CategoryField));
 
     updateCountPrice();
 
