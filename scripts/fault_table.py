@@ -29,8 +29,8 @@ RULES = "src/models/ptItemRules.cpp"
 
 FAULTS = [
     Fault("prune-header-off-by-one", LIST,
-          "for (auto row = header + 1; row != m_rows.cend(); ++row) {",
-          "for (auto row = header + 1; row != m_rows.cend() - 1; ++row) {"),
+          "for (int row = header + 1; row < m_rows.size(); ++row) {",
+          "for (int row = header + 1; row < m_rows.size() - 1; ++row) {"),
     Fault("cart-sum-sign", LIST,
           "cartSum += item.total;",
           "cartSum -= item.total;"),

@@ -608,6 +608,23 @@ int ptListDataModel::itemAt(int pRow) const
     return item < m_items.size() ? item : -1;
 }
 
+// The first row that does not go before pKey.
+int ptListDataModel::lowerBound(const ptItemRules::RowKey &pKey) const
+{
+    const auto it
+            = std::lower_bound(m_rows.cbegin(), m_rows.cend(), pKey,
+                               [this](const ptItemRules::Row &row, const ptItemRules::RowKey &key) {
+                                   return ptItemRules::goesBefore(rowKey(row), key);
+                               });
+    return int(it - m_rows.cbegin());
+}
+
+bool ptListDataModel::isHeaderOf(int pRow, const QString &pCategory) const
+{
+    return pRow < m_rows.size() && m_rows.at(pRow).item < 0
+            && m_rows.at(pRow).category == pCategory;
+}
+
 // Inserts pRow in its place: an item, even one back from the cart, before
 // the items of an equal key; a header only if its category has none yet.
 void ptListDataModel::insertRow(const ptItemRules::Row &pRow)
@@ -615,14 +632,9 @@ void ptListDataModel::insertRow(const ptItemRules::Row &pRow)
     ptItemRules::RowKey key = rowKey(pRow);
     if (pRow.item >= 0)
         key.item = std::numeric_limits<int>::max();
-    const auto it
-            = std::lower_bound(m_rows.cbegin(), m_rows.cend(), key,
-                               [this](const ptItemRules::Row &row, const ptItemRules::RowKey &key) {
-                                   return ptItemRules::goesBefore(rowKey(row), key);
-                               });
-    if (pRow.item < 0 && it != m_rows.cend() && it->item < 0 && it->category == pRow.category)
+    const int position = lowerBound(key);
+    if (pRow.item < 0 && isHeaderOf(position, pRow.category))
         return;
-    const int position = int(it - m_rows.cbegin());
     beginInsertRows(QModelIndex(), position, position);
     m_rows.insert(position, pRow);
     endInsertRows();
@@ -642,23 +654,18 @@ void ptListDataModel::pruneHeader(const QString &pCategory)
 {
     if (m_sortMode != SortByCategory)
         return;
-    const ptItemRules::RowKey headerKey {pCategory, {}, -1};
-    const auto header
-            = std::lower_bound(m_rows.cbegin(), m_rows.cend(), headerKey,
-                               [this](const ptItemRules::Row &row, const ptItemRules::RowKey &key) {
-                                   return ptItemRules::goesBefore(rowKey(row), key);
-                               });
-    if (header == m_rows.cend() || header->item >= 0 || header->category != pCategory)
+    const int header = lowerBound({pCategory, {}, -1});
+    if (!isHeaderOf(header, pCategory))
         return;
     const QString prefix = pCategory + QLatin1Char(':');
-    for (auto row = header + 1; row != m_rows.cend(); ++row) {
-        const ptItemRules::RowKey key = rowKey(*row);
+    for (int row = header + 1; row < m_rows.size(); ++row) {
+        const ptItemRules::RowKey key = rowKey(m_rows.at(row));
         if (!(key.category.toString() + QLatin1Char(':') + key.name.toString()).startsWith(prefix))
             break;
-        if (row->item >= 0 && key.category == pCategory)
+        if (key.item >= 0 && key.category == pCategory)
             return;
     }
-    removeRow(int(header - m_rows.cbegin()));
+    removeRow(header);
 }
 
 void ptListDataModel::clearDocument()

@@ -164,6 +164,8 @@ private:
     static bool sameEditedFields(const Record &pFirst, const Record &pSecond);
     ptItemRules::RowKey rowKey(const ptItemRules::Row &pRow) const;
     int itemAt(int pRow) const;
+    int lowerBound(const ptItemRules::RowKey &pKey) const;
+    bool isHeaderOf(int pRow, const QString &pCategory) const;
     void insertRow(const ptItemRules::Row &pRow);
     void removeRow(int pRow);
     void pruneHeader(const QString &pCategory);
