@@ -4,7 +4,7 @@
 #include <QTemporaryDir>
 
 #include "ptListDataModel.h"
-#include "../tests/support/ptTestFiles.h"
+#include "ptTestFiles.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *pData, size_t pSize)
 {

@@ -3,7 +3,7 @@
 #include <QTemporaryDir>
 
 #include "ptListsDataModel.h"
-#include "../tests/support/ptTestFiles.h"
+#include "ptTestFiles.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *pData, size_t pSize)
 {

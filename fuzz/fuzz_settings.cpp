@@ -5,7 +5,7 @@
 
 #include "ptApplicationManager.h"
 #include "ptStartup.h"
-#include "../tests/support/ptTestFiles.h"
+#include "ptTestFiles.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *pData, size_t pSize)
 {
