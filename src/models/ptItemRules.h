@@ -19,12 +19,14 @@ inline const QString StatusDeleted = QStringLiteral("deleted");
 
 // What places a row. Its key is the category, ":" and the name; a header
 // has no name and the item -1. Rows sorted by product leave the category
-// empty, which orders them by name alone.
+// empty, which orders them by name alone. The rank, when not 0, is the
+// category's place among the categories of the rows sorted with it.
 struct RowKey
 {
     QStringView category;
     QStringView name;
     int item = -1;
+    int rank = 0;
 };
 
 // A shown row: the item (an index into the model's records) or, for a
