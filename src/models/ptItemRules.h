@@ -39,7 +39,8 @@ struct Row
 
 // Keys in the order of their UTF-16 code units ("Meat - frozen:" before
 // "Meat:"); among equal keys a header first, then the newer item (the
-// higher index) first.
+// higher index) first. Different ranks decide first, which agrees with
+// that order when sortedRows gave them.
 bool goesBefore(const RowKey &pFirst, const RowKey &pSecond);
 
 // The items sorted, each category's header (when pHeaders) before the
