@@ -19,6 +19,18 @@ ScreenBase {
     signal listReadyForShop()
     signal listReadyForEdit()
 
+    // Makes the list the new-list sheet pSheet describes. The sheet's type is
+    // not named here, so that its file, and every file it names, is read when
+    // the sheet is first shown rather than before the screen's first frame.
+    function createList(pSheet) {
+        const created = ApplicationManager.createNewList(pSheet.listNameString,
+                                                         pSheet.listCurrencyUnitIndex,
+                                                         pSheet.listNoteString);
+        if (created)
+            screenMain.newListCreated();
+        screenMain.state = "";
+    }
+
     rows: listsArea
 
     ScreenHeader {
@@ -105,24 +117,28 @@ ScreenBase {
         id: menuLayer
 
         shown: screenMain.state === "menu"
-        sourceComponent: ScreenMenu {
-            anchors.fill: parent
-            open: menuLayer.open
-            onCloseClicked: screenMain.state = ""
+        scene: "qrc:/qml/qml/ScreenListsMenu.qml"
 
-            ScreenMenuItem {
-                objectName: "menuLanguage"
-                label: qsTr("Language") + ApplicationManager.nullString
-                onItemClicked: screenMain.state = "languages"
+        Binding {
+            target: menuLayer.item
+            property: "open"
+            value: menuLayer.open
+        }
+
+        Connections {
+            target: menuLayer.item
+
+            function onCloseClicked() {
+                screenMain.state = "";
             }
 
-            ScreenMenuItem {
-                objectName: "menuAbout"
-                label: qsTr("About") + ApplicationManager.nullString
-                onItemClicked: {
-                    screenMain.state = "";
-                    screenMain.buttonAboutClicked();
-                }
+            function onLanguageClicked() {
+                screenMain.state = "languages";
+            }
+
+            function onAboutClicked() {
+                screenMain.state = "";
+                screenMain.buttonAboutClicked();
             }
         }
     }
@@ -134,14 +150,14 @@ ScreenBase {
         anchors.fill: parent
         visible: status === Loader.Ready
         onLoaded: {
-            const sheet = newListLoader.item as ScreenNewList;
+            const sheet = newListLoader.item;
             sheet.listNameString = "";
             sheet.listCurrencyUnitIndex = CurrencyUnitsDataModel.currentCurrencyIndex();
             sheet.listNoteString = "";
         }
 
         Connections {
-            target: newListLoader.item as ScreenNewList
+            target: newListLoader.item
             ignoreUnknownSignals: true
 
             function onCancelClicked() {
@@ -149,13 +165,7 @@ ScreenBase {
             }
 
             function onCreateClicked() {
-                const sheet = newListLoader.item as ScreenNewList;
-                const created = ApplicationManager.createNewList(sheet.listNameString,
-                                                                 sheet.listCurrencyUnitIndex,
-                                                                 sheet.listNoteString);
-                if (created)
-                    screenMain.newListCreated();
-                screenMain.state = "";
+                screenMain.createList(newListLoader.item);
             }
         }
     }
@@ -164,15 +174,36 @@ ScreenBase {
         id: deleteLayer
 
         shown: screenMain.state === "listDelete"
-        sourceComponent: ScreenQueryDialog {
-            anchors.fill: parent
-            objectName: "deleteQuestion"
-            shown: deleteLayer.open
-            queryIndex: screenMain.deleteIndex
-            queryString: screenMain.deleteQuestionText
-            onCancelClicked: screenMain.state = ""
-            onOkClicked: {
-                ApplicationManager.deleteListByIndex(queryIndex);
+        scene: "qrc:/qml/qml/ScreenQueryDialog.qml"
+        initial: ({objectName: "deleteQuestion"})
+
+        Binding {
+            target: deleteLayer.item
+            property: "shown"
+            value: deleteLayer.open
+        }
+
+        Binding {
+            target: deleteLayer.item
+            property: "queryIndex"
+            value: screenMain.deleteIndex
+        }
+
+        Binding {
+            target: deleteLayer.item
+            property: "queryString"
+            value: screenMain.deleteQuestionText
+        }
+
+        Connections {
+            target: deleteLayer.item
+
+            function onCancelClicked() {
+                screenMain.state = "";
+            }
+
+            function onOkClicked() {
+                ApplicationManager.deleteListByIndex(screenMain.deleteIndex);
                 screenMain.state = "";
             }
         }
@@ -182,14 +213,30 @@ ScreenBase {
         id: overwriteLayer
 
         shown: screenMain.state === "newListRequest"
-        sourceComponent: ScreenQueryDialog {
-            anchors.fill: parent
-            objectName: "overwriteQuestion"
-            shown: overwriteLayer.open
-            queryString: qsTr("List already exists. Do you want to overwrite it?")
-                         + ApplicationManager.nullString
-            onCancelClicked: screenMain.state = ""
-            onOkClicked: {
+        scene: "qrc:/qml/qml/ScreenQueryDialog.qml"
+        initial: ({objectName: "overwriteQuestion"})
+
+        Binding {
+            target: overwriteLayer.item
+            property: "shown"
+            value: overwriteLayer.open
+        }
+
+        Binding {
+            target: overwriteLayer.item
+            property: "queryString"
+            value: qsTr("List already exists. Do you want to overwrite it?")
+                   + ApplicationManager.nullString
+        }
+
+        Connections {
+            target: overwriteLayer.item
+
+            function onCancelClicked() {
+                screenMain.state = "";
+            }
+
+            function onOkClicked() {
                 screenMain.state = "";
                 screenMain.state = "newList";
             }
@@ -200,12 +247,25 @@ ScreenBase {
         id: languagesLayer
 
         shown: screenMain.state === "languages"
-        sourceComponent: ScreenLanguages {
-            anchors.fill: parent
-            objectName: "languageSheet"
-            opacity: languagesLayer.open ? 1 : 0
-            onCancelClicked: screenMain.state = ""
-            onOkClicked: screenMain.state = ""
+        scene: "qrc:/qml/qml/ScreenLanguages.qml"
+        initial: ({objectName: "languageSheet", opacity: 0})
+
+        Binding {
+            target: languagesLayer.item
+            property: "opacity"
+            value: languagesLayer.open ? 1 : 0
+        }
+
+        Connections {
+            target: languagesLayer.item
+
+            function onCancelClicked() {
+                screenMain.state = "";
+            }
+
+            function onOkClicked() {
+                screenMain.state = "";
+            }
         }
     }
 
