@@ -248,7 +248,7 @@ ScreenBase {
 
         shown: screenMain.state === "languages"
         scene: "qrc:/qml/qml/ScreenLanguages.qml"
-        initial: ({objectName: "languageSheet", opacity: 0})
+        initial: ({objectName: "languageSheet"})
 
         Binding {
             target: languagesLayer.item
