@@ -155,11 +155,11 @@ QQuickItem *firstListRow(QQuickItem *pRoot)
 
 // ---------------------------------------------------------------- children
 
-int childFloor(int argc, char *argv[], bool pMemory)
+int childFloor(int argc, char *argv[], const QString &pScene, bool pMemory)
 {
     QGuiApplication app(argc, argv);
     QQuickView view;
-    view.setSource(QUrl(QStringLiteral("qrc:/bench/floor.qml")));
+    view.setSource(QUrl(pScene));
     view.resize(800, 480);
     onFirstFrame(
             &view, []() { return true; },
@@ -557,10 +557,13 @@ int main(int argc, char *argv[])
 {
     if (argc >= 3 && qstrcmp(argv[1], "--child") == 0) {
         const QByteArray child = argv[2];
+        const QString floor = QStringLiteral("qrc:/bench/floor.qml");
         if (child == "floor")
-            return childFloor(argc, argv, false);
+            return childFloor(argc, argv, floor, false);
         if (child == "floor-memory")
-            return childFloor(argc, argv, true);
+            return childFloor(argc, argv, floor, true);
+        if (child == "floor-content")
+            return childFloor(argc, argv, QStringLiteral("qrc:/bench/floor-content.qml"), false);
         if (child == "startup")
             return childStartup(argc, argv);
         if (child == "enter-shop")
@@ -615,16 +618,21 @@ int main(int argc, char *argv[])
     const QList<double> warm
             = measureTogether({Probe {QStringLiteral("floor"), empty.path(), "ready"},
                                Probe {QStringLiteral("startup"), empty.path(), "ready"},
-                               Probe {QStringLiteral("startup"), list1000.path(), "ready"}},
+                               Probe {QStringLiteral("startup"), list1000.path(), "ready"},
+                               Probe {QStringLiteral("floor-content"), empty.path(), "ready"}},
                               StartRuns);
     const double floorStart = warm.at(0);
     const double startEmpty = warm.at(1);
     const double start1000 = warm.at(2);
+    const double content = warm.at(3);
     out << row(QStringLiteral("start-up to first frame, no stored list"), QStringLiteral("ms"),
                startEmpty, floorStart, QStringLiteral("<= 1.5x"))
         << Qt::endl;
     out << row(QStringLiteral("start-up to first frame, 1,000-item list"), QStringLiteral("ms"),
                start1000, floorStart, QStringLiteral("<= 1.5x"))
+        << Qt::endl;
+    out << row(QStringLiteral("bare window: lists screen's texts and icons"), QStringLiteral("ms"),
+               content, floorStart, QStringLiteral("(none)"))
         << Qt::endl;
 
     // Entering a screen with 500 items beside the same road with 5 items.
