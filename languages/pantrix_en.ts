@@ -194,6 +194,14 @@
         <source>List already exists. Do you want to overwrite it?</source>
         <translation>List already exists. Do you want to overwrite it?</translation>
     </message>
+    <message>
+        <source>The list file &quot;%1&quot; cannot be read. Move it to the trash?</source>
+        <translation>The list file &quot;%1&quot; cannot be read. Move it to the trash?</translation>
+    </message>
+    <message>
+        <source>This list cannot be read</source>
+        <translation>This list cannot be read</translation>
+    </message>
 </context>
 <context>
     <name>ScreenMainDelegate</name>

@@ -81,7 +81,7 @@
     </message>
     <message>
         <source>Item</source>
-        <translation>Item</translation>
+        <translation>Элемент</translation>
     </message>
     <message>
         <source>will be deleted. Continue?</source>
@@ -193,6 +193,14 @@
     <message>
         <source>List already exists. Do you want to overwrite it?</source>
         <translation>Список уже существует. Хотите заменить его?</translation>
+    </message>
+    <message>
+        <source>The list file &quot;%1&quot; cannot be read. Move it to the trash?</source>
+        <translation>Файл списка &quot;%1&quot; не читается. Переместить его в корзину?</translation>
+    </message>
+    <message>
+        <source>This list cannot be read</source>
+        <translation>Этот список не читается</translation>
     </message>
 </context>
 <context>

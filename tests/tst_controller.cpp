@@ -152,11 +152,18 @@ private slots:
         for (int row : {-1, 1, INT_MAX})
             QVERIFY(!manager.loadList(row) && manager.deleteListByIndex(row));
         QVERIFY(manager.loadList(0));
+        // The trash receives the list as it was last seen, not as last saved.
+        manager.addItem(0, u"Tea"_s, QString(), QString(), QString(), 0, QString());
 
         QVERIFY(byRow ? manager.deleteListByIndex(0) : manager.deleteList(path));
         QVERIFY(!QFile::exists(path));
         QCOMPARE(manager.listsDataModel()->rowCount(), 0);
         QCOMPARE(trashed.entryList(QDir::Files).size(), trash ? 2 : 0);
+        if (trash) {
+            const QString last
+                    = trashed.filePath(trashed.entryList(QDir::Files, QDir::Time).first());
+            QVERIFY(qUncompress(readFile(last)).contains("name=\"Tea\""));
+        }
     }
 
     void addItem()
@@ -175,6 +182,35 @@ private slots:
         QCOMPARE(manager.listDataModel()->items().size(), 1);
         QCOMPARE(text(catalogue, 1, ptCategoriesDataModel::ItemPriceRole), u"1.10"_s);
         QCOMPARE(text(catalogue, 3, ptCategoriesDataModel::ItemPriceRole), QString());
+    }
+
+    void typedNumbers_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("stored");
+        QTest::newRow("decimal comma") << u"0,250"_s << u"0.250"_s;
+        QTest::newRow("decimal point") << u"1.5"_s << u"1.5"_s;
+        QTest::newRow("whole") << u"12"_s << u"12"_s;
+        QTest::newRow("comma alone") << u","_s << QString();
+        QTest::newRow("point alone") << u"."_s << QString();
+    }
+
+    // A price or an amount is stored with a decimal point whatever mark was
+    // typed, and as empty without a digit, in the list and in My Items alike,
+    // added or updated.
+    void typedNumbers()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, stored);
+        ptApplicationManager manager;
+        QVERIFY(manager.initialize() && manager.createNewList(u"A"_s, 0, QString()));
+        manager.addItem(0, u"Milk"_s, QString(), typed, u"1"_s, 0, QString());
+        ptListDataModel &list = *manager.listDataModel();
+        QCOMPARE(list.items().value(0).value(u"price"_s), stored);
+        QCOMPARE(text(*manager.categoriesDataModel(), 1, ptCategoriesDataModel::ItemPriceRole),
+                 stored);
+        manager.updateItem(0, 1, u"Milk"_s, QString(), u"1"_s, typed, 0, QString());
+        QCOMPARE(list.items().value(0).value(u"count"_s), stored);
     }
 
     void updateItem_data()
@@ -226,6 +262,27 @@ private slots:
         QCOMPARE(lupdate.readAllStandardError(), QByteArray());
         for (const QString &copy : std::as_const(copies))
             QVERIFY2(!readFile(copy).contains("type=\"unfinished\""), qPrintable(copy));
+
+        // Every text of the scenes is Russian in the Russian catalogue, but for
+        // those that stay as they are: the name, Ok and the about window.
+        QXmlStreamReader ts(readFile(copies.at(1)));
+        QString context;
+        QString source;
+        while (!ts.atEnd()) {
+            if (ts.readNext() != QXmlStreamReader::StartElement)
+                continue;
+            if (ts.name() == u"name")
+                context = ts.readElementText();
+            else if (ts.name() == u"source")
+                source = ts.readElementText();
+            else if (ts.name() != u"translation")
+                continue;
+            else if (context.startsWith(u"Screen") && context != u"ScreenAbout" && source != u"Ok"
+                     && source != u"Pantrix")
+                QVERIFY2(ts.readElementText(QXmlStreamReader::IncludeChildElements)
+                                 .contains(QRegularExpression(u"[\u0400-\u04FF]"_s)),
+                         qPrintable(context + u": "_s + source));
+        }
     }
 
     // The committed icons are what the drawing tool makes: the same files, the

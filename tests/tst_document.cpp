@@ -136,7 +136,9 @@ private slots:
         }
         ptListDataModel model;
         QVERIFY(model.loadModel(fileName));
-        QCOMPARE(model.listName() + '|' + model.listNote(), read + '|' + read);
+        // The list's name and note are kept to their first characters.
+        const QString info = ptXmlText::xmlSafe(written.left(ptXmlText::MaxTextLength));
+        QCOMPARE(model.listName() + '|' + model.listNote(), info + '|' + info);
         const QHash<QString, QString> item = model.items().value(0);
         for (const char *key : {"name", "category", "price", "count", "note"})
             QCOMPARE(item.value(key), read);
@@ -146,6 +148,27 @@ private slots:
         QCOMPARE(model.data(model.index(1), ptListDataModel::ItemTypeRole), QVariant("item"));
         model.toggleItem(1);
         QCOMPARE(model.rowCount(), 0);
+    }
+
+    // The longest name and note the program keeps, every character escaped,
+    // still make a start tag that the overview reads; a wider tag it refuses
+    // (the reader's work grows with the square of its attributes).
+    void startTagBound()
+    {
+        const QString quotes(1500, '"');
+        {
+            ptListDataModel model;
+            QVERIFY(model.newModel(path("long.ptl"), quotes, 0, quotes));
+        }
+        QByteArray wide = "<pantrix_list name=\"Wide\"";
+        for (int i = 0; i < 3000; ++i)
+            wide += " a" + QByteArray::number(i) + "=\"\"";
+        QVERIFY(writeFile(path("wide.ptl"), qCompress(wide + "/>")));
+        ptListsDataModel overview;
+        QVERIFY(overview.loadData({path("wide.ptl"), path("long.ptl")}));
+        QCOMPARE(overview.rowCount(), 1);
+        QCOMPARE(overview.data(overview.index(0), ptListsDataModel::ListNoteRole).toString(),
+                 quotes.left(1000));
     }
 
 private:

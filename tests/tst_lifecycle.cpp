@@ -186,6 +186,21 @@ private slots:
         endChild(&first, SIGTERM);
     }
 
+    // A start that waits for a running program that does not answer (it holds
+    // the lock but has no window yet) ends cleanly on SIGTERM: the handlers
+    // are in place before the first file is read.
+    void terminatedWhileStarting()
+    {
+        const QString directory = m_dataDir->filePath(u"Orvelle/PantrixApp"_s);
+        QLockFile lock(directory + u"/pantrix.lock"_s);
+        QVERIFY(QDir().mkpath(directory) && lock.tryLock(0));
+        QProcess child;
+        child.start(QStringLiteral(PANTRIX_CHILD), {"run", "wait"});
+        QVERIFY(child.waitForStarted());
+        QTest::qWait(500);
+        endChild(&child, SIGTERM);
+    }
+
     void failedSaveKeepsTheOldFiles_data()
     {
         QTest::addColumn<int>("items");

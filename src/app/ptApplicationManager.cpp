@@ -184,7 +184,16 @@ bool ptApplicationManager::updateListsDataModel()
     } else {
         paths.append(listDocumentPath());
     }
-    return m_listsDataModel.loadData(paths);
+    const bool loaded = m_listsDataModel.loadData(paths);
+
+    const QString unreadable = m_listsDataModel.rowCount() == 0 && listDocumentExists()
+            ? listDocumentPath()
+            : QString();
+    if (unreadable != m_unreadableList) {
+        m_unreadableList = unreadable;
+        emit unreadableListChanged();
+    }
+    return loaded;
 }
 
 bool ptApplicationManager::createNewList(QString pListName, int pListCurrency, QString pListNote)
@@ -198,6 +207,7 @@ bool ptApplicationManager::createNewList(QString pListName, int pListCurrency, Q
     // save replaces the document atomically, so the old list stays on disk
     // until the new one has been written completely.
     const QString path = listDocumentPath();
+    saveIfOpen(path);
     const QString trashPath = QFile::exists(path) ? ptTrash::moveToTrash(path) : QString();
     const bool created = m_listDataModel.newModel(path, pListName, pListCurrency,
                                                   pListNote.simplified().toLower());
@@ -225,6 +235,7 @@ bool ptApplicationManager::loadList(int pListIndex)
 
 bool ptApplicationManager::deleteListByIndex(int pListIndex)
 {
+    saveIfOpen(m_listsDataModel.listFileName(pListIndex));
     m_listsDataModel.deleteList(pListIndex);
     updateListsDataModel();
     return true;
@@ -232,6 +243,7 @@ bool ptApplicationManager::deleteListByIndex(int pListIndex)
 
 bool ptApplicationManager::deleteList(QString pListFileName)
 {
+    saveIfOpen(pListFileName);
     if (!QFile::exists(pListFileName))
         return false;
     if (!ptTrash::discard(pListFileName))
@@ -245,9 +257,26 @@ bool ptApplicationManager::listDocumentExists()
     return QFile::exists(listDocumentPath());
 }
 
+QStringList ptApplicationManager::categoryChoices() const
+{
+    QStringList choices;
+    for (int i = 0; i < m_categoriesDataModel.categoriesCount(); ++i)
+        choices.append(m_categoriesDataModel.categoryName(i));
+    for (const QHash<QString, QString> &item :
+         m_listDataModel.items(true) + m_listDataModel.items(false)) {
+        const QString category = item.value(QStringLiteral("category"));
+        if (!category.isEmpty() && category != ptItemRules::UncategorisedMarker)
+            choices.append(category);
+    }
+    choices.removeDuplicates();
+    return choices;
+}
+
 void ptApplicationManager::addItem(int pScreenIndex, QString pName, QString pCategory,
                                    QString pPrice, QString pAmount, int pAmountUnit, QString pNote)
 {
+    pPrice = ptItemRules::typedNumber(pPrice);
+    pAmount = ptItemRules::typedNumber(pAmount);
     if (pScreenIndex == 0)
         m_listDataModel.addItem(pName, pCategory, pPrice, pAmount, pAmountUnit, pNote);
 
@@ -265,6 +294,8 @@ void ptApplicationManager::updateItem(int pScreenIndex, int pIndex, QString pNam
     const QString oldCategory
             = m_listDataModel.data(row, ptListDataModel::ItemCategoryRole).toString();
     const QString priceUnit = m_currencyUnitsDataModel.currentCurrencyCode();
+    pPrice = ptItemRules::typedNumber(pPrice);
+    pAmount = ptItemRules::typedNumber(pAmount);
 
     if (pScreenIndex == 0) {
         m_listDataModel.updateItem(pIndex, pName, pCategory, pPrice, pAmount, pAmountUnit, pNote);
@@ -372,6 +403,15 @@ void ptApplicationManager::setInputHints()
         if (input)
             input->setProperty("inputMethodHints", int(Qt::ImhFormattedNumbersOnly));
     }
+}
+
+// A list that goes to the trash goes as the person last saw it: an open list
+// may have changed since it was last written. A file that has gone is not
+// written again.
+void ptApplicationManager::saveIfOpen(const QString &pPath)
+{
+    if (!pPath.isEmpty() && pPath == m_listDataModel.listFileName() && QFile::exists(pPath))
+        m_listDataModel.saveModel();
 }
 
 // A failed load leaves the translator empty, so the source texts show.

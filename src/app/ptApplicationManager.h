@@ -21,6 +21,9 @@ class ptApplicationManager : public QObject
 {
     Q_OBJECT
     Q_PROPERTY(QString nullString READ nullString NOTIFY nullStringChanged)
+    // The stored list document when it cannot be read (damaged, or not a
+    // list), so that the lists screen can say so; empty otherwise.
+    Q_PROPERTY(QString unreadableList READ unreadableList NOTIFY unreadableListChanged)
 
 public:
     explicit ptApplicationManager(QObject *parent = nullptr);
@@ -41,8 +44,11 @@ public:
     static QString settingsDirectoryPath();
     static QString settingsFilePath();
 
+    QString unreadableList() const { return m_unreadableList; }
+
 signals:
     void nullStringChanged();
+    void unreadableListChanged();
 
 public slots:
     void quit();
@@ -54,6 +60,9 @@ public slots:
     bool deleteListByIndex(int pListIndex);
     bool deleteList(QString pListFileName);
     bool listDocumentExists();
+    // What the item dialog's category chooser offers: the categories of My
+    // Items, then those of the open list that My Items lacks, each once.
+    QStringList categoryChoices() const;
     void addItem(int pScreenIndex, QString pName, QString pCategory, QString pPrice,
                  QString pAmount, int pAmountUnit, QString pNote);
     void updateItem(int pScreenIndex, int pIndex, QString pName, QString pCategory, QString pPrice,
@@ -70,6 +79,7 @@ public slots:
 
 private:
     void loadCatalogue();
+    void saveIfOpen(const QString &pPath);
     void onViewStateChanged(Qt::WindowState pState);
 
     QQuickView *m_view = nullptr;
@@ -84,6 +94,7 @@ private:
     ptScreenSaverInhibitor m_screenSaverInhibitor;
     QTranslator m_translator;
     bool m_settingsLoaded = false;
+    QString m_unreadableList;
 };
 
 #endif // PTAPPLICATIONMANAGER_H

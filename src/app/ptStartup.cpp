@@ -56,6 +56,18 @@ void ptStartup::loadRootScene(QQuickView *pView, ptApplicationManager *pManager)
 
 int ptStartup::run()
 {
+    // A termination signal (the session ending, a service manager, Ctrl+C)
+    // and the desktop closing the window end the program the way the quit
+    // button does, so the teardown below saves the open list and the settings.
+    // The handlers are in place before any file is read: a signal that comes
+    // while the files are read takes effect once the event loop runs. The
+    // window's close is wired here rather than left to the application's
+    // quitOnLastWindowClosed default.
+    ptSignalQuitter signalQuitter;
+    QObject::connect(&signalQuitter, &ptSignalQuitter::quitRequested, qApp,
+                     &QCoreApplication::quit);
+    QObject::connect(qGuiApp, &QGuiApplication::lastWindowClosed, qApp, &QCoreApplication::quit);
+
     // A program already running on this data directory comes to the front
     // instead; this one ends before it has read or written any file. The lock
     // is held until the controller below has saved at teardown.
@@ -77,17 +89,6 @@ int ptStartup::run()
         box.exec();
         return exitCode;
     }
-
-    // A termination signal (the session ending, a service manager, Ctrl+C)
-    // and the desktop closing the window end the program the way the quit
-    // button does, so the teardown below saves the open list and the settings.
-    // The window's close is wired here rather than left to the application's
-    // quitOnLastWindowClosed default.
-    ptSignalQuitter signalQuitter;
-    QObject::connect(&signalQuitter, &ptSignalQuitter::quitRequested, manager.get(),
-                     &ptApplicationManager::quit);
-    QObject::connect(qGuiApp, &QGuiApplication::lastWindowClosed, manager.get(),
-                     &ptApplicationManager::quit);
 
     {
         QQuickView view;

@@ -134,10 +134,13 @@ void ptCategoriesDataModel::updateModel()
     m_categories.clear();
     const bool byCategory = m_sortMode == SortByCategory;
     QList<ptItemRules::RowKey> shown;
+    int selected = 0;
     for (int i = 0; i < m_items.size(); ++i) {
         const QHash<QString, QString> &entry = m_items.at(i);
-        if (valueOf(entry, StatusKey) == StatusDeleted)
+        const QString &status = valueOf(entry, StatusKey);
+        if (status == StatusDeleted)
             continue;
+        selected += status == StatusChecked;
         const QString &category = valueOf(entry, CategoryKey);
         if (category != ptItemRules::UncategorisedMarker)
             m_categories.append(category);
@@ -148,6 +151,12 @@ void ptCategoriesDataModel::updateModel()
 
     emit categoriesCountChanged();
     endResetModel();
+    // The selected entries are counted, not tallied: a deleted or added entry
+    // changes the count too.
+    if (selected != m_selectedCount) {
+        m_selectedCount = selected;
+        emit selectedCountChanged();
+    }
 }
 
 void ptCategoriesDataModel::sortByCategory(bool pUpdateModel)

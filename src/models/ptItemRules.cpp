@@ -134,6 +134,14 @@ QString ptItemRules::normalisedCategory(const QString &pCategory, const QString 
     return category;
 }
 
+QString ptItemRules::typedNumber(const QString &pText)
+{
+    if (!std::any_of(pText.cbegin(), pText.cend(), [](QChar c) { return c.isDigit(); }))
+        return QString();
+    QString number = pText;
+    return number.replace(QLatin1Char(','), QLatin1Char('.'));
+}
+
 double ptItemRules::readNumber(const QString &pText)
 {
     static const QLocale cLocale = QLocale::c();

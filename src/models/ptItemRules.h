@@ -51,6 +51,11 @@ QList<Row> sortedRows(QList<RowKey> pItems, bool pHeaders);
 // pUncategorised give the marker.
 QString normalisedCategory(const QString &pCategory, const QString &pUncategorised);
 
+// A price or an amount as the item dialog hands it over, as it is stored:
+// a decimal comma becomes a point, so that "0,250" is not read as 250; a
+// text without a digit is empty, as if nothing had been typed.
+QString typedNumber(const QString &pText);
+
 // A price or an amount: read by the C locale ("1,500" is 1500), else by
 // the German one ("2,5" is 2.5), else 0.
 double readNumber(const QString &pText);

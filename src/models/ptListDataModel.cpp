@@ -361,16 +361,19 @@ bool ptListDataModel::updateModelInfo(QString pListName, int pListCurrency, QStr
     return true;
 }
 
-// A list without a name is named "List" and the time, in pDateFormat.
+// A list without a name is named "List" and the time, in pDateFormat. The
+// name and the note are cut to ptXmlText::MaxTextLength, so that the lists
+// overview can read what is written.
 void ptListDataModel::setListInfo(const QString &pListName, int pListCurrency,
                                   const QString &pListNote, const QString &pDateFormat)
 {
-    QString name = pListName.simplified();
+    QString name = pListName.simplified().left(ptXmlText::MaxTextLength);
     if (name.isEmpty())
         name = tr("List") + QLatin1Char(' ')
                 + QLocale().toString(QDateTime::currentDateTime(), pDateFormat);
     m_listInfo.insert(QStringLiteral("name"), name);
-    m_listInfo.insert(QStringLiteral("note"), pListNote.simplified());
+    m_listInfo.insert(QStringLiteral("note"),
+                      pListNote.simplified().left(ptXmlText::MaxTextLength));
     m_listInfo.insert(QStringLiteral("currency"), QString::number(pListCurrency));
 }
 

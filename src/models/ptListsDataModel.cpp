@@ -126,7 +126,7 @@ QString ptListsDataModel::listFileName(int pListIndex)
 QHash<QString, QString> ptListsDataModel::readSummary(const QByteArray &pDocument)
 {
     QHash<QString, QString> summary;
-    QXmlStreamReader xml(pDocument);
+    QXmlStreamReader xml(pDocument.left(ptXmlText::MaxStartTagSize));
     while (!xml.atEnd()) {
         xml.readNext();
         if (xml.isStartElement() && xml.name() == QLatin1String("pantrix_list")) {

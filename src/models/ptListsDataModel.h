@@ -38,7 +38,8 @@ public slots:
 
 private:
     // The attributes of the first "pantrix_list" element, empty when there is
-    // none before the end of the document or the first XML error.
+    // none before the end of the document, the first XML error or
+    // ptXmlText::MaxStartTagSize bytes.
     static QHash<QString, QString> readSummary(const QByteArray &pDocument);
 
     QList<QHash<QString, QString>> m_lists;
