@@ -21,8 +21,8 @@ Rectangle {
 
     Text {
         anchors.fill: parent
-        anchors.leftMargin: screenCategoryRow.deletable ? Theme.zoneWidth : 0
-        anchors.rightMargin: screenCategoryRow.deletable ? Theme.zoneWidth : 0
+        anchors.leftMargin: screenCategoryRow.deletable ? deleteZone.width : 0
+        anchors.rightMargin: screenCategoryRow.deletable ? deleteZone.width : 0
         horizontalAlignment: Text.AlignHCenter
         verticalAlignment: Text.AlignVCenter
         elide: Text.ElideRight
@@ -35,8 +35,11 @@ Rectangle {
     }
 
     ScreenIconZone {
+        id: deleteZone
+
         objectName: "categoryDeleteButton"
         anchors.right: parent.right
+        width: Theme.rowZoneWidth(screenCategoryRow.width)
         visible: screenCategoryRow.deletable
         source: "qrc:/icons/icons/delete-button.png"
         icon.width: 15

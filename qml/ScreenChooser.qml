@@ -26,7 +26,7 @@ ScreenSheet {
     // The next row from the highlighted one on (or after it, for a first
     // letter, so repeating a letter walks through its rows) starting with pText.
     function jumpTo(pText) {
-        const count = typeof list.model === "number" ? list.model : list.model.rowCount();
+        const count = list.count;
         const wanted = pText.toLowerCase();
         const first = pText.length === 1 ? list.currentIndex + 1 : list.currentIndex;
         for (let step = 0; step < count; ++step) {

@@ -169,6 +169,7 @@ ScreenBase {
                     Text {
                         objectName: "itemNameText"
                         anchors.fill: parent
+                        horizontalAlignment: Text.AlignLeft
                         verticalAlignment: Text.AlignVCenter
                         elide: Text.ElideRight
                         color: Theme.text

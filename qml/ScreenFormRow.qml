@@ -1,10 +1,12 @@
 import QtQuick
 
-// One row of a form: a label and, right of it, a text input on a white
-// rounded box; a tap anywhere on the box focuses the input. The row's
-// children go over the field: an end box at its right (`besideEnd`: the input
-// box then leaves it 71 px and is square on that side), or a field of another
-// kind in place of the input (`hasInput` off).
+// One row of a form: a label and, right of it, a one-line text input on a
+// white rounded box; a tap anywhere on the box focuses the input. What the
+// input first holds is selected when it first takes the focus, so that typing
+// replaces it; a line break typed or pasted becomes a blank, as the stored
+// text has it. The row's children go over the field: an end box at its right
+// (`besideEnd`: the input box then leaves it 71 px and is square on that
+// side), or a field of another kind in place of the input (`hasInput` off).
 Item {
     id: screenFormRow
 
@@ -14,6 +16,7 @@ Item {
     property alias validator: input.validator
     property bool besideEnd: false
     property bool hasInput: true
+    property bool focusedOnce: false
     default property alias field: fieldArea.data
 
     function focusInput() {
@@ -31,7 +34,7 @@ Item {
         // A label longer than its column (Russian "Количество: ") is set
         // smaller rather than cut off at the screen edge.
         fontSizeMode: Text.HorizontalFit
-        minimumPixelSize: 12
+        minimumPixelSize: Theme.fontLegible
         horizontalAlignment: Text.AlignRight
         verticalAlignment: Text.AlignVCenter
         color: Theme.text
@@ -78,6 +81,28 @@ Item {
                 font.pixelSize: Theme.fontInput
                 selectByMouse: true
                 activeFocusOnTab: true
+                maximumLength: Theme.maxTextLength
+                onActiveFocusChanged: {
+                    if (!activeFocus || screenFormRow.focusedOnce)
+                        return;
+                    screenFormRow.focusedOnce = true;
+                    selectLater.start();
+                }
+                onTextEdited: {
+                    if (!/[\r\n\u2028\u2029]/.test(text))
+                        return;
+                    const after = text.length - cursorPosition;
+                    text = text.replace(/\s*[\r\n\u2028\u2029]+\s*/g, " ");
+                    cursorPosition = text.length - after;
+                }
+
+                // Once the sheet has filled the input, and a tap has placed the cursor.
+                Timer {
+                    id: selectLater
+
+                    interval: 0
+                    onTriggered: input.selectAll()
+                }
             }
         }
     }

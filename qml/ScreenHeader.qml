@@ -123,7 +123,7 @@ Item {
             verticalAlignment: Text.AlignVCenter
             // A caption longer than a narrow tab is set smaller.
             fontSizeMode: Text.HorizontalFit
-            minimumPixelSize: 12
+            minimumPixelSize: Theme.fontLegible
             elide: Text.ElideRight
             color: Theme.text
             font.pixelSize: Theme.fontTab

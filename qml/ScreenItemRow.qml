@@ -1,13 +1,15 @@
 import QtQuick
 
-// The rounded band of an item (or list) row: an edit zone at its left, a
-// delete zone at its right and the row's texts between them. A tap elsewhere
-// on the band reports `tapped()` where the row takes taps. `fadeOut()` fades
-// the band away before the row is told what happened to it (`fadedOut()`).
+// The rounded band of an item (or list) row: an edit zone at its left (where
+// the row is `editable`), a delete zone at its right and the row's texts
+// between them. A tap elsewhere on the band reports `tapped()` where the row
+// takes taps. `fadeOut()` fades the band away before the row is told what
+// happened to it (`fadedOut()`).
 Rectangle {
     id: screenItemRow
 
     property bool tappable: false
+    property bool editable: true
     // Whether the running fade is for deleting the row.
     property bool deleting: false
     readonly property alias pressed: area.pressed
@@ -56,6 +58,8 @@ Rectangle {
         id: editZone
 
         objectName: "itemEditButton"
+        width: screenItemRow.editable ? Theme.rowZoneWidth(screenItemRow.width) : 0
+        visible: screenItemRow.editable
         source: "qrc:/icons/icons/edit-button.png"
         onClicked: screenItemRow.editClicked()
     }
@@ -65,6 +69,7 @@ Rectangle {
 
         objectName: "itemDeleteButton"
         anchors.right: parent.right
+        width: Theme.rowZoneWidth(screenItemRow.width)
         source: "qrc:/icons/icons/delete-button.png"
         onClicked: screenItemRow.deleteClicked()
     }
@@ -73,6 +78,7 @@ Rectangle {
         id: middle
 
         anchors.left: editZone.right
+        anchors.leftMargin: screenItemRow.editable ? 0 : Theme.radius
         anchors.right: deleteZone.left
         height: parent.height
     }

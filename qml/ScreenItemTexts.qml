@@ -2,10 +2,13 @@ import QtQuick
 import qml
 
 // The texts of a row: the name and the amount on the upper half (the name
-// takes the whole height when there is no note), the note and the price on
-// the lower half. An item's amount and price per unit are written from its
-// roles; a row of another kind gives its own texts. The texts are named after
-// `kind` ("itemNameText", ...).
+// takes the whole height when there is no note, and then keeps clear of the
+// price too), the note and the price on the lower half. The name and the note
+// start at the left whatever their script; the amount and the price take at
+// most half of the row. A text too long for its room is set smaller, and only
+// the name and the note, past a legible size, are cut. An item's amount
+// and price per unit are written from its roles; a row of another kind gives
+// its own texts. The texts are named after `kind` ("itemNameText", ...).
 Item {
     id: screenItemTexts
 
@@ -35,10 +38,14 @@ Item {
         objectName: screenItemTexts.kind + "NameText"
         anchors.left: parent.left
         anchors.leftMargin: screenItemTexts.margin
-        anchors.right: amountText.left
+        anchors.right: screenItemTexts.note === "" && priceText.width > amountText.width
+                       ? priceText.left : amountText.left
         anchors.rightMargin: 5
         height: screenItemTexts.note === "" ? parent.height : parent.height / 2
+        horizontalAlignment: Text.AlignLeft
         verticalAlignment: Text.AlignVCenter
+        fontSizeMode: Text.HorizontalFit
+        minimumPixelSize: Theme.fontSmall
         elide: Text.ElideRight
         color: Theme.text
         font.pixelSize: Theme.fontText
@@ -51,8 +58,11 @@ Item {
         objectName: screenItemTexts.kind + "AmountText"
         anchors.right: parent.right
         anchors.rightMargin: screenItemTexts.margin
+        width: Math.min(implicitWidth, parent.width / 2)
         height: parent.height / 2
         verticalAlignment: Text.AlignVCenter
+        fontSizeMode: Text.HorizontalFit
+        minimumPixelSize: Theme.fontSmallest
         color: Theme.textSecondary
         font.pixelSize: Theme.fontSmall
         text: screenItemTexts.amountText
@@ -66,7 +76,10 @@ Item {
         anchors.rightMargin: 5
         y: parent.height / 2
         height: parent.height / 2
+        horizontalAlignment: Text.AlignLeft
         verticalAlignment: Text.AlignVCenter
+        fontSizeMode: Text.HorizontalFit
+        minimumPixelSize: Theme.fontLegible
         elide: Text.ElideRight
         color: Theme.textSecondary
         font.pixelSize: Theme.fontSmall
@@ -79,9 +92,12 @@ Item {
         objectName: screenItemTexts.kind + "PriceText"
         anchors.right: parent.right
         anchors.rightMargin: screenItemTexts.margin
+        width: Math.min(implicitWidth, parent.width / 2)
         y: parent.height / 2
         height: parent.height / 2
         verticalAlignment: Text.AlignVCenter
+        fontSizeMode: Text.HorizontalFit
+        minimumPixelSize: Theme.fontSmallest
         color: Theme.textSecondary
         font.pixelSize: Theme.fontSmall
         text: screenItemTexts.priceText

@@ -10,7 +10,8 @@ import qml
 ScreenBase {
     id: screenMain
 
-    // The stored list the delete question asks about.
+    // The stored list the delete question asks about: its row, or -1 for the
+    // file that cannot be read.
     property int deleteIndex: 0
     property string deleteQuestionText: ""
 
@@ -29,6 +30,12 @@ ScreenBase {
         if (created)
             screenMain.newListCreated();
         screenMain.state = "";
+    }
+
+    function askDelete(pIndex, pQuestion) {
+        deleteIndex = pIndex;
+        deleteQuestionText = pQuestion;
+        state = "listDelete";
     }
 
     rows: listsArea
@@ -92,10 +99,39 @@ ScreenBase {
                     screenMain.listReadyForEdit();
             }
             onItemDeleteClicked: function(pIndex) {
-                screenMain.deleteIndex = pIndex;
-                screenMain.deleteQuestionText = qsTr("List") + " \"" + listRow.model.list_name + "\" "
-                        + qsTr("will be deleted. Continue?");
-                screenMain.state = "listDelete";
+                screenMain.askDelete(pIndex, qsTr("List") + " \"" + listRow.model.list_name + "\" "
+                                     + qsTr("will be deleted. Continue?"));
+            }
+        }
+    }
+
+    // A stored list that cannot be read is said to be there, and can go to
+    // the trash, so that a new list does not replace it unasked.
+    Item {
+        id: unreadable
+
+        readonly property string file: ApplicationManager.unreadableList.replace(/^.*\//, "")
+
+        anchors.fill: listsArea
+        visible: file !== ""
+
+        Item {
+            width: Math.min(parent.width, Theme.maxWidth)
+            height: Theme.rowHeight
+            anchors.horizontalCenter: parent.horizontalCenter
+
+            ScreenItemRow {
+                editable: false
+                onDeleteClicked: {
+                    screenMain.askDelete(-1, qsTr("The list file \"%1\" cannot be read. Move it to the trash?")
+                                         .arg(unreadable.file));
+                }
+
+                ScreenItemTexts {
+                    kind: "unreadable"
+                    name: qsTr("This list cannot be read") + ApplicationManager.nullString
+                    note: unreadable.file
+                }
             }
         }
     }
@@ -185,12 +221,6 @@ ScreenBase {
 
         Binding {
             target: deleteLayer.item
-            property: "queryIndex"
-            value: screenMain.deleteIndex
-        }
-
-        Binding {
-            target: deleteLayer.item
             property: "queryString"
             value: screenMain.deleteQuestionText
         }
@@ -203,7 +233,10 @@ ScreenBase {
             }
 
             function onOkClicked() {
-                ApplicationManager.deleteListByIndex(screenMain.deleteIndex);
+                if (screenMain.deleteIndex < 0)
+                    ApplicationManager.deleteList(ApplicationManager.unreadableList);
+                else
+                    ApplicationManager.deleteListByIndex(screenMain.deleteIndex);
                 screenMain.state = "";
             }
         }

@@ -181,8 +181,20 @@ Item {
         }
     }
 
+    // The categories of My Items and of the open list, the field's own
+    // highlighted when it is among them.
     ScreenChooser {
         id: categoryPicker
+
+        property list<string> choices
+
+        // Called as the picker opens.
+        function offer() {
+            choices = ApplicationManager.categoryChoices();
+            currentIndex = Math.max(0, choices.indexOf(screenNewItem.itemCategoryString));
+            list.positionViewAtIndex(currentIndex, ListView.Contain);
+            takeKeys();
+        }
 
         objectName: "pageCategories"
         anchors.fill: form
@@ -191,17 +203,19 @@ Item {
         title: qsTr("Choose category") + ApplicationManager.nullString
         listName: "categoriesList"
         okName: "categoriesOk"
-        model: CategoriesDataModel.categoriesCount
+        model: choices
         rowText: function(pRow) {
-            return CategoriesDataModel.categoryName(pRow);
+            return categoryPicker.choices[pRow];
         }
         delegate: ScreenChooserRow {
-            text: CategoriesDataModel.categoryName(index) + ApplicationManager.nullString
+            required property string modelData
+
+            text: modelData
         }
         onCancelClicked: screenNewItem.closePicker()
         onOkClicked: {
-            screenNewItem.itemCategoryString =
-                    CategoriesDataModel.categoryName(categoryPicker.currentIndex);
+            screenNewItem.itemCategoryString = currentIndex >= 0 && currentIndex < choices.length
+                    ? choices[currentIndex] : "";
             screenNewItem.closePicker();
         }
     }
@@ -244,7 +258,7 @@ Item {
             }
 
             StateChangeScript {
-                script: categoryPicker.takeKeys()
+                script: categoryPicker.offer()
             }
         },
         State {

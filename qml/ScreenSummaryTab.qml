@@ -35,6 +35,9 @@ Item {
         anchors.bottomMargin: 15
         horizontalAlignment: Text.AlignHCenter
         verticalAlignment: Text.AlignVCenter
+        // A large total is set smaller rather than run out of the tab.
+        fontSizeMode: Text.HorizontalFit
+        minimumPixelSize: Theme.fontSmallest
         color: Theme.text
         font.pixelSize: Theme.fontButton
         text: (ListDataModel.itemsPrice === ""

@@ -39,8 +39,14 @@ QtObject {
     readonly property int popupWidth: 400
     readonly property int popupHeight: 300
     readonly property int windowMargin: 20
+    // The longest name, category or note the sheets take, in UTF-16 code
+    // units; the list document keeps no more of a list's name and note.
+    readonly property int maxTextLength: 1000
 
-    // Fonts (pixel sizes)
+    // Fonts (pixel sizes). A text too long for its box is set smaller, a
+    // figure down to the smallest size, other texts down to a legible one.
+    readonly property int fontSmallest: 8
+    readonly property int fontLegible: 12
     readonly property int fontButton: 14
     readonly property int fontSmall: 15
     readonly property int fontTab: 16
@@ -60,4 +66,10 @@ QtObject {
     readonly property int quickDuration: 250
     readonly property int barDuration: 550
     readonly property int easing: Easing.InOutQuart
+
+    // The edit and delete zones of a row pRowWidth wide: narrower on a phone,
+    // so that the row's texts keep room between them.
+    function rowZoneWidth(pRowWidth: real): real {
+        return Math.min(zoneWidth, Math.round(pRowWidth / 7));
+    }
 }

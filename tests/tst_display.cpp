@@ -158,6 +158,97 @@ private slots:
         QCOMPARE(rootAttribute("name"), QStringLiteral("Groceries"));
     }
 
+    void listToTheTrash_data() { firstSession_data(); }
+
+    // A list renamed, filled and shopped: a prefilled category replaced by
+    // typing, an amount with a decimal comma, a right-to-left name where the
+    // row's layout puts a name; the checkout's Yes puts the list in the trash
+    // as it was last seen.
+    void listToTheTrash()
+    {
+        m_dataDir = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_dataDir->isValid() && QDir().mkpath(QFileInfo(listPath()).path()));
+        {
+            ptListDataModel list;
+            QVERIFY(list.newModel(listPath(), "Weekend", 0, QString()));
+        }
+        start();
+        click(37, 120); // the row's edit zone
+        QVERIFY(waitFor([&] { return editShown(); }));
+
+        // The menu's entries once it has slid down: "Edit list info", "Go shopping".
+        const auto menu = [&](int pEntry) {
+            click(400, 40);
+            QVERIFY2(
+                    waitFor([&] { return is(100, pEntry, Bar) && still(QRect(70, 80, 660, 260)); }),
+                    "no menu");
+            click(400, pEntry);
+        };
+        // The list information sheet opens with its name selected.
+        menu(236);
+        QVERIFY2(waitFor([&] { return is(20, 105, Sheet); }), "no list information sheet");
+        type("Saturday");
+        key("Return");
+        // Once the menu has faded out too.
+        QVERIFY(waitFor([&] { return editShown() && still(QRect(0, 0, 800, 480)); }));
+
+        const auto addItem = [&](const QString &pName, const QStringList &pFields) {
+            click(200, 447); // "new item"
+            QVERIFY2(waitFor([&] { return is(20, 77, Sheet); }), "no item dialog");
+            type(pName);
+            for (const QString &field : pFields) {
+                key("Tab");
+                type(field);
+            }
+            key("Return");
+            QVERIFY(waitFor([&] { return editShown() && !is(20, 77, Sheet); }));
+        };
+        addItem(QString::fromUtf8("\u05D7\u05DC\u05D1"), {"Dairy", "3", "2"});
+        // The category the dialog brings, tapped and typed over.
+        click(200, 447);
+        QVERIFY(waitFor([&] { return is(20, 77, Sheet); }));
+        type("cheese");
+        click(300, 175);
+        type("Bakery");
+        key("Tab");
+        type("1000");
+        key("Tab");
+        type("0,250");
+        key("Return");
+        // Rows: [Bakery] cheese [Dairy] and the right-to-left name, which starts
+        // at the left of its row and keeps clear of its amount and price.
+        QVERIFY(waitFor([&] { return editShown() && is(4, 260, 0xff647599); }));
+        const auto whiteIn = [&](int pLeft, int pRight) {
+            int found = 0;
+            for (int y = 300; y < 360; ++y) {
+                for (int x = pLeft; x < pRight; ++x)
+                    found += distance(m_screen.pixel(m_origin + QPoint(x, y)), White) < 80;
+            }
+            return found;
+        };
+        QVERIFY2(waitFor([&] { return whiteIn(72, 250) > 20; }), "no name at the left of the row");
+        QCOMPARE(whiteIn(250, 728), 0);
+
+        // Shopping: both rows into the cart; the checkout counts 0.25 kg.
+        menu(300);
+        QVERIFY(waitFor([&] { return is(797, 447, Bar) && is(4, 260, 0xff647599); }));
+        click(400, 190);
+        QVERIFY(waitFor([&] { return !is(4, 260, 0xff647599); }));
+        click(400, 190);
+        QVERIFY2(waitFor([&] { return is(201, 240, Query) && is(598, 240, Query); }),
+                 "no checkout window");
+        xdo({"mousemove", "0", "0"}); // the pointer is drawn too
+        QVERIFY(waitFor([&] { return ocr(QRect(200, 155, 400, 60), White).contains("256.00"); }));
+        click(500, 355); // Yes
+
+        QVERIFY(waitFor([&] { return listsShown() && !QFile::exists(listPath()); }));
+        const QString trashed = m_dataDir->filePath("Trash/files/demo-list.ptl");
+        const QByteArray xml = qUncompress(readFile(trashed));
+        QVERIFY2(xml.contains("name=\"Saturday\"") && xml.contains("category=\"Bakery\"")
+                         && xml.contains("count=\"0.250\"") && xml.count("<item ") == 2,
+                 xml.constData());
+    }
+
 private:
     // The program built with the test, unless PANTRIX_APP names another one.
     static QString program() { return qEnvironmentVariable("PANTRIX_APP", PANTRIX_APP); }
@@ -241,6 +332,14 @@ private:
     bool questionShown() const
     {
         return is(201, 240, Query) && is(598, 240, Query) && is(230, 135, Bar);
+    }
+
+    // Whether pRect shows the same over 150 ms: a slide has ended.
+    bool still(const QRect &pRect) const
+    {
+        const QImage before = m_screen.copy(pRect.translated(m_origin));
+        QTest::qWait(150);
+        return m_screen.copy(pRect.translated(m_origin)) == before;
     }
 
     // Text in pInk within pRect: the distance from the ink colour becomes the

@@ -1,5 +1,6 @@
 #include <QtTest>
 
+#include <QClipboard>
 #include <QQuickItem>
 
 #include "ptSceneDriver.h"
@@ -96,19 +97,24 @@ private slots:
         QTRY_VERIFY(!m_ui.named(u"listNameText"_s));
     }
 
-    // The dialog's Ok while the name is empty, the two pickers (found by typed
-    // letters too), Return confirming, the category remembered for the next
-    // new item, a tap on the dimmed area cancelling; the back button writes
-    // the document and the lists screen reads it again.
+    // The dialog's Ok while the name is empty, a pasted line break, the two
+    // pickers (found by typed letters too; the categories of the list that My
+    // Items has forgotten), Return confirming, the category remembered for the
+    // next new item and replaced by what is typed, a tap on the dimmed area
+    // cancelling; the back button writes the document and the lists screen
+    // reads it again.
     void pickers()
     {
         openList(0, {{"flour", "Baking", ""}, {"cocoa", "Abroad", ""}});
+        m_ui.manager()->categoriesDataModel()->releaseModel(true); // as in a later run
         m_ui.click(u"buttonNewItem"_s);
         m_ui.click(u"newItemOk"_s);
         QVERIFY(m_ui.waitForFrames(2));
         QVERIFY(m_ui.named(u"pageNewItem"_s));
         QTRY_VERIFY(m_ui.waitFor(u"nameInput"_s)->hasActiveFocus());
-        m_ui.typeText(u"salt"_s);
+        QGuiApplication::clipboard()->setText(u"sea\nsalt"_s);
+        m_ui.key(Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(m_ui.textOf(u"nameInput"_s), u"sea salt"_s);
 
         m_ui.click(u"categoryButton"_s);
         m_ui.click(m_ui.waitFor(u"Abroad"_s, m_ui.waitFor(u"categoriesList"_s), "text"));
@@ -121,11 +127,15 @@ private slots:
         QTRY_COMPARE(m_ui.textOf(u"amountUnitLabel"_s), u"kg"_s);
         QCOMPARE(m_ui.textOf(u"priceUnitLabel"_s), u"AFN/kg"_s);
         m_ui.key(Qt::Key_Return);
-        QTRY_COMPARE(itemText(u"salt"_s, "item_category"), u"Abroad"_s);
-        QCOMPARE(itemText(u"salt"_s, "item_amount_unit"), u"2"_s);
+        QTRY_COMPARE(itemText(u"sea salt"_s, "item_category"), u"Abroad"_s);
+        QCOMPARE(itemText(u"sea salt"_s, "item_amount_unit"), u"2"_s);
 
         m_ui.click(u"buttonNewItem"_s);
         QCOMPARE(m_ui.textOf(u"categoryInput"_s), u"Abroad"_s);
+        m_ui.click(u"categoryInput"_s);
+        m_ui.typeText(u"Baking"_s);
+        m_ui.click(u"categoryButton"_s);
+        QTRY_COMPARE(m_ui.waitFor(u"categoriesList"_s)->property("currentIndex"), QVariant(1));
         m_ui.clickAt(QPointF(400, 10));
         QTRY_VERIFY(!m_ui.named(u"pageNewItem"_s));
 

@@ -3,6 +3,7 @@
 #include <QAccessible>
 
 #include "ptSceneDriver.h"
+#include "ptTestFiles.h"
 
 using namespace Qt::StringLiterals;
 
@@ -76,22 +77,28 @@ private slots:
         QTest::addColumn<QString>("answer"); // empty: a tap outside the question
         QTest::addColumn<QString>("sheetButton"); // of the new-list sheet the answer opens
         QTest::addColumn<QString>("list"); // what the answer leaves of the stored list
+        QTest::addColumn<bool>("damaged"); // the stored list cannot be read
 
         const QString overwrite = u"List already exists. Do you want to overwrite it?"_s;
         const auto newList = [&](const char *pTag) -> QTestData & {
             return QTest::newRow(pTag)
                     << 0 << u"buttonNewList"_s << u"overwriteQuestion"_s << overwrite;
         };
-        newList("overwrite, cancel") << u"Cancel"_s << QString() << u"kept"_s;
-        newList("overwrite, yes, sheet cancelled") << u"Yes"_s << u"Cancel"_s << u"kept"_s;
-        newList("overwrite, yes, sheet confirmed") << u"Yes"_s << u"Ok"_s << u"replaced"_s;
+        newList("overwrite, cancel") << u"Cancel"_s << QString() << u"kept"_s << false;
+        newList("overwrite, yes, sheet cancelled") << u"Yes"_s << u"Cancel"_s << u"kept"_s << false;
+        newList("overwrite, yes, sheet confirmed") << u"Yes"_s << u"Ok"_s << u"replaced"_s << false;
+        newList("damaged, overwrite, yes") << u"Yes"_s << u"Ok"_s << u"replaced"_s << true;
         QTest::newRow("delete, tap outside") << 0 << u"itemDeleteButton"_s << u"deleteQuestion"_s
                                              << u"List \"Weekend\" will be deleted. Continue?"_s
-                                             << QString() << QString() << u"kept"_s;
+                                             << QString() << QString() << u"kept"_s << false;
         QTest::newRow("delete, yes, in Russian")
                 << 1 << u"itemDeleteButton"_s << u"deleteQuestion"_s
                 << u"Список \"Weekend\" будет удален. Продолжить?"_s << u"Да"_s << QString()
-                << u"deleted"_s;
+                << u"deleted"_s << false;
+        QTest::newRow("damaged, to the trash, in Russian")
+                << 1 << u"itemDeleteButton"_s << u"deleteQuestion"_s
+                << u"Файл списка \"demo-list.ptl\" не читается. Переместить его в корзину?"_s
+                << u"Да"_s << QString() << u"deleted"_s << true;
     }
 
     // Only the new-list sheet's Ok replaces the stored list and only the delete
@@ -104,8 +111,15 @@ private slots:
         QFETCH(QString, answer);
         QFETCH(QString, sheetButton);
         QFETCH(QString, list);
+        QFETCH(bool, damaged);
 
         QVERIFY(m_ui.startWithList(language, {{u"bread"_s, u"Food"_s, u"1.25"_s}}));
+        if (damaged) {
+            // Said to be there, as what cannot be read.
+            QVERIFY(writeFile(ptApplicationManager::listDocumentPath(), "not a list"));
+            QVERIFY(!m_ui.manager()->updateListsDataModel());
+            QVERIFY(m_ui.waitFor(u"unreadableNameText"_s) && !m_ui.named(u"listNameText"_s));
+        }
         m_ui.click(opener);
         QQuickItem *query = m_ui.waitFor(question);
         QTEST(query->property("queryString").toString(), "text");
@@ -121,7 +135,7 @@ private slots:
         QTRY_VERIFY(!m_ui.named(question) && !m_ui.named(u"listSheet"_s));
         QCOMPARE(QFile::exists(ptApplicationManager::listDocumentPath()), list != u"deleted"_s);
         if (list == u"deleted"_s) {
-            QTRY_VERIFY(!m_ui.named(u"listNameText"_s));
+            QTRY_VERIFY(!m_ui.named(u"listNameText"_s) && !m_ui.named(u"unreadableNameText"_s));
         } else if (list == u"replaced"_s) {
             QTRY_COMPARE(m_ui.rootState(), u"edit"_s);
             QCOMPARE(m_ui.manager()->listDataModel()->listName(), u"Other"_s);

@@ -8,9 +8,11 @@
 // window is W x H logical pixels (800 x 480 by default) at scale S (1 by
 // default). With --check, each scene is also checked as it is saved: nothing
 // drawn may stand partly outside the window, no text partly outside a
-// clipping box (scrolled rows aside), and nothing drawn later may cover a
-// text. Each fault is printed
-// and the exit code is 1.
+// clipping box (scrolled rows aside) or running out of its own box, no text
+// of a row cut short, and nothing drawn later may cover a text. The lists,
+// editing and shopping screens are then checked once more, without a
+// screenshot, with a list of long texts: a long name, a huge total, a
+// right-to-left name. Each fault is printed and the exit code is 1.
 
 #include <QApplication>
 #include <QDir>
@@ -46,14 +48,32 @@ struct SampleItem
     const char *note;
 };
 
-// The list every screenshot shows.
-const SampleItem sampleItems[] = {
-        {"Milk", "Dairy", "1.20", "2", "l", ""},
-        {"Cheese", "Dairy", "4.80", "0.3", "kg", "Mild"},
-        {"Apples", "Fruit", "2.50", "1.5", "kg", "Green ones"},
-        {"Bananas", "Fruit", "1.10", "1", "kg", ""},
-        {"Bread", "Bakery", "2.10", "1", "pc", ""},
+struct SampleList
+{
+    const char *name;
+    const char *note;
+    QList<SampleItem> items;
 };
+
+// The list every screenshot shows.
+const SampleList sampleList = {"Weekend market",
+                               "Saturday morning",
+                               {
+                                       {"Milk", "Dairy", "1.20", "2", "l", ""},
+                                       {"Cheese", "Dairy", "4.80", "0.3", "kg", "Mild"},
+                                       {"Apples", "Fruit", "2.50", "1.5", "kg", "Green ones"},
+                                       {"Bananas", "Fruit", "1.10", "1", "kg", ""},
+                                       {"Bread", "Bakery", "2.10", "1", "pc", ""},
+                               }};
+
+// The list of long texts the layout is checked with once more.
+const SampleList longTexts = {"Weekend shopping",
+                              "Saturday morning",
+                              {
+                                      {"Cheese", "Dairy", "9999999.99", "1000000", "kg", "Mild"},
+                                      {"\u05D7\u05DC\u05D1", "Dairy", "1.20", "2", "l", ""},
+                                      {"\u0634\u0627\u064A", "Tea", "12.50", "", "", ""},
+                              }};
 
 // What names an item in a fault: its object name, or its type and text.
 QString describe(const QQuickItem *pItem)
@@ -81,6 +101,13 @@ struct Drawn
     bool text;
 };
 
+// Whether pItem is one of a row's texts, which the sample lists never cut.
+bool isRowText(const QQuickItem *pItem)
+{
+    const QQuickItem *parent = pItem->parentItem();
+    return parent && QByteArray(parent->metaObject()->className()).startsWith("ScreenItemTexts");
+}
+
 // Adds the layout faults of pItem and the items under it to pFaults, and what
 // they draw to pDrawn, in the order it is drawn. pClip is what the window and
 // the clipping boxes around it leave shown; pView is what the scrolled views
@@ -103,6 +130,10 @@ void checkGeometry(const QQuickItem *pItem, const QQuickItem *pLayer, QRectF pCl
         && pItem->property("text") != QVariant(QString()) && color.alpha() != 0) {
         if (!within(area, shown))
             pFaults->append(describe(pItem) + QStringLiteral(" is cut off"));
+        if (text && pItem->property("contentWidth").toReal() > pItem->width() + 0.5)
+            pFaults->append(describe(pItem) + QStringLiteral(" runs out of its box"));
+        if (text && isRowText(pItem) && pItem->property("truncated").toBool())
+            pFaults->append(describe(pItem) + QStringLiteral(" is cut short"));
         pDrawn->append({pLayer, pItem, area & pClip, text});
     }
 
@@ -162,12 +193,13 @@ private:
     QQuickItem *listsScreen() const { return loadedItem(QStringLiteral("mainLoader")); }
     QQuickItem *loadedItem(const QString &pLoader, QQuickItem *pFrom = nullptr) const;
     void setState(QQuickItem *pItem, const char *pState);
-    void save(const QString &pShot, const QString &pLanguage);
+    void save(const QString &pShot, const QString &pLanguage, bool pWrite = true);
     void shootEditing(const QString &pLanguage);
     void shootShopping(const QString &pLanguage);
+    void checkLongTexts(const QString &pLanguage);
     QQuickItem *row(QQuickItem *pPage, const char *pType, const QString &pText) const;
     int listRow(const QString &pName) const;
-    void seedList();
+    void seedList(const SampleList &pList);
     int currencyIndex(const QString &pCode) const;
     int unitIndex(const QString &pName) const;
 
@@ -185,7 +217,7 @@ bool ScreenshotSession::start()
     m_manager = std::make_unique<ptApplicationManager>();
     if (!m_manager->initialize())
         return false;
-    seedList();
+    seedList(sampleList);
 
     m_view = std::make_unique<QQuickView>();
     ptStartup::loadRootScene(m_view.get(), m_manager.get());
@@ -195,11 +227,11 @@ bool ScreenshotSession::start()
     return m_view->rootObject() && listsScreen();
 }
 
-void ScreenshotSession::seedList()
+void ScreenshotSession::seedList(const SampleList &pList)
 {
-    m_manager->createNewList(QStringLiteral("Weekend market"), currencyIndex(QStringLiteral("EUR")),
-                             QStringLiteral("Saturday morning"));
-    for (const SampleItem &item : sampleItems) {
+    m_manager->createNewList(QString::fromUtf8(pList.name), currencyIndex(QStringLiteral("EUR")),
+                             QString::fromUtf8(pList.note));
+    for (const SampleItem &item : pList.items) {
         m_manager->addItem(0, QString::fromUtf8(item.name), QString::fromUtf8(item.category),
                            QString::fromUtf8(item.price), QString::fromUtf8(item.amount),
                            unitIndex(QString::fromUtf8(item.unit)), QString::fromUtf8(item.note));
@@ -256,11 +288,14 @@ void ScreenshotSession::setState(QQuickItem *pItem, const char *pState)
     wait(700);
 }
 
-void ScreenshotSession::save(const QString &pShot, const QString &pLanguage)
+// Saves the screenshot (unless pWrite is off) and checks the scene's layout.
+void ScreenshotSession::save(const QString &pShot, const QString &pLanguage, bool pWrite)
 {
     const QString path = QDir(m_output).filePath(pShot + QLatin1Char('-') + pLanguage
                                                  + QStringLiteral(".png"));
-    if (m_view->grabWindow().save(path))
+    if (!pWrite)
+        m_view->grabWindow();
+    else if (m_view->grabWindow().save(path))
         m_written.append(path);
     else
         QTextStream(stderr) << "cannot write " << path << Qt::endl;
@@ -333,6 +368,32 @@ void ScreenshotSession::shoot(const QString &pLanguage)
         wait(1200);
         shootEditing(pLanguage);
     }
+    if (m_check)
+        checkLongTexts(pLanguage);
+}
+
+// The lists, editing and shopping screens with the list of long texts, checked
+// without a screenshot; the sample list is stored again afterwards.
+void ScreenshotSession::checkLongTexts(const QString &pLanguage)
+{
+    seedList(longTexts);
+    QQuickItem *lists = listsScreen();
+    wait(300);
+    save(QStringLiteral("long-texts-lists"), pLanguage, false);
+    if (m_manager->loadList(0)) {
+        QMetaObject::invokeMethod(lists, "listReadyForEdit");
+        wait(1200);
+        save(QStringLiteral("long-texts-edit"), pLanguage, false);
+        if (QQuickItem *edit = loadedItem(QStringLiteral("pageEdit"))) {
+            QMetaObject::invokeMethod(edit, "shopModeClicked");
+            wait(1300);
+        }
+        save(QStringLiteral("long-texts-shop"), pLanguage, false);
+        if (QQuickItem *shop = loadedItem(QStringLiteral("pageShop")))
+            QMetaObject::invokeMethod(shop, "backClicked");
+        wait(900);
+    }
+    seedList(sampleList);
 }
 
 // A row delegate of the page: an item row by name or a category header row by

@@ -147,7 +147,7 @@ void ptSceneDriver::typeInto(const QString &pInputName, const QString &pText)
     QQuickItem *input = waitFor(pInputName);
     click(input);
     QTRY_VERIFY(input->hasActiveFocus());
-    QTest::keyClick(m_view.get(), Qt::Key_A, Qt::ControlModifier);
+    key(Qt::Key_A, Qt::ControlModifier);
     key(Qt::Key_Backspace);
     typeText(pText);
 }

@@ -67,7 +67,10 @@ public:
     {
         QTest::mouseClick(m_view.get(), Qt::LeftButton, Qt::NoModifier, pPoint.toPoint());
     }
-    void key(Qt::Key pKey) { QTest::keyClick(m_view.get(), pKey); }
+    void key(Qt::Key pKey, Qt::KeyboardModifiers pModifiers = Qt::NoModifier)
+    {
+        QTest::keyClick(m_view.get(), pKey, pModifiers);
+    }
     // ASCII text only.
     void typeText(const QString &pText)
     {
