@@ -78,6 +78,8 @@ Item {
                 width: parent.width - (screenFormRow.besideEnd ? 30 : 40)
                 clip: true
                 color: Theme.inputText
+                selectionColor: Theme.bar
+                selectedTextColor: Theme.text
                 font.pixelSize: Theme.fontInput
                 selectByMouse: true
                 activeFocusOnTab: true

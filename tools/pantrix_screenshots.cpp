@@ -269,7 +269,11 @@ QQuickItem *ScreenshotSession::find(const QString &pName, QQuickItem *pFrom) con
         QQuickItem *item = pending.takeFirst();
         if (item->objectName() == pName)
             return item;
-        pending.append(item->childItems());
+        // What is hidden holds nothing to show.
+        for (QQuickItem *child : item->childItems()) {
+            if (child->isVisible())
+                pending.append(child);
+        }
     }
     return nullptr;
 }
