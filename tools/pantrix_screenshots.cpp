@@ -9,10 +9,11 @@
 // default). With --check, each scene is also checked as it is saved: nothing
 // drawn may stand partly outside the window, no text partly outside a
 // clipping box (scrolled rows aside) or running out of its own box, no text
-// of a row cut short, and nothing drawn later may cover a text. The lists,
+// of a stored list's row cut short, and nothing drawn later may cover a text. The lists,
 // editing and shopping screens are then checked once more, without a
 // screenshot, with a list of long texts: a long name, a huge total, a
-// right-to-left name. Each fault is printed and the exit code is 1.
+// right-to-left name, a name too long for its row. Each fault is printed and
+// the exit code is 1.
 
 #include <QApplication>
 #include <QDir>
@@ -73,6 +74,8 @@ const SampleList longTexts = {"Weekend shopping",
                                       {"Cheese", "Dairy", "9999999.99", "1000000", "kg", "Mild"},
                                       {"\u05D7\u05DC\u05D1", "Dairy", "1.20", "2", "l", ""},
                                       {"\u0634\u0627\u064A", "Tea", "12.50", "", "", ""},
+                                      {"Parmigiano Reggiano, aged twenty-four months", "Dairy",
+                                       "1234.56", "1", "kg", ""},
                               }};
 
 // What names an item in a fault: its object name, or its type and text.
@@ -101,11 +104,13 @@ struct Drawn
     bool text;
 };
 
-// Whether pItem is one of a row's texts, which the sample lists never cut.
-bool isRowText(const QQuickItem *pItem)
+// Whether pItem is one of the texts of a stored list's row, which the sample
+// lists never cut (an item's name may be cut, never covered).
+bool isListRowText(const QQuickItem *pItem)
 {
     const QQuickItem *parent = pItem->parentItem();
-    return parent && QByteArray(parent->metaObject()->className()).startsWith("ScreenItemTexts");
+    return parent && QByteArray(parent->metaObject()->className()).startsWith("ScreenItemTexts")
+            && pItem->objectName().startsWith(QLatin1String("list"));
 }
 
 // Adds the layout faults of pItem and the items under it to pFaults, and what
@@ -132,7 +137,7 @@ void checkGeometry(const QQuickItem *pItem, const QQuickItem *pLayer, QRectF pCl
             pFaults->append(describe(pItem) + QStringLiteral(" is cut off"));
         if (text && pItem->property("contentWidth").toReal() > pItem->width() + 0.5)
             pFaults->append(describe(pItem) + QStringLiteral(" runs out of its box"));
-        if (text && isRowText(pItem) && pItem->property("truncated").toBool())
+        if (text && isListRowText(pItem) && pItem->property("truncated").toBool())
             pFaults->append(describe(pItem) + QStringLiteral(" is cut short"));
         pDrawn->append({pLayer, pItem, area & pClip, text});
     }
