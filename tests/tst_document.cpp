@@ -5,6 +5,7 @@
 #include "ptListDataModel.h"
 #include "ptListsDataModel.h"
 #include "ptTestFiles.h"
+#include "ptListDocument.h"
 #include "ptXmlText.h"
 
 class tst_document : public QObject
@@ -137,7 +138,7 @@ private slots:
         ptListDataModel model;
         QVERIFY(model.loadModel(fileName));
         // The list's name and note are kept to their first characters.
-        const QString info = ptXmlText::xmlSafe(written.left(ptXmlText::MaxTextLength));
+        const QString info = ptXmlText::xmlSafe(written.left(ptListDocument::MaxTextLength));
         QCOMPARE(model.listName() + '|' + model.listNote(), info + '|' + info);
         const QHash<QString, QString> item = model.items().value(0);
         for (const char *key : {"name", "category", "price", "count", "note"})
@@ -180,7 +181,7 @@ private:
         // A document that inflates past the size bound, with its size claimed.
         static const QByteArray bomb
                 = qCompress("<pantrix_list name=\"Bomb\">"
-                            + QByteArray(ptXmlText::MaxDocumentSize, ' ') + "</pantrix_list>");
+                            + QByteArray(ptListDocument::MaxDocumentSize, ' ') + "</pantrix_list>");
         static const QHash<QString, QByteArray> files = {
                 {"A", qCompress("<pantrix_list name=\"A\"><item status=\"checked\"/>")},
                 {"B", qCompress("<pantrix_list name=\"B\"/>")},

@@ -10,11 +10,9 @@
 #include <QQuickView>
 #include <QStandardPaths>
 #include <QTimer>
-#include <QXmlStreamReader>
-#include <QXmlStreamWriter>
 
+#include "ptSettingsFile.h"
 #include "ptTrash.h"
-#include "ptXmlText.h"
 
 namespace {
 
@@ -27,13 +25,6 @@ QDir dataDirectory()
 bool makeDirectory(const QString &pPath)
 {
     return QDir().mkpath(pPath);
-}
-
-int settingsValue(const QHash<QString, QString> &pSettings, const QString &pName)
-{
-    bool ok = false;
-    const int value = pSettings.value(pName).toInt(&ok, 10);
-    return ok ? value : 0;
 }
 
 // The first item below pRoot, depth first, whose object name is pName.
@@ -112,36 +103,6 @@ void ptApplicationManager::setView(QQuickView *pView)
                                         &ptApplicationManager::onViewStateChanged);
 }
 
-ptListsDataModel *ptApplicationManager::listsDataModel()
-{
-    return &m_listsDataModel;
-}
-
-ptListDataModel *ptApplicationManager::listDataModel()
-{
-    return &m_listDataModel;
-}
-
-ptCategoriesDataModel *ptApplicationManager::categoriesDataModel()
-{
-    return &m_categoriesDataModel;
-}
-
-ptLanguagesDataModel *ptApplicationManager::languagesDataModel()
-{
-    return &m_languagesDataModel;
-}
-
-ptCurrencyUnitsDataModel *ptApplicationManager::currencyUnitsDataModel()
-{
-    return &m_currencyUnitsDataModel;
-}
-
-ptMeasureUnitsDataModel *ptApplicationManager::amountUnitsDataModel()
-{
-    return &m_amountUnitsDataModel;
-}
-
 void ptApplicationManager::quit()
 {
     QCoreApplication::quit();
@@ -162,16 +123,6 @@ void ptApplicationManager::showDashboard()
         m_fullScreenBeforeDashboard = m_view->windowStates().testFlag(Qt::WindowFullScreen);
         m_view->setWindowStates(m_view->windowStates() | Qt::WindowMinimized);
     }
-}
-
-void ptApplicationManager::keepScreenOn(bool pKeepOn)
-{
-    m_screenSaverInhibitor.setInhibited(pKeepOn);
-}
-
-QString ptApplicationManager::nullString()
-{
-    return QString();
 }
 
 bool ptApplicationManager::updateListsDataModel()
@@ -317,6 +268,124 @@ void ptApplicationManager::updateListItems()
                              m_currencyUnitsDataModel.currentCurrencyCode());
 }
 
+bool ptApplicationManager::openList(int pRow, ListScreen pScreen)
+{
+    if (!loadList(pRow))
+        return false;
+    showList(pScreen);
+    return true;
+}
+
+bool ptApplicationManager::openNewList(QString pName, int pCurrency, QString pNote)
+{
+    if (!createNewList(pName, pCurrency, pNote))
+        return false;
+    showList(EditingScreen);
+    return true;
+}
+
+void ptApplicationManager::showList(ListScreen pScreen)
+{
+    if (pScreen == EditingScreen) {
+        // The editing screen shows what is still to buy, and My Items in the
+        // list's order; a new item starts without a category.
+        m_listDataModel.displayList(true);
+        m_categoriesDataModel.sortByCategory(false);
+        if (m_listDataModel.isSortByProduct())
+            m_categoriesDataModel.sortByProduct(false);
+        m_categoriesDataModel.updateModel();
+        m_lastCategory.clear();
+    }
+    setListScreen(pScreen);
+}
+
+void ptApplicationManager::closeList()
+{
+    m_listDataModel.saveModel();
+    updateListsDataModel();
+    m_listDataModel.releaseModel();
+    setListScreen(NoList);
+}
+
+void ptApplicationManager::finishList()
+{
+    deleteList(m_listDataModel.listFileName());
+    m_listDataModel.releaseModel();
+    setListScreen(NoList);
+}
+
+void ptApplicationManager::tickItem(int pRow)
+{
+    m_listDataModel.toggleItem(pRow);
+}
+
+void ptApplicationManager::addSelectedItems()
+{
+    updateListItems();
+    m_categoriesDataModel.clearSelection();
+}
+
+void ptApplicationManager::sortItems(ItemOrder pOrder)
+{
+    if (pOrder == ByCategory) {
+        m_listDataModel.sortByCategory(true);
+        m_categoriesDataModel.sortByCategory(true);
+    } else {
+        m_listDataModel.sortByProduct(true);
+        m_categoriesDataModel.sortByProduct(true);
+    }
+}
+
+QVariantMap ptApplicationManager::openItem(ItemPage pPage, int pRow)
+{
+    const QAbstractItemModel &model = pPage == ListPage
+            ? static_cast<const QAbstractItemModel &>(m_listDataModel)
+            : m_categoriesDataModel;
+    const QHash<int, QByteArray> roles = model.roleNames();
+    const auto role = [&](const char *pRole) {
+        return pRow < 0 ? QString() : model.index(pRow, 0).data(roles.key(pRole)).toString();
+    };
+    if (pRow >= 0)
+        m_lastCategory = role("item_category");
+    const QString category = m_lastCategory == ptItemRules::UncategorisedMarker
+            ? ptListDataModel::tr("Uncategorised")
+            : m_lastCategory;
+    return {{QStringLiteral("name"), role("item_name")},
+            {QStringLiteral("category"), category},
+            {QStringLiteral("price"), role("item_price")},
+            {QStringLiteral("priceUnit"), m_listDataModel.listCurrency()},
+            {QStringLiteral("amount"), role("item_amount")},
+            {QStringLiteral("amountUnit"), role("item_amount_unit").toInt()},
+            {QStringLiteral("note"), role("item_note")}};
+}
+
+void ptApplicationManager::saveItem(ItemPage pPage, int pRow, QVariantMap pItem)
+{
+    const auto field
+            = [&pItem](const char *pKey) { return pItem.value(QLatin1String(pKey)).toString(); };
+    const int unit = pItem.value(QStringLiteral("amountUnit")).toInt();
+    if (pRow < 0) {
+        addItem(0, field("name"), field("category"), field("price"), field("amount"), unit,
+                field("note"));
+        m_lastCategory = field("category");
+    } else {
+        updateItem(pPage == ListPage ? 0 : 1, pRow, field("name"), field("category"),
+                   field("price"), field("amount"), unit, field("note"));
+    }
+}
+
+bool ptApplicationManager::deleteItem(ItemPage pPage, int pRow)
+{
+    return pPage == ListPage ? m_listDataModel.deleteItem(pRow)
+                             : m_categoriesDataModel.deleteItem(pRow);
+}
+
+bool ptApplicationManager::deleteCategory(ItemPage pPage, int pRow, bool pWithItems)
+{
+    return pPage == ListPage ? m_listDataModel.deleteCategory(pRow, pWithItems)
+                             : m_categoriesDataModel.deleteCategory(pRow, pWithItems);
+}
+
 void ptApplicationManager::setCurrentLanguage(int pIndex)
 {
     if (pIndex < 0 || pIndex >= m_languagesDataModel.rowCount())
@@ -333,35 +402,18 @@ void ptApplicationManager::translateUi()
     m_languagesDataModel.retranslate();
     m_currencyUnitsDataModel.retranslate();
     m_amountUnitsDataModel.retranslate();
+    emit languageChanged();
     emit nullStringChanged();
 }
 
 void ptApplicationManager::loadSettings()
 {
     m_settingsLoaded = true;
-
-    QFile file(settingsFilePath());
-    if (file.open(QIODevice::ReadOnly)) {
-        const QByteArray bytes = file.readAll();
-        file.close();
-
-        QHash<QString, QString> settings;
-        QXmlStreamReader reader(bytes);
-        while (!reader.atEnd() && !reader.hasError()) {
-            if (reader.readNext() == QXmlStreamReader::StartElement
-                && reader.name() == QLatin1String("item")) {
-                const QXmlStreamAttributes attributes = reader.attributes();
-                settings.insert(attributes.value(QLatin1String("name")).toString(),
-                                attributes.value(QLatin1String("value")).toString());
-            }
-        }
-
-        m_languagesDataModel.setCurrentLanguage(
-                settingsValue(settings, QStringLiteral("language")));
-        m_currencyUnitsDataModel.setCurrentCurrency(
-                settingsValue(settings, QStringLiteral("currency")));
+    ptSettingsFile::Settings settings;
+    if (ptSettingsFile::read(settingsFilePath(), &settings)) {
+        m_languagesDataModel.setCurrentLanguage(settings.language);
+        m_currencyUnitsDataModel.setCurrentCurrency(settings.currency);
     }
-
     // Also without a settings file: the first run shows the same texts as
     // every later one.
     loadCatalogue();
@@ -371,26 +423,9 @@ void ptApplicationManager::loadSettings()
 
 void ptApplicationManager::saveSettings()
 {
-    const QString directory = settingsDirectoryPath();
-    if (!QDir(directory).exists() && !makeDirectory(directory))
-        return;
-
-    QByteArray document;
-    QXmlStreamWriter writer(&document);
-    writer.setAutoFormatting(true);
-    writer.writeStartElement(QStringLiteral("pantrix_settings"));
-    writer.writeAttribute(QStringLiteral("version"), QStringLiteral("1.0.0"));
-    writer.writeEmptyElement(QStringLiteral("item"));
-    writer.writeAttribute(QStringLiteral("name"), QStringLiteral("language"));
-    writer.writeAttribute(QStringLiteral("value"),
-                          QString::number(m_languagesDataModel.currentLanguageIndex()));
-    writer.writeEmptyElement(QStringLiteral("item"));
-    writer.writeAttribute(QStringLiteral("name"), QStringLiteral("currency"));
-    writer.writeAttribute(QStringLiteral("value"),
-                          QString::number(m_currencyUnitsDataModel.currentCurrencyIndex()));
-    writer.writeEndElement();
-
-    ptXmlText::writeFileAtomically(settingsFilePath(), document);
+    ptSettingsFile::write(settingsFilePath(),
+                          {m_languagesDataModel.currentLanguageIndex(),
+                           m_currencyUnitsDataModel.currentCurrencyIndex()});
 }
 
 void ptApplicationManager::setInputHints()
@@ -412,6 +447,16 @@ void ptApplicationManager::saveIfOpen(const QString &pPath)
 {
     if (!pPath.isEmpty() && pPath == m_listDataModel.listFileName() && QFile::exists(pPath))
         m_listDataModel.saveModel();
+}
+
+// The shopping screen keeps the screen from blanking while it is shown.
+void ptApplicationManager::setListScreen(ListScreen pScreen)
+{
+    m_screenSaverInhibitor.setInhibited(pScreen == ShoppingScreen);
+    if (pScreen == m_listScreen)
+        return;
+    m_listScreen = pScreen;
+    emit listScreenChanged();
 }
 
 // A failed load leaves the translator empty, so the source texts show.

@@ -4,6 +4,7 @@
 #include <QObject>
 #include <QString>
 #include <QTranslator>
+#include <QVariantMap>
 
 #include "ptCategoriesDataModel.h"
 #include "ptCurrencyUnitsDataModel.h"
@@ -16,7 +17,9 @@
 class QQuickView;
 
 // The controller the scenes call for everything that spans several models or
-// touches files or the platform. It owns every model and the translator.
+// touches files or the platform. It owns every model and the translator. The
+// scenes ask it for what a person wants done (open a list, tick an item, take
+// an item back from the item dialog), each in one function of its own.
 class ptApplicationManager : public QObject
 {
     Q_OBJECT
@@ -24,20 +27,30 @@ class ptApplicationManager : public QObject
     // The stored list document when it cannot be read (damaged, or not a
     // list), so that the lists screen can say so; empty otherwise.
     Q_PROPERTY(QString unreadableList READ unreadableList NOTIFY unreadableListChanged)
+    Q_PROPERTY(ListScreen listScreen READ listScreen NOTIFY listScreenChanged)
 
 public:
+    // Where the open list is shown; NoList while the lists screen is.
+    enum ListScreen { NoList, EditingScreen, ShoppingScreen };
+    Q_ENUM(ListScreen)
+    // A page of the editing screen: the open list's items, or My Items.
+    enum ItemPage { ListPage, MyItemsPage };
+    Q_ENUM(ItemPage)
+    enum ItemOrder { ByCategory, ByProduct };
+    Q_ENUM(ItemOrder)
+
     explicit ptApplicationManager(QObject *parent = nullptr);
     ~ptApplicationManager() override;
 
     bool initialize();
     void setView(QQuickView *pView);
 
-    ptListsDataModel *listsDataModel();
-    ptListDataModel *listDataModel();
-    ptCategoriesDataModel *categoriesDataModel();
-    ptLanguagesDataModel *languagesDataModel();
-    ptCurrencyUnitsDataModel *currencyUnitsDataModel();
-    ptMeasureUnitsDataModel *amountUnitsDataModel();
+    ptListsDataModel *listsDataModel() { return &m_listsDataModel; }
+    ptListDataModel *listDataModel() { return &m_listDataModel; }
+    ptCategoriesDataModel *categoriesDataModel() { return &m_categoriesDataModel; }
+    ptLanguagesDataModel *languagesDataModel() { return &m_languagesDataModel; }
+    ptCurrencyUnitsDataModel *currencyUnitsDataModel() { return &m_currencyUnitsDataModel; }
+    ptMeasureUnitsDataModel *amountUnitsDataModel() { return &m_amountUnitsDataModel; }
 
     static QString listsDirectoryPath();
     static QString listDocumentPath();
@@ -45,24 +58,25 @@ public:
     static QString settingsFilePath();
 
     QString unreadableList() const { return m_unreadableList; }
+    ListScreen listScreen() const { return m_listScreen; }
 
 signals:
     void nullStringChanged();
+    // After a language switch, once the tables are in the new language.
+    void languageChanged();
     void unreadableListChanged();
+    void listScreenChanged();
 
 public slots:
     void quit();
     void showDashboard();
-    QString nullString();
+    QString nullString() { return QString(); }
     bool updateListsDataModel();
     bool createNewList(QString pListName, int pListCurrency, QString pListNote);
     bool loadList(int pListIndex);
     bool deleteListByIndex(int pListIndex);
     bool deleteList(QString pListFileName);
     bool listDocumentExists();
-    // What the item dialog's category chooser offers: the categories of My
-    // Items, then those of the open list that My Items lacks, each once.
-    QStringList categoryChoices() const;
     void addItem(int pScreenIndex, QString pName, QString pCategory, QString pPrice,
                  QString pAmount, int pAmountUnit, QString pNote);
     void updateItem(int pScreenIndex, int pIndex, QString pName, QString pCategory, QString pPrice,
@@ -74,12 +88,45 @@ public slots:
     void saveSettings();
     void setInputHints();
     void onCurrentCurrencyChanged();
-    // Keeps the screen from blanking while pKeepOn (the shopping screen).
-    void keepScreenOn(bool pKeepOn);
+    void keepScreenOn(bool pKeepOn) { m_screenSaverInhibitor.setInhibited(pKeepOn); }
+
+    // Opens the list of the lists screen's row pRow on pScreen; false, and
+    // the lists screen stays, when it cannot be read.
+    bool openList(int pRow, ptApplicationManager::ListScreen pScreen);
+    // Creates a list and opens it for editing; false when it cannot be written.
+    bool openNewList(QString pName, int pCurrency, QString pNote);
+    // Shows the open list on the editing or the shopping screen.
+    void showList(ptApplicationManager::ListScreen pScreen);
+    // Writes the open list and goes back to the lists screen.
+    void closeList();
+    // The checkout's Yes: the finished list goes to the trash, and the lists
+    // screen comes back.
+    void finishList();
+    // Moves a row's item between the list and the cart.
+    void tickItem(int pRow);
+    // Adds the entries selected in My Items to the open list.
+    void addSelectedItems();
+    // Sorts the open list and My Items alike.
+    void sortItems(ptApplicationManager::ItemOrder pOrder);
+    // The item dialog's fields for row pRow of pPage, or for a new item (pRow
+    // -1): "name", "category" (the word for none, translated), "price",
+    // "priceUnit" (the list's currency), "amount", "amountUnit", "note".
+    QVariantMap openItem(ptApplicationManager::ItemPage pPage, int pRow);
+    // Takes the item dialog's fields back: a new item (pRow -1) goes to the
+    // list and My Items, a changed one replaces row pRow of pPage.
+    void saveItem(ptApplicationManager::ItemPage pPage, int pRow, QVariantMap pItem);
+    bool deleteItem(ptApplicationManager::ItemPage pPage, int pRow);
+    // Deletes a category with its items, or without them (they become
+    // uncategorised).
+    bool deleteCategory(ptApplicationManager::ItemPage pPage, int pRow, bool pWithItems);
+    // What the item dialog's category chooser offers: the categories of My
+    // Items, then those of the open list that My Items lacks, each once.
+    QStringList categoryChoices() const;
 
 private:
     void loadCatalogue();
     void saveIfOpen(const QString &pPath);
+    void setListScreen(ListScreen pScreen);
     void onViewStateChanged(Qt::WindowState pState);
 
     QQuickView *m_view = nullptr;
@@ -95,6 +142,10 @@ private:
     QTranslator m_translator;
     bool m_settingsLoaded = false;
     QString m_unreadableList;
+    ListScreen m_listScreen = NoList;
+    // A new item starts in the category of the item last added or opened on
+    // the editing screen since it was shown.
+    QString m_lastCategory;
 };
 
 #endif // PTAPPLICATIONMANAGER_H

@@ -48,6 +48,9 @@ void ptStartup::loadRootScene(QQuickView *pView, ptApplicationManager *pManager)
     volatile auto registration = &qml_register_types_qml;
     Q_UNUSED(registration);
     ptSceneSingletons::publish(pManager);
+    // A language switch re-evaluates every text the scenes translate.
+    QObject::connect(pManager, &ptApplicationManager::languageChanged, pView->engine(),
+                     &QQmlEngine::retranslate);
     // The scenes import their own module, "qml", to reach the native types.
     pView->engine()->addImportPath(QStringLiteral("qrc:/qml"));
     pView->setSource(QUrl(QStringLiteral("qrc:/qml/qml/main.qml")));

@@ -1,16 +1,13 @@
 #include "ptListDataModel.h"
 
 #include <QDateTime>
-#include <QFile>
 #include <QLocale>
 #include <QStringList>
-#include <QXmlStreamReader>
-#include <QXmlStreamWriter>
 
 #include <algorithm>
 #include <limits>
 
-#include "ptXmlText.h"
+#include "ptListDocument.h"
 
 namespace {
 
@@ -24,44 +21,6 @@ const QStringList RecordKeys
         = {QStringLiteral("name"),  QStringLiteral("category"),   QStringLiteral("price"),
            QStringLiteral("count"), QStringLiteral("count_unit"), QStringLiteral("note"),
            QStringLiteral("status")};
-
-bool isNameStartChar(char32_t c)
-{
-    return (c >= 'A' && c <= 'Z') || c == '_' || (c >= 'a' && c <= 'z') || (c >= 0xC0 && c <= 0xD6)
-            || (c >= 0xD8 && c <= 0xF6) || (c >= 0xF8 && c <= 0x2FF) || (c >= 0x370 && c <= 0x37D)
-            || (c >= 0x37F && c <= 0x1FFF) || (c >= 0x200C && c <= 0x200D)
-            || (c >= 0x2070 && c <= 0x218F) || (c >= 0x2C00 && c <= 0x2FEF)
-            || (c >= 0x3001 && c <= 0xD7FF) || (c >= 0xF900 && c <= 0xFDCF)
-            || (c >= 0xFDF0 && c <= 0xFFFD) || (c >= 0x10000 && c <= 0xEFFFF);
-}
-
-bool isNameChar(char32_t c)
-{
-    return isNameStartChar(c) || c == '-' || c == '.' || (c >= '0' && c <= '9') || c == 0xB7
-            || (c >= 0x300 && c <= 0x36F) || (c >= 0x203F && c <= 0x2040);
-}
-
-// True when pName can be written as an attribute name without a namespace
-// declaration: an XML name without a colon, and not "xmlns".
-bool isAttributeName(const QString &pName)
-{
-    if (pName.isEmpty() || pName == QLatin1String("xmlns"))
-        return false;
-    const QList<uint> codePoints = pName.toUcs4();
-    for (qsizetype i = 0; i < codePoints.size(); ++i) {
-        const char32_t c = codePoints.at(i);
-        if (c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))
-            return false;
-        if (i == 0 ? !isNameStartChar(c) : !isNameChar(c))
-            return false;
-    }
-    return true;
-}
-
-void writeSafeAttribute(QXmlStreamWriter &pWriter, const QString &pName, const QString &pValue)
-{
-    pWriter.writeAttribute(pName, ptXmlText::xmlSafe(pValue));
-}
 
 } // namespace
 
@@ -245,11 +204,12 @@ bool ptListDataModel::addItem(QString pName, QString pCategory, QString pPrice, 
     // view consistent whatever the rows were built from.
     if (m_displayMode != DisplayList) {
         updateModel();
-        return true;
+    } else {
+        if (m_sortMode == SortByCategory)
+            insertRow({-1, category});
+        insertRow({item, QString()});
     }
-    if (m_sortMode == SortByCategory)
-        insertRow({-1, category});
-    insertRow({item, QString()});
+    updateCountPrice();
     return true;
 }
 
@@ -264,6 +224,7 @@ void ptListDataModel::updateItem(int pIndex, QString pName, QString pCategory, Q
     const QString category = ptItemRules::normalisedCategory(pCategory, tr("Uncategorised"));
     setEditedFields(m_items[item], name, category, pPrice, pAmount, pAmountUnit, pNote);
     updateModel();
+    updateCountPrice();
 }
 
 bool ptListDataModel::deleteItem(int pIndex)
@@ -275,6 +236,7 @@ bool ptListDataModel::deleteItem(int pIndex)
     removeRow(pIndex);
     m_items[item].set(StatusField, StatusDeleted);
     pruneHeader(m_items.at(item).value(CategoryField));
+    updateCountPrice();
     return true;
 }
 
@@ -314,6 +276,7 @@ bool ptListDataModel::deleteCategory(int pIndex, bool pDeleteItems)
     }
 
     updateModel();
+    updateCountPrice();
     return true;
 }
 
@@ -323,6 +286,7 @@ bool ptListDataModel::checkout()
     m_rows.clear();
     m_items.clear();
     endResetModel();
+    updateCountPrice();
     return true;
 }
 
@@ -332,11 +296,6 @@ bool ptListDataModel::newModel(QString pListFilename, QString pListName, int pLi
     if (pListFilename.isEmpty())
         return false;
 
-    m_listItemsAmount.clear();
-    m_cartItemsAmount.clear();
-    m_listItemsPrice.clear();
-    m_cartItemsPrice.clear();
-
     beginResetModel();
     clearDocument();
     endResetModel();
@@ -344,10 +303,12 @@ bool ptListDataModel::newModel(QString pListFilename, QString pListName, int pLi
     setListInfo(pListName, pListCurrency, pListNote, QStringLiteral("dd.MM.yyyy [hh.mm]"));
     m_listInfo.insert(QStringLiteral("filename"), pListFilename);
 
+    // Saving counts the figures too.
     const bool saved = saveModel();
     if (saved) {
         emit listNameChanged();
         emit listNoteChanged();
+        emit listCurrencyChanged();
     }
     return saved;
 }
@@ -362,41 +323,36 @@ bool ptListDataModel::updateModelInfo(QString pListName, int pListCurrency, QStr
 }
 
 // A list without a name is named "List" and the time, in pDateFormat. The
-// name and the note are cut to ptXmlText::MaxTextLength, so that the lists
+// name and the note are cut to ptListDocument::MaxTextLength, so that the lists
 // overview can read what is written.
 void ptListDataModel::setListInfo(const QString &pListName, int pListCurrency,
                                   const QString &pListNote, const QString &pDateFormat)
 {
-    QString name = pListName.simplified().left(ptXmlText::MaxTextLength);
+    QString name = pListName.simplified().left(ptListDocument::MaxTextLength);
     if (name.isEmpty())
         name = tr("List") + QLatin1Char(' ')
                 + QLocale().toString(QDateTime::currentDateTime(), pDateFormat);
     m_listInfo.insert(QStringLiteral("name"), name);
     m_listInfo.insert(QStringLiteral("note"),
-                      pListNote.simplified().left(ptXmlText::MaxTextLength));
+                      pListNote.simplified().left(ptListDocument::MaxTextLength));
     m_listInfo.insert(QStringLiteral("currency"), QString::number(pListCurrency));
 }
 
 bool ptListDataModel::loadModel(QString pListFilename)
 {
-    if (pListFilename.isEmpty())
-        return false;
-    QFile file(pListFilename);
-    if (!file.open(QIODevice::ReadOnly))
+    ptListDocument::ReadResult read = ptListDocument::Read;
+    const QByteArray xml = ptListDocument::readXml(pListFilename, &read);
+    if (read == ptListDocument::CannotOpen)
         return false;
 
     // Attached views must not keep rows that point into the old item list.
     beginResetModel();
     clearDocument();
     endResetModel();
-
-    const QByteArray compressed = file.readAll();
-    file.close();
-    if (compressed.isEmpty())
+    if (read == ptListDocument::Damaged) {
+        updateCountPrice();
         return false;
-    const QByteArray xml = ptXmlText::uncompressDocument(compressed);
-    if (xml.isEmpty())
-        return false;
+    }
 
     // The values that tend to repeat (category, price, amount, unit, status)
     // are shared with the first equal value read: fewer allocations, and
@@ -411,39 +367,37 @@ bool ptListDataModel::loadModel(QString pListFilename)
         return pool.insert(hash, pText.toString()).value();
     };
 
-    QXmlStreamReader reader(xml);
-    while (!reader.atEnd()) {
-        reader.readNext();
-        if (reader.hasError())
-            break;
-        if (!reader.isStartElement())
-            continue;
+    ptListDocument::Reader reader(xml);
+    for (auto element = reader.next(); element != ptListDocument::Reader::End;
+         element = reader.next()) {
         const QXmlStreamAttributes attributes = reader.attributes();
-        if (reader.qualifiedName() == QLatin1String("pantrix_list")) {
+        if (element == ptListDocument::Reader::Root) {
             for (const QXmlStreamAttribute &attribute : attributes) {
                 m_listInfo.insert(attribute.qualifiedName().toString(),
                                   attribute.value().toString());
             }
             m_listInfo.insert(QStringLiteral("filename"), pListFilename);
-        } else if (reader.qualifiedName() == QLatin1String("item")) {
-            Record &record = m_items.emplaceBack();
-            for (const QXmlStreamAttribute &attribute : attributes) {
-                const QStringView key = attribute.qualifiedName();
-                const QStringView value = attribute.value();
-                // The reader refuses an element that repeats an attribute.
-                const qsizetype known = RecordKeys.indexOf(key);
-                if (known < 0)
-                    record.others.append({key.toString(), value.toString()});
-                else if (known == NameField || known == NoteField)
-                    record.set(Field(known), value.toString());
-                else
-                    record.set(Field(known), shared(value));
-            }
+            continue;
+        }
+        Record &record = m_items.emplaceBack();
+        for (const QXmlStreamAttribute &attribute : attributes) {
+            const QStringView key = attribute.qualifiedName();
+            const QStringView value = attribute.value();
+            // The reader refuses an element that repeats an attribute.
+            const qsizetype known = RecordKeys.indexOf(key);
+            if (known < 0)
+                record.others.append({key.toString(), value.toString()});
+            else if (known == NameField || known == NoteField)
+                record.set(Field(known), value.toString());
+            else
+                record.set(Field(known), shared(value));
         }
     }
 
+    updateCountPrice();
     emit listNameChanged();
     emit listNoteChanged();
+    emit listCurrencyChanged();
     return true;
 }
 
@@ -454,49 +408,29 @@ bool ptListDataModel::saveModel()
         return false;
 
     updateCountPrice();
-
-    QByteArray xml;
-    QXmlStreamWriter writer(&xml);
-    writer.setAutoFormatting(true);
-    writer.writeStartElement(QStringLiteral("pantrix_list"));
-    writer.writeAttribute(QStringLiteral("version"), QStringLiteral("1.0.0"));
-    writeSafeAttribute(writer, QStringLiteral("name"), m_listInfo.value(QStringLiteral("name")));
-    writeSafeAttribute(writer, QStringLiteral("currency"),
-                       m_listInfo.value(QStringLiteral("currency")));
-    writeSafeAttribute(writer, QStringLiteral("note"), m_listInfo.value(QStringLiteral("note")));
-    writer.writeAttribute(QStringLiteral("items_list"), m_listItemsAmount);
-    writer.writeAttribute(QStringLiteral("price_list"), m_listItemsPrice);
-
+    ptListDocument::Writer document(
+            m_listInfo.value(QStringLiteral("name")), m_listInfo.value(QStringLiteral("currency")),
+            m_listInfo.value(QStringLiteral("note")), m_listItemsAmount, m_listItemsPrice);
     QList<std::pair<QString, QString>> others;
     for (const Record &item : std::as_const(m_items)) {
         if (item.value(StatusField) == StatusDeleted)
             continue;
-        writer.writeEmptyElement(QStringLiteral("item"));
+        document.beginItem();
         // The usual keys first, in a fixed order, then any others read from
         // a document, sorted, so that equal lists give equal files.
         for (int field = 0; field < FieldCount; ++field) {
             if (item.holds(Field(field)))
-                writeSafeAttribute(writer, RecordKeys.at(field), item.value(Field(field)));
+                document.attribute(RecordKeys.at(field), item.value(Field(field)));
         }
         if (item.others.isEmpty())
             continue;
-        others.clear();
-        for (const auto &other : item.others) {
-            if (isAttributeName(other.first))
-                others.append(other);
-        }
+        others = item.others;
         std::sort(others.begin(), others.end(),
                   [](const auto &a, const auto &b) { return a.first < b.first; });
         for (const auto &other : std::as_const(others))
-            writeSafeAttribute(writer, other.first, other.second);
+            document.foreignAttribute(other.first, other.second);
     }
-    writer.writeEndElement();
-    writer.writeEndDocument();
-
-    const QByteArray compressed = qCompress(xml, 9);
-    if (compressed.isEmpty())
-        return false;
-    return ptXmlText::writeFileAtomically(fileName, compressed);
+    return document.save(fileName);
 }
 
 void ptListDataModel::releaseModel()
@@ -504,6 +438,7 @@ void ptListDataModel::releaseModel()
     beginResetModel();
     clearDocument();
     endResetModel();
+    updateCountPrice();
 }
 
 void ptListDataModel::updateModel()
@@ -554,6 +489,8 @@ void ptListDataModel::updateCountPrice()
 
     emit numberOfItemsChanged();
     emit itemsPriceChanged();
+    emit checkoutAmountChanged();
+    emit checkoutPriceChanged();
 }
 
 void ptListDataModel::sortByCategory(bool pUpdateModel)
@@ -572,18 +509,23 @@ void ptListDataModel::sortByProduct(bool pUpdateModel)
 
 void ptListDataModel::displayList(bool pUpdateModel)
 {
-    m_displayMode = DisplayList;
-    if (pUpdateModel)
-        updateModel();
-    emit isDisplayListChanged();
+    setDisplayMode(DisplayList, pUpdateModel);
 }
 
 void ptListDataModel::displayCart(bool pUpdateModel)
 {
-    m_displayMode = DisplayCart;
+    setDisplayMode(DisplayCart, pUpdateModel);
+}
+
+// The figures shown are those of the view shown.
+void ptListDataModel::setDisplayMode(DisplayMode pMode, bool pUpdateModel)
+{
+    m_displayMode = pMode;
     if (pUpdateModel)
         updateModel();
     emit isDisplayListChanged();
+    emit numberOfItemsChanged();
+    emit itemsPriceChanged();
 }
 
 int ptListDataModel::itemHeight(int pIndex) const

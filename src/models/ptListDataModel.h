@@ -170,6 +170,7 @@ private:
     void removeRow(int pRow);
     void pruneHeader(const QString &pCategory);
     void clearDocument();
+    void setDisplayMode(DisplayMode pMode, bool pUpdateModel);
 
     SortMode m_sortMode = SortByCategory;
     DisplayMode m_displayMode = DisplayList;

@@ -1,20 +1,13 @@
 #include "ptListsDataModel.h"
 
-#include "ptTrash.h"
-#include "ptXmlText.h"
-
 #include <QFile>
-#include <QXmlStreamReader>
+
+#include "ptListDocument.h"
+#include "ptTrash.h"
 
 namespace {
 
 const QString filenameKey = QStringLiteral("filename");
-
-// A compressed document larger than this cannot inflate to a document within
-// ptXmlText::MaxDocumentSize (zlib expands incompressible data by far less
-// than a thousandth).
-constexpr qint64 MaxCompressedSize
-        = qint64(ptXmlText::MaxDocumentSize) + ptXmlText::MaxDocumentSize / 1000 + 64;
 
 } // namespace
 
@@ -76,27 +69,15 @@ bool ptListsDataModel::loadData(QStringList pFilenames)
     m_lists.clear();
     bool result = true;
     for (const QString &fileName : std::as_const(pFilenames)) {
-        QFile file(fileName);
-        if (!file.open(QIODevice::ReadOnly))
+        ptListDocument::ReadResult read = ptListDocument::Read;
+        const QByteArray xml = ptListDocument::readXml(fileName, &read);
+        if (read == ptListDocument::CannotOpen)
             continue;
-        if (file.size() > MaxCompressedSize) {
+        if (read == ptListDocument::Damaged) {
             result = false;
             break;
         }
-        const QByteArray compressed = file.readAll();
-        file.close();
-        if (compressed.isEmpty()) {
-            result = false;
-            break;
-        }
-        // The length prefix may understate what the stream inflates to.
-        const QByteArray document = ptXmlText::uncompressDocument(compressed);
-        if (document.isEmpty() || document.size() > qsizetype(ptXmlText::MaxDocumentSize)) {
-            result = false;
-            break;
-        }
-
-        const QHash<QString, QString> summary = readSummary(document);
+        const QHash<QString, QString> summary = ptListDocument::readSummary(xml);
         if (summary.isEmpty())
             continue;
         m_lists.append(summary);
@@ -121,20 +102,4 @@ QString ptListsDataModel::listFileName(int pListIndex)
     if (pListIndex < 0 || pListIndex >= m_lists.size())
         return QString();
     return m_lists.at(pListIndex).value(filenameKey);
-}
-
-QHash<QString, QString> ptListsDataModel::readSummary(const QByteArray &pDocument)
-{
-    QHash<QString, QString> summary;
-    QXmlStreamReader xml(pDocument.left(ptXmlText::MaxStartTagSize));
-    while (!xml.atEnd()) {
-        xml.readNext();
-        if (xml.isStartElement() && xml.name() == QLatin1String("pantrix_list")) {
-            const QXmlStreamAttributes attributes = xml.attributes();
-            for (const QXmlStreamAttribute &attribute : attributes)
-                summary.insert(attribute.qualifiedName().toString(), attribute.value().toString());
-            break;
-        }
-    }
-    return summary;
 }

@@ -37,11 +37,6 @@ public slots:
     QString listFileName(int pListIndex);
 
 private:
-    // The attributes of the first "pantrix_list" element, empty when there is
-    // none before the end of the document, the first XML error or
-    // ptXmlText::MaxStartTagSize bytes.
-    static QHash<QString, QString> readSummary(const QByteArray &pDocument);
-
     QList<QHash<QString, QString>> m_lists;
 };
 

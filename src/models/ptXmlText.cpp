@@ -38,15 +38,3 @@ bool ptXmlText::writeFileAtomically(const QString &pFileName, const QByteArray &
     }
     return file.commit();
 }
-
-QByteArray ptXmlText::uncompressDocument(const QByteArray &pData)
-{
-    if (pData.size() < 4)
-        return QByteArray();
-    const quint32 claimed = (quint32(uchar(pData.at(0))) << 24)
-            | (quint32(uchar(pData.at(1))) << 16) | (quint32(uchar(pData.at(2))) << 8)
-            | quint32(uchar(pData.at(3)));
-    if (claimed > MaxDocumentSize)
-        return QByteArray();
-    return qUncompress(pData);
-}

@@ -1,20 +1,11 @@
 #include "ptCurrencyUnitsDataModel.h"
 
-#include <QCoreApplication>
-
 namespace {
-
-struct CurrencyEntry
-{
-    const char *sourceName;
-    const char *code;
-    const char16_t *sign;
-};
 
 // The currency of a list is stored as its row here: append only, never
 // reorder. Signs are Unicode; non-ASCII characters are written as escapes.
 // clang-format off
-const CurrencyEntry currencyTable[] = {
+const ptTableModel::Entry currencyTable[] = {
     { QT_TRANSLATE_NOOP("ptCurrencyUnitsDataModel", "Afghanistan Afghani"), "AFN", u"AFN" },
     { QT_TRANSLATE_NOOP("ptCurrencyUnitsDataModel", "Albania Lek"), "ALL", u"Lek" },
     { QT_TRANSLATE_NOOP("ptCurrencyUnitsDataModel", "Algeria Dinar"), "DZD", u"DA" },
@@ -170,106 +161,21 @@ const CurrencyEntry currencyTable[] = {
 };
 // clang-format on
 
-const QString nameKey = QStringLiteral("name");
-const QString codeKey = QStringLiteral("code");
-const QString signKey = QStringLiteral("sign");
-
 } // namespace
 
-ptCurrencyUnitsDataModel::ptCurrencyUnitsDataModel(QObject *parent) : QAbstractListModel(parent)
-{
-    retranslate();
-}
-
-int ptCurrencyUnitsDataModel::rowCount(const QModelIndex &) const
-{
-    return int(m_currencies.size());
-}
-
-QVariant ptCurrencyUnitsDataModel::data(const QModelIndex &index, int role) const
-{
-    if (!index.isValid() || index.row() >= m_currencies.size())
-        return QString();
-
-    const QHash<QString, QString> &currency = m_currencies.at(index.row());
-    switch (role) {
-    case Qt::DisplayRole:
-    case CurrencyNameRole:
-        return currency.value(nameKey);
-    case CurrencyCodeRole:
-        return currency.value(codeKey);
-    case CurrencySignRole:
-        return currency.value(signKey);
-    default:
-        return QString();
-    }
-}
-
-QHash<int, QByteArray> ptCurrencyUnitsDataModel::roleNames() const
-{
-    return {
-            {CurrencyNameRole, "currency_name"},
-            {CurrencyCodeRole, "currency_code"},
-            {CurrencySignRole, "currency_sign"},
-    };
-}
-
-QVariant ptCurrencyUnitsDataModel::headerData(int section, Qt::Orientation orientation,
-                                              int role) const
-{
-    if (role != Qt::DisplayRole)
-        return QVariant();
-    if (orientation == Qt::Horizontal)
-        return QStringLiteral("Column %1").arg(section);
-    return QStringLiteral("Row %1").arg(section);
-}
-
-void ptCurrencyUnitsDataModel::retranslate()
-{
-    beginResetModel();
-    m_currencies.clear();
-    for (const CurrencyEntry &entry : currencyTable) {
-        QHash<QString, QString> currency;
-        currency.insert(nameKey,
-                        QCoreApplication::translate("ptCurrencyUnitsDataModel", entry.sourceName));
-        currency.insert(codeKey, QString::fromLatin1(entry.code));
-        currency.insert(signKey, QString::fromUtf16(entry.sign));
-        m_currencies.append(currency);
-    }
-    endResetModel();
-}
-
-int ptCurrencyUnitsDataModel::currentCurrencyIndex()
-{
-    return m_currentIndex;
-}
+ptCurrencyUnitsDataModel::ptCurrencyUnitsDataModel(QObject *parent)
+    : ptTableModel("ptCurrencyUnitsDataModel", {std::begin(currencyTable), std::end(currencyTable)},
+                   {"currency_name", "currency_code", "currency_sign"}, parent)
+{ }
 
 QString ptCurrencyUnitsDataModel::currentCurrency()
 {
-    if (m_currentIndex < 0 || m_currentIndex >= m_currencies.size())
-        return QString();
-    const QHash<QString, QString> &currency = m_currencies.at(m_currentIndex);
-    return currency.value(signKey) + QStringLiteral(" - ") + currency.value(nameKey);
-}
-
-QString ptCurrencyUnitsDataModel::currentCurrencyName()
-{
-    return value(m_currentIndex, nameKey);
-}
-
-QString ptCurrencyUnitsDataModel::currentCurrencyCode()
-{
-    return value(m_currentIndex, codeKey);
-}
-
-QString ptCurrencyUnitsDataModel::currentCurrencySign()
-{
-    return value(m_currentIndex, signKey);
+    return currencyForRow(m_currentIndex);
 }
 
 void ptCurrencyUnitsDataModel::setCurrentCurrency(int pIndex)
 {
-    if (pIndex < 0 || pIndex >= m_currencies.size())
+    if (pIndex < 0 || pIndex >= rowCount())
         return;
     m_currentIndex = pIndex;
     emit currentCurrencyChanged();
@@ -277,26 +183,17 @@ void ptCurrencyUnitsDataModel::setCurrentCurrency(int pIndex)
 
 QString ptCurrencyUnitsDataModel::currencyForSymbol(QString pSymbol)
 {
-    for (const QHash<QString, QString> &currency : std::as_const(m_currencies)) {
-        if (currency.value(codeKey) == pSymbol)
-            return currency.value(signKey) + QStringLiteral(" - ") + currency.value(nameKey);
+    for (int row = 0; row < rowCount(); ++row) {
+        if (text(row, CodeColumn) == pSymbol)
+            return currencyForRow(row);
     }
     return QString();
 }
 
-QString ptCurrencyUnitsDataModel::currencyCode(int pIndex)
+// The sign, " - " and the name, as the new-list sheet shows a currency.
+QString ptCurrencyUnitsDataModel::currencyForRow(int pRow) const
 {
-    return value(pIndex, codeKey);
-}
-
-QString ptCurrencyUnitsDataModel::currencySign(int pIndex)
-{
-    return value(pIndex, signKey);
-}
-
-QString ptCurrencyUnitsDataModel::value(int pIndex, const QString &pKey) const
-{
-    if (pIndex < 0 || pIndex >= m_currencies.size())
+    if (pRow < 0 || pRow >= rowCount())
         return QString();
-    return m_currencies.at(pIndex).value(pKey);
+    return text(pRow, SignColumn) + QStringLiteral(" - ") + text(pRow, NameColumn);
 }

@@ -1,14 +1,11 @@
 #ifndef PTCURRENCYUNITSDATAMODEL_H
 #define PTCURRENCYUNITSDATAMODEL_H
 
-#include <QAbstractListModel>
-#include <QHash>
-#include <QList>
-#include <QString>
+#include "ptTableModel.h"
 
 // The 152 currencies and the current one. A currency is stored by its row,
 // so the order of the table is fixed.
-class ptCurrencyUnitsDataModel : public QAbstractListModel
+class ptCurrencyUnitsDataModel : public ptTableModel
 {
     Q_OBJECT
     Q_PROPERTY(QString currentCurrency READ currentCurrency NOTIFY currentCurrencyChanged)
@@ -18,33 +15,24 @@ public:
 
     explicit ptCurrencyUnitsDataModel(QObject *parent = nullptr);
 
-    int rowCount(const QModelIndex &parent = QModelIndex()) const override;
-    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
-    QVariant headerData(int section, Qt::Orientation orientation,
-                        int role = Qt::DisplayRole) const override;
-    QHash<int, QByteArray> roleNames() const override;
-
-    void retranslate();
-
 signals:
     void currentCurrencyChanged();
 
 public slots:
-    int currentCurrencyIndex();
+    int currentCurrencyIndex() { return m_currentIndex; }
     QString currentCurrency();
-    QString currentCurrencyName();
-    QString currentCurrencyCode();
-    QString currentCurrencySign();
+    QString currentCurrencyName() { return text(m_currentIndex, NameColumn); }
+    QString currentCurrencyCode() { return text(m_currentIndex, CodeColumn); }
+    QString currentCurrencySign() { return text(m_currentIndex, SignColumn); }
     void setCurrentCurrency(int pIndex);
     QString currencyForSymbol(QString pSymbol);
-    QString currencyCode(int pIndex);
-    QString currencySign(int pIndex);
+    QString currencyCode(int pIndex) { return text(pIndex, CodeColumn); }
+    QString currencySign(int pIndex) { return text(pIndex, SignColumn); }
 
 private:
-    QString value(int pIndex, const QString &pKey) const;
+    QString currencyForRow(int pRow) const;
 
     int m_currentIndex = 0;
-    QList<QHash<QString, QString>> m_currencies;
 };
 
 #endif // PTCURRENCYUNITSDATAMODEL_H

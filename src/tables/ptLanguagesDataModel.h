@@ -1,14 +1,11 @@
 #ifndef PTLANGUAGESDATAMODEL_H
 #define PTLANGUAGESDATAMODEL_H
 
-#include <QAbstractListModel>
-#include <QHash>
-#include <QList>
-#include <QString>
+#include "ptTableModel.h"
 
 // The interface languages and which one is current. A language is stored by
 // its row, so the order is fixed.
-class ptLanguagesDataModel : public QAbstractListModel
+class ptLanguagesDataModel : public ptTableModel
 {
     Q_OBJECT
 
@@ -17,23 +14,15 @@ public:
 
     explicit ptLanguagesDataModel(QObject *parent = nullptr);
 
-    int rowCount(const QModelIndex &parent = QModelIndex()) const override;
-    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
-    QVariant headerData(int section, Qt::Orientation orientation,
-                        int role = Qt::DisplayRole) const override;
-    QHash<int, QByteArray> roleNames() const override;
-
-    void retranslate();
-
 public slots:
-    int currentLanguageIndex();
-    QString currentLanguageString();
-    QString currentLanguageCode();
-    void setCurrentLanguage(int pCurrentLanguage);
+    int currentLanguageIndex() { return m_currentIndex; }
+    QString currentLanguageString() { return text(m_currentIndex, NameColumn); }
+    QString currentLanguageCode() { return text(m_currentIndex, CodeColumn); }
+    // Stores any index, even one outside the table.
+    void setCurrentLanguage(int pCurrentLanguage) { m_currentIndex = pCurrentLanguage; }
 
 private:
     int m_currentIndex = 0;
-    QList<QHash<QString, QString>> m_languages;
 };
 
 #endif // PTLANGUAGESDATAMODEL_H
