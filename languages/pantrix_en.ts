@@ -107,14 +107,6 @@
         <source>Go shopping</source>
         <translation>Go shopping</translation>
     </message>
-    <message>
-        <source>New item</source>
-        <translation>New item</translation>
-    </message>
-    <message>
-        <source>Update item</source>
-        <translation>Update item</translation>
-    </message>
 </context>
 <context>
     <name>ScreenHeader</name>
@@ -161,6 +153,17 @@
     </message>
 </context>
 <context>
+    <name>ScreenListShell</name>
+    <message>
+        <source>New item</source>
+        <translation>New item</translation>
+    </message>
+    <message>
+        <source>Update item</source>
+        <translation>Update item</translation>
+    </message>
+</context>
+<context>
     <name>ScreenMain</name>
     <message>
         <source>Pantrix</source>
@@ -202,9 +205,6 @@
         <source>This list cannot be read</source>
         <translation>This list cannot be read</translation>
     </message>
-</context>
-<context>
-    <name>ScreenMainDelegate</name>
     <message numerus="yes">
         <source>%n item(s)</source>
         <translation>
@@ -242,10 +242,6 @@
     <message>
         <source>Choose unit</source>
         <translation>Choose unit</translation>
-    </message>
-    <message>
-        <source>Uncategorised</source>
-        <translation>Uncategorised</translation>
     </message>
 </context>
 <context>
@@ -318,10 +314,6 @@
     <message>
         <source>Edit list</source>
         <translation>Edit list</translation>
-    </message>
-    <message>
-        <source>Update item</source>
-        <translation>Update item</translation>
     </message>
 </context>
 <context>

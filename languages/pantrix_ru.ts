@@ -107,14 +107,6 @@
         <source>Go shopping</source>
         <translation>В магазин</translation>
     </message>
-    <message>
-        <source>New item</source>
-        <translation>Новый элемент</translation>
-    </message>
-    <message>
-        <source>Update item</source>
-        <translation>Обновление элемента</translation>
-    </message>
 </context>
 <context>
     <name>ScreenHeader</name>
@@ -161,6 +153,17 @@
     </message>
 </context>
 <context>
+    <name>ScreenListShell</name>
+    <message>
+        <source>New item</source>
+        <translation>Новый элемент</translation>
+    </message>
+    <message>
+        <source>Update item</source>
+        <translation>Обновление элемента</translation>
+    </message>
+</context>
+<context>
     <name>ScreenMain</name>
     <message>
         <source>Pantrix</source>
@@ -202,9 +205,6 @@
         <source>This list cannot be read</source>
         <translation>Этот список не читается</translation>
     </message>
-</context>
-<context>
-    <name>ScreenMainDelegate</name>
     <message numerus="yes">
         <source>%n item(s)</source>
         <translation>
@@ -243,10 +243,6 @@
     <message>
         <source>Choose unit</source>
         <translation>Выберите единицу измерения</translation>
-    </message>
-    <message>
-        <source>Uncategorised</source>
-        <translation>Без категории</translation>
     </message>
 </context>
 <context>
@@ -319,10 +315,6 @@
     <message>
         <source>Edit list</source>
         <translation>Редактировать список</translation>
-    </message>
-    <message>
-        <source>Update item</source>
-        <translation>Обновление элемента</translation>
     </message>
 </context>
 <context>

@@ -74,7 +74,7 @@ private slots:
             QTEST(manager.languagesDataModel()->currentLanguageIndex(), "language");
             QCOMPARE(manager.currencyUnitsDataModel()->currentCurrencyIndex(), currency);
             // A list row's item count as the lists screen shows it.
-            QTEST(QCoreApplication::translate("ScreenMainDelegate", "%n item(s)", "", 3), "items");
+            QTEST(QCoreApplication::translate("ScreenMain", "%n item(s)", "", 3), "items");
 
             QSignalSpy texts(&manager, &ptApplicationManager::nullStringChanged);
             manager.setCurrentLanguage(2);

@@ -72,7 +72,6 @@ private slots:
     {
         QTest::addColumn<int>("language");
         QTest::addColumn<QString>("opener");
-        QTest::addColumn<QString>("question");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("answer"); // empty: a tap outside the question
         QTest::addColumn<QString>("sheetButton"); // of the new-list sheet the answer opens
@@ -81,22 +80,20 @@ private slots:
 
         const QString overwrite = u"List already exists. Do you want to overwrite it?"_s;
         const auto newList = [&](const char *pTag) -> QTestData & {
-            return QTest::newRow(pTag)
-                    << 0 << u"buttonNewList"_s << u"overwriteQuestion"_s << overwrite;
+            return QTest::newRow(pTag) << 0 << u"buttonNewList"_s << overwrite;
         };
         newList("overwrite, cancel") << u"Cancel"_s << QString() << u"kept"_s << false;
         newList("overwrite, yes, sheet cancelled") << u"Yes"_s << u"Cancel"_s << u"kept"_s << false;
         newList("overwrite, yes, sheet confirmed") << u"Yes"_s << u"Ok"_s << u"replaced"_s << false;
         newList("damaged, overwrite, yes") << u"Yes"_s << u"Ok"_s << u"replaced"_s << true;
-        QTest::newRow("delete, tap outside") << 0 << u"itemDeleteButton"_s << u"deleteQuestion"_s
+        QTest::newRow("delete, tap outside") << 0 << u"itemDeleteButton"_s
                                              << u"List \"Weekend\" will be deleted. Continue?"_s
                                              << QString() << QString() << u"kept"_s << false;
         QTest::newRow("delete, yes, in Russian")
-                << 1 << u"itemDeleteButton"_s << u"deleteQuestion"_s
-                << u"Список \"Weekend\" будет удален. Продолжить?"_s << u"Да"_s << QString()
+                << 1 << u"itemDeleteButton"_s << u"Список \"Weekend\" будет удален. Продолжить?"_s << u"Да"_s << QString()
                 << u"deleted"_s << false;
         QTest::newRow("damaged, to the trash, in Russian")
-                << 1 << u"itemDeleteButton"_s << u"deleteQuestion"_s
+                << 1 << u"itemDeleteButton"_s
                 << u"Файл списка \"demo-list.ptl\" не читается. Переместить его в корзину?"_s
                 << u"Да"_s << QString() << u"deleted"_s << true;
     }
@@ -107,7 +104,6 @@ private slots:
     {
         QFETCH(int, language);
         QFETCH(QString, opener);
-        QFETCH(QString, question);
         QFETCH(QString, answer);
         QFETCH(QString, sheetButton);
         QFETCH(QString, list);
@@ -121,7 +117,7 @@ private slots:
             QVERIFY(m_ui.waitFor(u"unreadableNameText"_s) && !m_ui.named(u"listNameText"_s));
         }
         m_ui.click(opener);
-        QQuickItem *query = m_ui.waitFor(question);
+        QQuickItem *query = m_ui.waitFor(u"listQuestion"_s);
         QTEST(query->property("queryString").toString(), "text");
         QVERIFY(!m_ui.named(u"listSheet"_s));
         if (answer.isEmpty())
@@ -132,7 +128,7 @@ private slots:
             m_ui.typeInto(u"listNameInput"_s, u"Other"_s);
             m_ui.click(m_ui.button(sheetButton, m_ui.named(u"listSheet"_s)));
         }
-        QTRY_VERIFY(!m_ui.named(question) && !m_ui.named(u"listSheet"_s));
+        QTRY_VERIFY(!m_ui.named(u"listQuestion"_s) && !m_ui.named(u"listSheet"_s));
         QCOMPARE(QFile::exists(ptApplicationManager::listDocumentPath()), list != u"deleted"_s);
         if (list == u"deleted"_s) {
             QTRY_VERIFY(!m_ui.named(u"listNameText"_s) && !m_ui.named(u"unreadableNameText"_s));

@@ -203,6 +203,7 @@ private:
     void shootShopping(const QString &pLanguage);
     void checkLongTexts(const QString &pLanguage);
     QQuickItem *row(QQuickItem *pPage, const char *pType, const QString &pText) const;
+    static bool tap(QQuickItem *pZone);
     int listRow(const QString &pName) const;
     void seedList(const SampleList &pList);
     int currencyIndex(const QString &pCode) const;
@@ -353,12 +354,8 @@ void ScreenshotSession::shoot(const QString &pLanguage)
     save(QStringLiteral("languages"), pLanguage);
     setState(lists, "");
 
-    if (QQuickItem *row = find(QStringLiteral("itemDeleteButton"), lists)) {
-        // The row's own delete zone fills in the question.
-        QQuickItem *delegate = row;
-        while (delegate && delegate->metaObject()->indexOfSignal("itemDeleteClicked(int)") < 0)
-            delegate = delegate->parentItem();
-        QMetaObject::invokeMethod(delegate, "itemDeleteClicked", Q_ARG(int, 0));
+    // The row's own delete zone fills in the question.
+    if (tap(find(QStringLiteral("itemDeleteButton"), lists))) {
         wait(700);
         save(QStringLiteral("delete-question"), pLanguage);
         setState(lists, "");
@@ -372,8 +369,7 @@ void ScreenshotSession::shoot(const QString &pLanguage)
     wait(700);
 
     // The stored list, opened for editing the way its row's edit zone opens it.
-    if (m_manager->loadList(0)) {
-        QMetaObject::invokeMethod(lists, "listReadyForEdit");
+    if (m_manager->openList(0, ptApplicationManager::EditingScreen)) {
         wait(1200);
         shootEditing(pLanguage);
     }
@@ -386,20 +382,15 @@ void ScreenshotSession::shoot(const QString &pLanguage)
 void ScreenshotSession::checkLongTexts(const QString &pLanguage)
 {
     seedList(longTexts);
-    QQuickItem *lists = listsScreen();
     wait(300);
     save(QStringLiteral("long-texts-lists"), pLanguage, false);
-    if (m_manager->loadList(0)) {
-        QMetaObject::invokeMethod(lists, "listReadyForEdit");
+    if (m_manager->openList(0, ptApplicationManager::EditingScreen)) {
         wait(1200);
         save(QStringLiteral("long-texts-edit"), pLanguage, false);
-        if (QQuickItem *edit = loadedItem(QStringLiteral("pageEdit"))) {
-            QMetaObject::invokeMethod(edit, "shopModeClicked");
-            wait(1300);
-        }
+        m_manager->showList(ptApplicationManager::ShoppingScreen);
+        wait(1300);
         save(QStringLiteral("long-texts-shop"), pLanguage, false);
-        if (QQuickItem *shop = loadedItem(QStringLiteral("pageShop")))
-            QMetaObject::invokeMethod(shop, "backClicked");
+        m_manager->closeList();
         wait(900);
     }
     seedList(sampleList);
@@ -424,6 +415,12 @@ QQuickItem *ScreenshotSession::row(QQuickItem *pPage, const char *pType, const Q
     return nullptr;
 }
 
+// Reports a tap on an icon zone, as its touch area does; false without one.
+bool ScreenshotSession::tap(QQuickItem *pZone)
+{
+    return pZone && QMetaObject::invokeMethod(pZone, "clicked");
+}
+
 int ScreenshotSession::listRow(const QString &pName) const
 {
     ptListDataModel *list = m_manager->listDataModel();
@@ -437,7 +434,7 @@ int ScreenshotSession::listRow(const QString &pName) const
 
 void ScreenshotSession::shootEditing(const QString &pLanguage)
 {
-    QQuickItem *edit = loadedItem(QStringLiteral("pageEdit"));
+    QQuickItem *edit = loadedItem(QStringLiteral("page"));
     if (!edit)
         return;
     save(QStringLiteral("edit"), pLanguage);
@@ -465,9 +462,8 @@ void ScreenshotSession::shootEditing(const QString &pLanguage)
 
     // The item dialog as the row's edit button opens it, then its two pickers.
     QQuickItem *listPage = find(QStringLiteral("pageList"), edit);
-    if (QQuickItem *cheese = listPage ? row(listPage, "item", QStringLiteral("Cheese")) : nullptr) {
-        QMetaObject::invokeMethod(cheese, "itemEditClicked",
-                                  Q_ARG(int, cheese->property("index").toInt()));
+    QQuickItem *cheese = listPage ? row(listPage, "item", QStringLiteral("Cheese")) : nullptr;
+    if (tap(cheese ? find(QStringLiteral("itemEditButton"), cheese) : nullptr)) {
         wait(300);
         if (QQuickItem *form = find(QStringLiteral("pageNewItem"), edit)) {
             QQuickItem *dialog = form->parentItem();
@@ -485,23 +481,21 @@ void ScreenshotSession::shootEditing(const QString &pLanguage)
     save(QStringLiteral("list-info"), pLanguage);
     setState(edit, "");
 
-    if (QQuickItem *dairy
-        = listPage ? row(listPage, "category", QStringLiteral("Dairy")) : nullptr) {
-        QMetaObject::invokeMethod(dairy, "categoryDeleteClicked",
-                                  Q_ARG(int, dairy->property("index").toInt()));
+    QQuickItem *dairy = listPage ? row(listPage, "category", QStringLiteral("Dairy")) : nullptr;
+    if (tap(dairy ? find(QStringLiteral("categoryDeleteButton"), dairy) : nullptr)) {
         wait(700);
         save(QStringLiteral("category-question"), pLanguage);
         setState(edit, "");
     }
 
-    QMetaObject::invokeMethod(edit, "shopModeClicked");
+    m_manager->showList(ptApplicationManager::ShoppingScreen);
     wait(1300);
     shootShopping(pLanguage);
 }
 
 void ScreenshotSession::shootShopping(const QString &pLanguage)
 {
-    QQuickItem *shop = loadedItem(QStringLiteral("pageShop"));
+    QQuickItem *shop = loadedItem(QStringLiteral("page"));
     if (!shop)
         return;
     // Two items already in the cart; nothing of it is saved.
@@ -519,22 +513,23 @@ void ScreenshotSession::shootShopping(const QString &pLanguage)
     save(QStringLiteral("shop-menu"), pLanguage);
     setState(shop, "");
 
-    QMetaObject::invokeMethod(shop, "switchView", Q_ARG(QVariant, false));
+    QMetaObject::invokeMethod(find(QStringLiteral("buttonCart"), shop), "buttonClicked");
     wait(900);
     save(QStringLiteral("shop-cart"), pLanguage);
-    QMetaObject::invokeMethod(shop, "switchView", Q_ARG(QVariant, true));
+    QMetaObject::invokeMethod(find(QStringLiteral("buttonList"), shop), "buttonClicked");
     wait(900);
 
     // Every remaining item into the cart through the screen's own tick: the
     // last one opens the checkout window.
     while (list->rowCount() > 0)
-        QMetaObject::invokeMethod(shop, "tickItem", Q_ARG(QVariant, list->rowCount() - 1));
+        m_manager->tickItem(list->rowCount() - 1);
     wait(900);
     save(QStringLiteral("checkout"), pLanguage);
     setState(shop, "");
 
     // Back to the lists screen without saving: the next language starts afresh.
-    QMetaObject::invokeMethod(shop, "backClicked");
+    list->releaseModel();
+    m_manager->closeList();
     wait(900);
 }
 

@@ -38,22 +38,23 @@ std::unique_ptr<QThread> ptStartup::readFonts()
 
 // The scenes' module registers its native types (the controller and the
 // models) from a static initialiser in an object file of its own; a reference
-// to it keeps the linker from leaving that file out of the static library.
-extern void qml_register_types_qml();
+// to it keeps the linker from leaving that file out of the static library, as
+// Qt's documentation of QML modules in static libraries asks.
+extern void qml_register_types_Pantrix();
 
 void ptStartup::loadRootScene(QQuickView *pView, ptApplicationManager *pManager)
 {
     pView->setTitle(QStringLiteral("Pantrix"));
     pManager->setView(pView);
-    volatile auto registration = &qml_register_types_qml;
+    volatile auto registration = &qml_register_types_Pantrix;
     Q_UNUSED(registration);
     ptSceneSingletons::publish(pManager);
     // A language switch re-evaluates every text the scenes translate.
     QObject::connect(pManager, &ptApplicationManager::languageChanged, pView->engine(),
                      &QQmlEngine::retranslate);
-    // The scenes import their own module, "qml", to reach the native types.
+    // The scenes import their own module, "Pantrix", to reach the native types.
     pView->engine()->addImportPath(QStringLiteral("qrc:/qml"));
-    pView->setSource(QUrl(QStringLiteral("qrc:/qml/qml/main.qml")));
+    pView->setSource(QUrl(QStringLiteral("qrc:/qml/Pantrix/main.qml")));
     pView->setResizeMode(QQuickView::SizeRootObjectToView);
 }
 

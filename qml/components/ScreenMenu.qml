@@ -1,0 +1,63 @@
+import QtQuick
+
+// A drop-down menu: a layer over the whole screen that fades in while the
+// entries slide down out of the header. A tap outside the entries asks to
+// close it.
+MouseArea {
+    id: screenMenu
+
+    property bool shown: false
+    property int slideDuration: Theme.duration
+    default property alias entries: column.data
+
+    signal closeClicked()
+
+    anchors.fill: parent
+    opacity: shown ? 1 : 0
+    visible: opacity > 0
+    onClicked: closeClicked()
+
+    Behavior on opacity {
+        NumberAnimation {
+            duration: Theme.duration
+            easing.type: Theme.easing
+        }
+    }
+
+    Item {
+        anchors.horizontalCenter: parent.horizontalCenter
+        y: Theme.headerHeight
+        width: Math.min(parent.width, Theme.maxWidth) - Theme.menuWidthInset
+        height: frame.height
+        clip: true
+
+        Rectangle {
+            id: frame
+
+            y: screenMenu.shown ? 0 : -height
+            width: parent.width
+            height: column.height + 2
+            color: Theme.barLight
+
+            Behavior on y {
+                NumberAnimation {
+                    duration: screenMenu.slideDuration
+                    easing.type: Theme.easing
+                }
+            }
+
+            MouseArea {
+                anchors.fill: parent
+            }
+
+            Column {
+                id: column
+
+                anchors.horizontalCenter: parent.horizontalCenter
+                y: 1
+                width: parent.width - 2
+                spacing: 1
+            }
+        }
+    }
+}

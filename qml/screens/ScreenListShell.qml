@@ -1,0 +1,128 @@
+import QtQuick
+import Pantrix
+
+// What the editing and the shopping screen share for the open list: the
+// header with the list's name and note, the pages of rows, the footer for the
+// pages' button bars, the menu (sorting, the screen's own entries, and the
+// way to the other screen) and the item dialog. The header's right button
+// writes the list and goes back to the lists screen. States: "menu", and
+// "newItem" or "updateItem" while the item dialog is open.
+ScreenBase {
+    id: screenListShell
+
+    property alias caption: header.headerLabel3
+    property alias headerName: header.objectName
+    property alias pages: pagesArea.data
+    property alias bars: footer.data
+    property alias menuEntries: screenEntries.data
+    property alias menuSlideDuration: menu.slideDuration
+    property alias sortGap: sortEntries.bottomPadding
+    property alias switchName: switchEntry.objectName
+    property alias switchLabel: switchEntry.label
+    property int otherScreen: ApplicationManager.ShoppingScreen
+    // The row the item dialog shows, of that page; -1 for a new item.
+    property int itemPage: ApplicationManager.ListPage
+    property int itemRow: -1
+
+    function openItem(pPage: int, pRow: int) {
+        itemPage = pPage;
+        itemRow = pRow;
+        state = pRow < 0 ? "newItem" : "updateItem";
+    }
+
+    opacity: 0
+    back: header.buttonRightClicked
+
+    ScreenHeader {
+        id: header
+
+        width: parent.width
+        buttonLeftImage: "qrc:/icons/icons/dashboard-button.png"
+        buttonRightImage: "qrc:/icons/icons/back-button.png"
+        headerLabel1: ListDataModel.listName
+        headerLabel2: ListDataModel.listNote
+        onButtonLeftClicked: ApplicationManager.showDashboard()
+        onButtonMiddleClicked: screenListShell.state = "menu"
+        onButtonRightClicked: ApplicationManager.closeList()
+    }
+
+    Item {
+        id: pagesArea
+
+        anchors.top: header.bottom
+        anchors.topMargin: Theme.gap
+        anchors.bottom: footer.top
+        anchors.bottomMargin: Theme.gap
+        width: parent.width
+    }
+
+    Item {
+        id: footer
+
+        anchors.bottom: parent.bottom
+        width: parent.width
+        height: Theme.buttonBarHeight
+        clip: true
+    }
+
+    ScreenMenu {
+        id: menu
+
+        shown: screenListShell.state === "menu"
+        onCloseClicked: screenListShell.state = ""
+
+        ScreenSortEntries {
+            id: sortEntries
+
+            onChosen: screenListShell.state = ""
+        }
+
+        // A group of its own, between gaps.
+        Column {
+            id: screenEntries
+
+            width: parent.width
+            topPadding: Theme.menuGroupGap + spacing
+            bottomPadding: topPadding
+            spacing: 1
+            visible: children.length > 0
+        }
+
+        ScreenMenuItem {
+            id: switchEntry
+
+            onItemClicked: {
+                screenListShell.state = "";
+                ApplicationManager.showList(screenListShell.otherScreen);
+            }
+        }
+    }
+
+    ScreenLayer {
+        id: itemDialog
+
+        shown: screenListShell.state === "newItem" || screenListShell.state === "updateItem"
+        sourceComponent: ScreenNewItem {}
+        onLoaded: {
+            const dialog = item as ScreenNewItem;
+            dialog.screenHeaderString = screenListShell.state === "newItem" ? qsTr("New item")
+                                                                            : qsTr("Update item");
+            dialog.fill(ApplicationManager.openItem(screenListShell.itemPage,
+                                                    screenListShell.itemRow));
+        }
+
+        Connections {
+            target: itemDialog.item as ScreenNewItem
+
+            function onCancelClicked() {
+                screenListShell.state = "";
+            }
+
+            function onCreateClicked() {
+                ApplicationManager.saveItem(screenListShell.itemPage, screenListShell.itemRow,
+                                            (itemDialog.item as ScreenNewItem).fields());
+                screenListShell.state = "";
+            }
+        }
+    }
+}
