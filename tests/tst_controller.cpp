@@ -29,6 +29,16 @@ static QString text(const QAbstractItemModel &pModel, int pRow, int pRole)
     return pModel.data(pModel.index(pRow, 0), pRole).toString();
 }
 
+// The item dialog's fields, given as "name|category|price|amount".
+static QVariantMap item(const QString &pFields)
+{
+    const QStringList fields = pFields.split('|');
+    return {{u"name"_s, fields.value(0)},
+            {u"category"_s, fields.value(1)},
+            {u"price"_s, fields.value(2)},
+            {u"amount"_s, fields.value(3)}};
+}
+
 class tst_controller : public QObject
 {
     Q_OBJECT
@@ -166,82 +176,108 @@ private slots:
         }
     }
 
-    void addItem()
+    void savedItems_data()
     {
-        ptApplicationManager manager;
-        QVERIFY(manager.initialize());
-        QVERIFY(manager.createNewList(u"A"_s, 44, QString()));
-        ptCategoriesDataModel &catalogue = *manager.categoriesDataModel();
-        // From the My Items page only the catalogue learns of the item.
-        manager.addItem(1, u"Tea"_s, QString(), u"3"_s, QString(), 0, QString());
-        QCOMPARE(manager.listDataModel()->items().size(), 0);
-        QCOMPARE(text(catalogue, 1, ptCategoriesDataModel::ItemPriceRole), u"3"_s);
-        // The catalogue files and shows prices under the current currency.
-        manager.currencyUnitsDataModel()->setCurrentCurrency(44);
-        manager.addItem(0, u"Milk"_s, u"Dairy"_s, u"1.10"_s, u"2"_s, 4, QString());
-        QCOMPARE(manager.listDataModel()->items().size(), 1);
-        QCOMPARE(text(catalogue, 1, ptCategoriesDataModel::ItemPriceRole), u"1.10"_s);
-        QCOMPARE(text(catalogue, 3, ptCategoriesDataModel::ItemPriceRole), QString());
+        // What the item dialog gives back ("name|category|price|amount"), for
+        // a row of a page (-1 for a new item), after "milk" of "dairy" at 1;
+        // then the list's records and the catalogue's entries as
+        // "name:category:price:amount" and "name:category:price".
+        QTest::addColumn<int>("page");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("fields");
+        QTest::addColumn<QString>("listed");
+        QTest::addColumn<QString>("catalogued");
+        const int list = ptApplicationManager::ListPage;
+        QTest::newRow("new, decimal comma")
+                << list << -1 << u"Tea|Drinks|0,250|1,5"_s
+                << u"milk:dairy:1: Tea:Drinks:0.250:1.5"_s << u"Tea:Drinks:0.250 milk:dairy:1"_s;
+        QTest::newRow("new, no digit")
+                << list << -1 << u"Tea|Drinks|,|."_s << u"milk:dairy:1: Tea:Drinks::"_s
+                << u"Tea:Drinks: milk:dairy:1"_s;
+        QTest::newRow("changed, stored lower-cased")
+                << list << 1 << u"MILK|DAIRY|2|"_s << u"MILK:DAIRY:2:"_s << u"milk:dairy:1"_s;
+        QTest::newRow("changed, new category")
+                << list << 1 << u"milk|fridge|2|"_s << u"milk:fridge:2:"_s
+                << u"milk:dairy:1 milk:fridge:2"_s;
+        QTest::newRow("from My Items")
+                << int(ptApplicationManager::MyItemsPage) << 1 << u"milk|dairy|9|"_s
+                << u"milk:dairy:1:"_s << u"milk:dairy:9"_s;
     }
 
-    void typedNumbers_data()
+    // The item dialog's fields go to the list and My Items, or to My Items
+    // alone; prices and amounts are stored with a decimal point, and as
+    // empty without a digit.
+    void savedItems()
     {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("stored");
-        QTest::newRow("decimal comma") << u"0,250"_s << u"0.250"_s;
-        QTest::newRow("decimal point") << u"1.5"_s << u"1.5"_s;
-        QTest::newRow("whole") << u"12"_s << u"12"_s;
-        QTest::newRow("comma alone") << u","_s << QString();
-        QTest::newRow("point alone") << u"."_s << QString();
+        QFETCH(int, page);
+        QFETCH(int, row);
+        QFETCH(QString, fields);
+        ptApplicationManager manager;
+        QVERIFY(manager.initialize() && manager.openNewList(u"A"_s, 0, QString()));
+        manager.saveItem(ptApplicationManager::ListPage, -1, item(u"milk|dairy|1|"_s));
+        manager.saveItem(ptApplicationManager::ItemPage(page), row, item(fields));
+        QStringList listed;
+        for (const QHash<QString, QString> &record : manager.listDataModel()->items())
+            listed.append(QStringList {record.value(u"name"_s), record.value(u"category"_s),
+                                       record.value(u"price"_s), record.value(u"count"_s)}
+                                  .join(':'));
+        QTEST(listed.join(' '), "listed");
+        const ptCategoriesDataModel &catalogue = *manager.categoriesDataModel();
+        QStringList catalogued;
+        for (int entry = 0; entry < catalogue.rowCount(); ++entry) {
+            if (text(catalogue, entry, ptCategoriesDataModel::ItemTypeRole) == u"item"_s)
+                catalogued.append(text(catalogue, entry, ptCategoriesDataModel::ItemNameRole) + ':'
+                                  + text(catalogue, entry, ptCategoriesDataModel::ItemCategoryRole)
+                                  + ':'
+                                  + text(catalogue, entry, ptCategoriesDataModel::ItemPriceRole));
+        }
+        QTEST(catalogued.join(' '), "catalogued");
     }
 
-    // A price or an amount is stored with a decimal point whatever mark was
-    // typed, and as empty without a digit, in the list and in My Items alike,
-    // added or updated.
-    void typedNumbers()
+    // What the scenes ask of the controller, from a new list to the trash.
+    void listRoad()
     {
-        QFETCH(QString, typed);
-        QFETCH(QString, stored);
         ptApplicationManager manager;
-        QVERIFY(manager.initialize() && manager.createNewList(u"A"_s, 0, QString()));
-        manager.addItem(0, u"Milk"_s, QString(), typed, u"1"_s, 0, QString());
+        QVERIFY(manager.initialize() && manager.openNewList(u"Week"_s, 44, QString()));
+        QCOMPARE(manager.listScreen(), ptApplicationManager::EditingScreen);
         ptListDataModel &list = *manager.listDataModel();
-        QCOMPARE(list.items().value(0).value(u"price"_s), stored);
+        manager.saveItem(ptApplicationManager::ListPage, -1, item(u"Milk|Dairy|1|"_s));
+        // The next new item starts in that category, priced in the list's
+        // currency; My Items files prices under the current currency.
+        manager.currencyUnitsDataModel()->setCurrentCurrency(3);
+        const QVariantMap next = manager.openItem(ptApplicationManager::ListPage, -1);
+        QCOMPARE(next.value(u"category"_s).toString() + next.value(u"priceUnit"_s).toString(),
+                 u"Dairy44"_s);
         QCOMPARE(text(*manager.categoriesDataModel(), 1, ptCategoriesDataModel::ItemPriceRole),
-                 stored);
-        manager.updateItem(0, 1, u"Milk"_s, QString(), u"1"_s, typed, 0, QString());
-        QCOMPARE(list.items().value(0).value(u"count"_s), stored);
-    }
+                 QString());
 
-    void updateItem_data()
-    {
-        QTest::addColumn<QString>("stored"); // in category "dairy", row 1 of both models
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("category");
-        QTest::addColumn<int>("added"); // a new catalogue entry, which is selected
+        // Back from the cart view of the shopping screen, the editing screen
+        // shows the list view, and a new item has no category.
+        manager.showList(ptApplicationManager::ShoppingScreen);
+        QCOMPARE(manager.listScreen(), ptApplicationManager::ShoppingScreen);
+        list.displayCart(true);
+        manager.showList(ptApplicationManager::EditingScreen);
+        QVERIFY(list.isDisplayList());
+        QCOMPARE(manager.openItem(ptApplicationManager::ListPage, -1).value(u"category"_s),
+                 QString());
 
-        QTest::newRow("stored lower-cased") << u"milk"_s << u"MILK"_s << u"DAIRY"_s << 0;
-        QTest::newRow("stored not lower case") << u"Milk"_s << u"Milk"_s << u"dairy"_s << 1;
-        QTest::newRow("new category") << u"milk"_s << u"milk"_s << u"fridge"_s << 1;
-    }
+        // Closing writes the list; the lists screen shows what was written.
+        manager.closeList();
+        QCOMPARE(manager.listScreen(), ptApplicationManager::NoList);
+        QCOMPARE(text(*manager.listsDataModel(), 0, ptListsDataModel::ItemsListRole), u"1"_s);
 
-    // On the list page the catalogue entry is updated in place when the stored
-    // texts equal the lower-cased new ones, and added otherwise.
-    void updateItem()
-    {
-        QFETCH(QString, stored);
-        QFETCH(QString, name);
-        QFETCH(QString, category);
-
-        ptApplicationManager manager;
-        QVERIFY(manager.initialize());
-        QVERIFY(manager.createNewList(u"A"_s, 0, QString()));
-        manager.addItem(0, stored, u"dairy"_s, u"1"_s, QString(), 0, QString());
-        manager.categoriesDataModel()->clearSelection();
-
-        manager.updateItem(0, 1, name, category, u"2"_s, QString(), 0, QString());
-        QTEST(int(manager.categoriesDataModel()->selectedItems().size()), "added");
-        QCOMPARE(text(*manager.listDataModel(), 1, ptListDataModel::ItemNameRole), name);
+        // The last tick asks for the checkout, whose Yes puts the list in the
+        // trash as it was last seen.
+        QVERIFY(manager.openList(0, ptApplicationManager::ShoppingScreen));
+        QSignalSpy checkout(&list, &ptListDataModel::checkoutRequested);
+        manager.tickItem(1);
+        QCOMPARE(checkout.count(), 1);
+        manager.finishList();
+        QCOMPARE(manager.listScreen(), ptApplicationManager::NoList);
+        QVERIFY(!QFile::exists(ptApplicationManager::listDocumentPath()));
+        QCOMPARE(manager.listsDataModel()->rowCount(), 0);
+        const QDir trashed(m_dataDir->filePath(u"Trash/files"_s));
+        QVERIFY(qUncompress(readFile(trashed.filePath(u"demo-list.ptl"_s))).contains("checked"));
     }
 
     // lupdate merges the texts of the sources into copies of both catalogues:

@@ -1,0 +1,559 @@
+#include <QtTest>
+
+#include <climits>
+#include <memory>
+
+#include "ptCategoriesDataModel.h"
+#include "ptListDataModel.h"
+#include "ptListDocument.h"
+#include "ptListsDataModel.h"
+#include "ptRoleFilterProxy.h"
+#include "ptTestFiles.h"
+#include "ptXmlText.h"
+
+using namespace Qt::StringLiterals;
+
+const QString Marker = QString(QChar(0xF000));
+
+// The rows as the scenes show them, separated by blanks: "[category]" for a
+// header, else the name and, when there is one, "/" and the price.
+static QString rowsOf(const QAbstractItemModel &pModel)
+{
+    const QHash<int, QByteArray> roles = pModel.roleNames();
+    QStringList rows;
+    for (int row = 0; row < pModel.rowCount(); ++row) {
+        const auto text = [&](const char *pRole) {
+            return pModel.index(row, 0).data(roles.key(pRole)).toString();
+        };
+        const QString name = text("item_name");
+        const QString price = text("item_price");
+        rows.append(text("item_type") == u"category"_s ? '[' + text("item_category") + ']'
+                            : price.isEmpty()          ? name
+                                                       : name + '/' + price);
+    }
+    return rows.join(' ').replace(Marker, u"-"_s);
+}
+
+// Adds items given as "category|name|price", separated by blanks.
+static void addAll(ptListDataModel &pModel, const QString &pItems)
+{
+    for (const QString &item : pItems.split(' ', Qt::SkipEmptyParts)) {
+        const QStringList fields = item.split('|');
+        QVERIFY(pModel.addItem(fields.at(1), fields.at(0), fields.value(2), "", 0, ""));
+    }
+}
+
+// Adds catalogue entries written as "name/category", separated by "|".
+static void addEntries(ptCategoriesDataModel &pModel, const QString &pEntries)
+{
+    for (const QString &entry : pEntries.split('|'))
+        pModel.addItem(entry.section('/', 0, 0), entry.section('/', 1), "1", "EUR", "", 0, "");
+}
+
+static int rowOf(const ptListDataModel &pModel, const QString &pName)
+{
+    return pModel.match(pModel.index(0), ptListDataModel::ItemNameRole, pName, 1, Qt::MatchExactly)
+            .value(0)
+            .row();
+}
+
+static QString figures(const ptListDataModel &pModel)
+{
+    return pModel.listItemsAmount() + ' ' + pModel.listItemsPrice() + ' ' + pModel.cartItemsAmount()
+            + ' ' + pModel.cartItemsPrice();
+}
+
+// The list model and the catalogue, each watched by QAbstractItemModelTester;
+// the list document and the lists overview that reads it.
+class tst_models : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<ptListDataModel> m_model;
+    std::unique_ptr<ptRoleFilterProxy> m_proxy;
+    std::unique_ptr<QAbstractItemModelTester> m_tester;
+    QTemporaryDir m_home;
+
+    QString path(const QString &pName) const { return m_home.filePath(pName); }
+
+private slots:
+    void init()
+    {
+        m_tester.reset();
+        m_model = std::make_unique<ptListDataModel>(); // the old proxy lets go of its model
+        m_proxy = std::make_unique<ptRoleFilterProxy>();
+        m_proxy->setSourceModel(m_model.get());
+        m_tester = std::make_unique<QAbstractItemModelTester>(
+                m_proxy.get(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+    }
+
+    void rowOrder_data()
+    {
+        QTest::addColumn<QString>("items");
+        QTest::addColumn<bool>("byProduct");
+        QTest::addColumn<QString>("rows");
+        // Digits sort against the ":" of the keys; the marker between its neighbours.
+        QTest::newRow("code units, uncategorised last")
+                << QString::fromUcs4(U"|c Z|Z f|b F|a 1|7 #|n B|é B|B |d |e") << false
+                << QString::fromUcs4(U"[#] n [1] 7 [B] B é [F] a [Z] Z [f] b [] e [-] c [] d");
+        const QString milks = "D|Milk|1 D|Milk|2 B|Milk|3 D|Milk|4";
+        QTest::newRow("equal keys, newest first")
+                << milks << false << "[B] Milk/3 [D] Milk/4 Milk/2 Milk/1";
+        QTest::newRow("equal names by product") << milks << true << "Milk/4 Milk/3 Milk/2 Milk/1";
+        // The key of the item ":" of category "a" is that of the header of category "a:".
+        QTest::newRow("item after a header of its key") << "a:|x a|:" << false << "[a] [a:] : x";
+        QTest::newRow("header before an item of its key") << "a|: a:|x" << false << "[a] [a:] : x";
+    }
+
+    // Rows as items are added one by one, as a rebuild gives them, and as the
+    // catalogue gives them for the same items.
+    void rowOrder()
+    {
+        QFETCH(QString, items);
+        QFETCH(bool, byProduct);
+        QFETCH(QString, rows);
+        ptCategoriesDataModel catalogue;
+        if (byProduct) {
+            m_model->sortByProduct(true);
+            catalogue.sortByProduct(true);
+        }
+        addAll(*m_model, items);
+        QCOMPARE(rowsOf(*m_model), rows);
+        m_model->updateModel();
+        QCOMPARE(rowsOf(*m_model), rows);
+        for (const QString &item : items.split(' ', Qt::SkipEmptyParts))
+            catalogue.addItem(item.section('|', 1, 1), item.section('|', 0, 0), "", "EUR", "", 0,
+                              "");
+        // The catalogue keeps one entry per name and category.
+        if (!items.contains(u"Milk"_s))
+            QCOMPARE(rowsOf(catalogue), rows);
+    }
+
+    void headerPruning_data()
+    {
+        // The rows are: [D] b m [F] a [V] k l
+        QTest::addColumn<bool>("toggle");
+        QTest::addColumn<QList<int>>("rows");
+        QTest::addColumn<QString>("left");
+        QTest::newRow("first of two") << false << QList<int> {1} << "[D] m [F] a [V] k l";
+        QTest::newRow("only item") << false << QList<int> {4} << "[D] b m [V] k l";
+        QTest::newRow("first of two, last group")
+                << false << QList<int> {6} << "[D] b m [F] a [V] l";
+        QTest::newRow("whole last group to the cart")
+                << true << QList<int> {7, 6} << "[D] b m [F] a";
+    }
+
+    // In the list, and the same deletions in the catalogue, whose removals
+    // must leave a view with the rebuilt rows already.
+    void headerPruning()
+    {
+        QFETCH(bool, toggle);
+        QFETCH(QList<int>, rows);
+        QFETCH(QString, left);
+        addAll(*m_model, "V|l D|m F|a V|k D|b");
+        ptCategoriesDataModel catalogue;
+        addEntries(catalogue, "l/V|m/D|a/F|k/V|b/D");
+        QString beforeReset;
+        connect(&catalogue, &QAbstractItemModel::modelAboutToBeReset, this,
+                [&] { beforeReset = rowsOf(catalogue); });
+        for (int row : std::as_const(rows)) {
+            toggle ? m_model->toggleItem(row) : void(m_model->deleteItem(row));
+            QVERIFY(catalogue.deleteItem(row));
+        }
+        QCOMPARE(rowsOf(*m_model), left);
+        QCOMPARE(beforeReset, left);
+        m_model->updateModel();
+        QCOMPARE(rowsOf(*m_model), left);
+    }
+
+    void rowsOutOfRange_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::newRow("-1") << -1;
+        QTest::newRow("INT_MIN") << INT_MIN;
+        QTest::newRow("row count") << 5;
+        QTest::newRow("header row") << 0;
+    }
+
+    // Nothing happens to a row that is not an item's, in either model.
+    void rowsOutOfRange()
+    {
+        QFETCH(int, row);
+        // Many records in the cart and few rows, so that a row read from outside
+        // the rows is likely to name a record.
+        for (int i = 0; i < 40; ++i) {
+            addAll(*m_model, QStringLiteral("Cart|c%1").arg(i));
+            m_model->toggleItem(1);
+        }
+        addAll(*m_model, "Dairy|Milk|1.5 Dairy|Cheese Bakery|Bread");
+        m_model->updateModel();
+        const auto records = m_model->items(true) + m_model->items(false);
+
+        m_model->updateItem(row, "X", "Y", "1", "1", 1, "Z");
+        QVERIFY(!m_model->deleteItem(row));
+        m_model->toggleItem(row);
+        QCOMPARE(m_model->itemHeight(row), row == 0 ? 50 : 70);
+        QCOMPARE(m_model->data(m_model->index(row), ptListDataModel::ItemNameRole), QVariant(""));
+        QCOMPARE(m_model->items(true) + m_model->items(false), records);
+        QCOMPARE(m_model->deleteCategory(row, true), row == 0);
+
+        ptCategoriesDataModel catalogue;
+        addEntries(catalogue, "x/A|y/A|z/B");
+        QSignalSpy changes(&catalogue, &ptCategoriesDataModel::selectedCountChanged);
+        catalogue.toggleItem(row);
+        QCOMPARE(changes.count(), 0);
+        QVERIFY(!catalogue.deleteItem(row)
+                && !catalogue.updateItem(row, "X", "Y", "", "EUR", "", 0, ""));
+    }
+
+    void countAndSum_data()
+    {
+        // Items as "price|amount|state" separated by ";", state u (list), c (cart)
+        // or d (deleted); figures: list amount, list sum, cart amount, cart sum.
+        QTest::addColumn<QString>("items");
+        QTest::addColumn<QString>("figures");
+        QTest::newRow("point and decimal comma") << "2|3|u;1,25|2|u;0,5|0,5|c"
+                                                 << "2 8.50 1 0.25";
+        QTest::newRow("thousands separators") << "1,500||u;1.500,25|2|c"
+                                              << "1 1500.00 1 3000.50";
+        QTest::newRow("not numbers count, add nothing") << "abc|2|u;3|many|u;|4|c"
+                                                        << "2 0.00 1 0.00";
+        QTest::newRow("white space and signs") << " 2.5 | 2 |u;-1|3|c;4|-1|c"
+                                               << "1 5.00 2 -7.00";
+        QTest::newRow("deleted counts nowhere") << "5|1|d;2|1|c;7||u"
+                                                << "1 7.00 1 2.00";
+    }
+
+    // The figures follow every change without updateCountPrice(), and what
+    // the screens show follows the view.
+    void countAndSum()
+    {
+        QFETCH(QString, items);
+        QFETCH(QString, figures);
+        ptListDataModel &m = *m_model;
+        m.sortByProduct(true);
+        const QStringList entries = items.split(';', Qt::SkipEmptyParts);
+        for (int i = 0; i < entries.size(); ++i) {
+            const QStringList fields = entries.at(i).split('|');
+            QVERIFY(m.addItem(QString::number(i), "", fields.at(0), fields.at(1), 0, ""));
+            const int row = rowOf(m, QString::number(i));
+            if (fields.at(2) != QLatin1String("u"))
+                fields.at(2) == QLatin1String("c") ? m.toggleItem(row) : void(m.deleteItem(row));
+        }
+        QCOMPARE(::figures(m), figures);
+        QSignalSpy shown(&m, &ptListDataModel::itemsPriceChanged);
+        m.displayCart(false);
+        QCOMPARE(shown.count(), 1);
+        const QString cart = figures.section(' ', 2);
+        QCOMPARE(QString::number(m.numberOfItems()) + ' ' + m.itemsPrice() + ' '
+                         + m.checkoutAmount() + ' ' + m.checkoutPrice(),
+                 cart + ' ' + cart);
+    }
+
+    void editing()
+    {
+        ptListDataModel &m = *m_model;
+        QVERIFY(!m.addItem("  ", "D", "", "", 0, ""));
+        addAll(m, "D|Milk|1 D|Milk|1.0");
+        QVERIFY(!m.addItem(" Milk", " D ", "1", "", 0, ""));
+        // A match in the cart comes back, before the rows of an equal key; a
+        // deleted match does not count.
+        m.toggleItem(2);
+        QVERIFY(m.addItem("Milk", "D", "1", "", 0, ""));
+        QCOMPARE(rowsOf(m), u"[D] Milk/1 Milk/1.0"_s);
+        QVERIFY(m.items().size() == 2 && m.deleteItem(1) && m.addItem("Milk", "D", "1", "", 0, "")
+                && m.items().size() == 2);
+        // A changed price counts at once.
+        m.updateItem(1, "Milk", "D", "3", "2", 0, "");
+        QCOMPARE(m.listItemsPrice(), u"7.00"_s);
+
+        // No category, the word, and its translation in the language in use.
+        QTranslator russian;
+        QVERIFY(russian.load(":/languages/pantrix_ru.qm")
+                && QCoreApplication::installTranslator(&russian));
+        addAll(m, "|Salt Uncategorised|Tea");
+        QVERIFY(m.addItem("Jam", " Без   категории", "", "", 0, ""));
+        QCoreApplication::removeTranslator(&russian);
+        QVERIFY(m.addItem("Rye", "Без категории", "", "", 0, ""));
+        m.updateItem(rowOf(m, "Salt"), " Pear ", "uncategorised", "2", "1", 4, "");
+        QCOMPARE(rowsOf(m),
+                 "[D] Milk/3 Milk/1.0 [uncategorised] Pear/2 [Без категории] Rye [-] Jam Tea");
+
+        // Without deleting, a category's records of every state join the
+        // uncategorised group; with deleting they go.
+        m.toggleItem(2);
+        QVERIFY(m.deleteCategory(1, false));
+        QCOMPARE(rowsOf(m), "[uncategorised] Pear/2 [Без категории] Rye [-] Jam Milk/3 Tea");
+        QVERIFY(m.deleteCategory(4, true));
+        QVERIFY(m.rowCount() == 4 && m.items(false).isEmpty());
+        QCOMPARE(m.listItemsAmount(), u"2"_s);
+
+        // The list's information is announced, currency too.
+        QSignalSpy currency(&m, &ptListDataModel::listCurrencyChanged);
+        QVERIFY(m.updateModelInfo("x", 44, "y") && currency.count() == 1 && m.listCurrency() == 44);
+    }
+
+    // The last tick into the cart asks for the checkout, with the figures the
+    // checkout shows; the cart view never does.
+    void checkout()
+    {
+        addAll(*m_model, "A|a|2 A|b|3");
+        QSignalSpy requested(m_model.get(), &ptListDataModel::checkoutRequested);
+        m_model->toggleItem(1);
+        QCOMPARE(requested.count(), 0);
+        m_model->toggleItem(1);
+        QCOMPARE(requested.count(), 1);
+        QCOMPARE(m_model->checkoutAmount() + ' ' + m_model->checkoutPrice(), u"2 5.00"_s);
+        m_model->displayCart(true);
+        m_model->toggleItem(1);
+        QCOMPARE(requested.count(), 1);
+    }
+
+    void catalogue_data()
+    {
+        QTest::addColumn<QString>("entries");
+        QTest::addColumn<bool>("russian");
+        QTest::addColumn<QString>("rows");
+        QTest::addColumn<int>("categoryCount");
+
+        const QString none = "[-] bag";
+        QTest::newRow("empty") << "bag/" << false << none << 0;
+        QTest::newRow("word") << "bag/ Uncategorised " << false << none << 0;
+        QTest::newRow("Russian word, English")
+                << "bag/Без категории" << false << "[Без категории] bag" << 1;
+        QTest::newRow("Russian word, Russian") << "bag/ Без  категории " << true << none << 0;
+        QTest::newRow("order") << "x/A|none/|y/A1|w/a|b/A|B/A" << false
+                               << "[A1] y [A] B b x [a] w [-] none" << 3;
+        // Equal keys, different entries: each keeps a row of its own.
+        QTest::newRow("equal keys") << "b:c/a|c/a:b|c/" << false << "[a] [a:b] c b:c [-] c" << 2;
+    }
+
+    // The catalogue's rows and categories; added entries are selected and counted.
+    void catalogue()
+    {
+        QFETCH(QString, entries);
+        ptCategoriesDataModel model;
+        QTranslator translator;
+        QVERIFY(translator.load(QStringLiteral(":/languages/pantrix_ru.qm")));
+        QFETCH(bool, russian);
+        if (russian)
+            QCoreApplication::installTranslator(&translator);
+        addEntries(model, entries);
+        QCoreApplication::removeTranslator(&translator);
+
+        QTEST(rowsOf(model), "rows");
+        QTEST(model.categoriesCount(), "categoryCount");
+        QCOMPARE(model.selectedCount(), model.selectedItems().size());
+        model.sortByProduct(true); // each entry keeps a row of its own
+        QCOMPARE(model.rowCount(), entries.count('|') + 1);
+    }
+
+    void selection_data()
+    {
+        QTest::addColumn<QList<int>>("toggles");
+        QTest::addColumn<int>("deletedRow");
+        QTest::addColumn<QString>("selected");
+        // Rows by product: apple, milk, tea; created as tea, apple, milk.
+        QTest::newRow("one") << QList<int> {1} << -1 << "milk";
+        QTest::newRow("on and off") << QList<int> {1, 1} << -1 << QString();
+        QTest::newRow("creation order") << QList<int> {1, 2} << -1 << "tea milk";
+        QTest::newRow("selected deleted") << QList<int> {1, 2} << 1 << "tea";
+    }
+
+    // The selected count is the number of selected entries, announced.
+    void selection()
+    {
+        QFETCH(QList<int>, toggles);
+        QFETCH(int, deletedRow);
+        ptCategoriesDataModel model;
+        addEntries(model, "tea/Drinks|apple/Fruit|milk/Dairy");
+        model.sortByProduct(false);
+        model.clearSelection();
+        QSignalSpy changes(&model, &ptCategoriesDataModel::selectedCountChanged);
+        for (int row : toggles)
+            model.toggleItem(row);
+        QCOMPARE(changes.count(), toggles.size());
+        QCOMPARE(model.deleteItem(deletedRow), deletedRow >= 0);
+        QStringList names;
+        for (const QHash<QString, QString> &entry : model.selectedItems())
+            names << entry.value(QStringLiteral("name"));
+        QTEST(names.join(' '), "selected");
+        QCOMPARE(model.selectedCount(), names.size());
+    }
+
+    void documentBytes()
+    {
+        const QString fileName = path("demo-list.ptl");
+        ptListDataModel model;
+        QVERIFY(!model.newModel("", "x", 0, ""));
+        QVERIFY(model.newModel(fileName, "  Week   shop ", 5, "a & b"));
+        model.sortByProduct(true);
+        addAll(model, "Dairy|Milk|2 |Bread|1,25 Dairy|Gone|9 Sweets|Jam|4");
+        model.updateItem(rowOf(model, "Milk"), "Milk", "Dairy", "2", "3", 1, "");
+        QVERIFY(model.deleteItem(rowOf(model, "Gone")));
+        model.toggleItem(rowOf(model, "Jam"));
+        QVERIFY(model.saveModel());
+
+        // The length of the XML text (big-endian) and its zlib stream at level 9.
+        const QByteArray file = readFile(fileName);
+        const QByteArray xml = qUncompress(file);
+        QCOMPARE(file, qCompress(xml, 9));
+        QVERIFY(xml.contains("<pantrix_list version=\"1.0.0\" name=\"Week shop\" currency=\"5\" "
+                             "note=\"a &amp; b\" items_list=\"2\" price_list=\"7.25\">"));
+        QCOMPARE(xml.count("<item "), 3);
+        QVERIFY(xml.contains("\xEF\x80\x80") && !xml.contains("<?xml") && !xml.contains("Gone"));
+
+        // Read back, the records are the same; saved again, so is the file.
+        ptListDataModel loaded;
+        QVERIFY(loaded.loadModel(fileName));
+        QCOMPARE(loaded.items(true) + loaded.items(false), model.items(true) + model.items(false));
+        QCOMPARE(figures(loaded), figures(model));
+        QVERIFY(loaded.saveModel() && readFile(fileName) == file);
+    }
+
+    void readingDocuments_data()
+    {
+        // Files as kinds (see fileOf); the rows of the overview that reads them
+        // all, as "name@kind"; the list model that reads the first, with a list
+        // "Open" of one record open before: its name, its number of records and
+        // whether it can be saved.
+        QTest::addColumn<QString>("kinds");
+        QTest::addColumn<bool>("complete");
+        QTest::addColumn<QString>("rows");
+        QTest::addColumn<bool>("loads");
+        QTest::addColumn<QString>("list");
+        QTest::newRow("no path") << "none" << true << "" << false << "Open 1 saved";
+        QTest::newRow("missing file") << "missing A" << true << "A@A" << false << "Open 1 saved";
+        QTest::newRow("empty file") << "empty B" << false << "" << false << " 0 unsaved";
+        QTest::newRow("plain XML") << "A plain B" << false << "A@A" << true << "A 1 saved";
+        QTest::newRow("no attributes") << "bare B" << true << "B@B" << true << " 0 saved";
+        QTest::newRow("no root element") << "other B" << true << "B@B" << true << " 1 unsaved";
+        QTest::newRow("broken XML")
+                << "broken" << true << "Broken@broken" << true << "Broken 1 saved";
+        QTest::newRow("version only") << "version" << true << "@version" << true << " 1 saved";
+        QTest::newRow("file name attribute")
+                << "filename" << true << "F@filename" << true << "F 0 saved";
+        QTest::newRow("order and repeats")
+                << "B A B" << true << "B@B A@A B@B" << true << "B 0 saved";
+        QTest::newRow("claim past the bound") << "claim A" << false << "" << false << " 0 unsaved";
+        QTest::newRow("inflating past the bound") << "bomb" << false << "" << false << " 0 unsaved";
+        QTest::newRow("understated size")
+                << "A understated" << false << "A@A" << true << "A 1 saved";
+        // The longest name the program keeps, every character escaped, still
+        // reads; a start tag of many attributes does not.
+        QTest::newRow("start tag bound")
+                << "wide long" << true << "@long" << true << "Wide 0 saved";
+    }
+
+    void readingDocuments()
+    {
+        QFETCH(QString, kinds);
+        QStringList paths;
+        for (const QString &kind : kinds.split(' '))
+            paths.append(fileOf(kind));
+        ptListsDataModel overview;
+        QVERIFY(overview.loadData({fileOf("A")}));
+        QTEST(overview.loadData(paths), "complete");
+        QStringList read;
+        for (int row = 0; row < overview.rowCount(); ++row) {
+            QString name
+                    = overview.data(overview.index(row), ptListsDataModel::ListNameRole).toString();
+            read.append(name.remove('"') + '@'
+                        + QFileInfo(overview.listFileName(row)).completeBaseName());
+        }
+        QTEST(read.join(' '), "rows");
+        for (int row : {-1, INT_MIN, overview.rowCount(), INT_MAX}) {
+            QVERIFY(overview.listFileName(row).isEmpty() && !overview.deleteList(row));
+            QVERIFY(!overview.data(overview.index(row), ptListsDataModel::ListNameRole).isValid());
+        }
+
+        ptListDataModel model;
+        QVERIFY(model.newModel(path("open.ptl"), "Open", 0, ""));
+        QVERIFY(model.addItem("Milk", "", "", "", 0, ""));
+        QTEST(model.loadModel(paths.first()), "loads");
+        const qsizetype records = model.items(true).size() + model.items(false).size();
+        QTEST(model.listName() + ' ' + QString::number(records) + ' '
+                      + (model.saveModel() ? "saved" : "unsaved"),
+              "list");
+        model.releaseModel();
+    }
+
+    void textsXmlCannotCarry_data()
+    {
+        QTest::addColumn<QString>("written");
+        QTest::addColumn<QString>("read");
+        for (char16_t dropped : {0x0, 0x1, 0x8, 0x1F, 0xD800, 0xDC00, 0xFFFE, 0xFFFF})
+            QTest::addRow("U+%04X", unsigned(dropped)) << "x" + QString(QChar(dropped)) + "y"
+                                                       << "xy";
+        const QString kept = QString::fromUcs4(U"<&\"'>\uF000\U0001F34E\u007F\uFFFD");
+        QTest::newRow("markup, marker, emoji, DEL, U+FFFD") << kept << kept;
+        // Huge texts of pieces, some of which XML cannot carry.
+        const QString dropped = QString::fromUcs4(U"\u001B\uFFFE") + QChar(0xD800);
+        const QString piece = QString::fromUcs4(U"Молоко\U0001F9C0<&>");
+        QTest::newRow("huge") << (piece + dropped).repeated(10000) << piece.repeated(10000);
+    }
+
+    // Saved when the model goes, read back as XML can carry it.
+    void textsXmlCannotCarry()
+    {
+        QFETCH(QString, written);
+        QFETCH(QString, read);
+        QCOMPARE(ptXmlText::xmlSafe(written), read);
+        const QString fileName = path("texts.ptl");
+        {
+            ptListDataModel model;
+            QVERIFY(model.newModel(fileName, written, 0, written));
+            QVERIFY(model.addItem(written, written, written, written, 0, written));
+        }
+        ptListDataModel model;
+        QVERIFY(model.loadModel(fileName));
+        // The list's name and note are kept to their first characters.
+        const QString info = ptXmlText::xmlSafe(written.left(ptListDocument::MaxTextLength));
+        QCOMPARE(model.listName() + '|' + model.listNote(), info + '|' + info);
+        const QHash<QString, QString> item = model.items().value(0);
+        for (const char *key : {"name", "category", "price", "count", "note"})
+            QCOMPARE(item.value(key), read);
+    }
+
+private:
+    // Writes a file of the named kind and returns its path.
+    QString fileOf(const QString &pKind) const
+    {
+        // A document that inflates past the size bound, with its size claimed.
+        static const QByteArray bomb
+                = qCompress("<pantrix_list name=\"Bomb\">"
+                            + QByteArray(ptListDocument::MaxDocumentSize, ' ') + "</pantrix_list>");
+        QByteArray wide = "<pantrix_list name=\"Wide\"";
+        for (int i = 0; i < 3000; ++i)
+            wide += " a" + QByteArray::number(i) + "=\"\"";
+        const QByteArray quotes(1500, '"');
+        const QHash<QString, QByteArray> files = {
+                {"A", qCompress("<pantrix_list name=\"A\"><item status=\"checked\"/>")},
+                {"B", qCompress("<pantrix_list name=\"B\"/>")},
+                {"bare", qCompress("<pantrix_list/>")},
+                {"other", qCompress("<shop name=\"x\"><item status=\"checked\"/></shop>")},
+                {"broken",
+                 qCompress("<pantrix_list name=\"Broken\"><item status=\"checked\"></x><item/>")},
+                {"version", qCompress("<pantrix_list version=\"1\"><x><item status=\"checked\"/>")},
+                {"filename",
+                 qCompress("<pantrix_list name=\"F\" filename=\"/nonexistent/F.ptl\"/>")},
+                {"empty", ""},
+                {"plain", "<pantrix_list name=\"Plain\"/>"},
+                {"claim", "\xFF\xFF\xFF\xFF" + qCompress("<pantrix_list name=\"Claim\"/>").mid(4)},
+                {"bomb", bomb},
+                {"understated", QByteArray("\0\0\4\0", 4) + bomb.mid(4)},
+                {"wide", qCompress(wide + "/>")}};
+        if (pKind == QLatin1String("long")) {
+            ptListDataModel model; // the program's own escaping, of a name and note cut short
+            return model.newModel(path("long.ptl"), quotes, 0, quotes) ? path("long.ptl")
+                                                                       : QString();
+        }
+        if (!files.contains(pKind))
+            return pKind == QLatin1String("missing") ? path(pKind) : QString();
+        return writeFile(path(pKind + ".ptl"), files.value(pKind)) ? path(pKind + ".ptl")
+                                                                   : QString();
+    }
+};
+
+QTEST_MAIN(tst_models)
+#include "tst_models.moc"
