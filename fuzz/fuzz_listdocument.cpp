@@ -1,9 +1,10 @@
-// Feeds arbitrary bytes to the list document reader, then shows what it
-// accepted, saves it and reads it back.
+// Feeds arbitrary bytes to the lists overview and the list document reader,
+// then shows what the reader accepted, saves it and reads it back.
 #include <QCoreApplication>
 #include <QTemporaryDir>
 
 #include "ptListDataModel.h"
+#include "ptListsDataModel.h"
 #include "ptTestFiles.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *pData, size_t pSize)
@@ -16,6 +17,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *pData, size_t pSize)
     const QString path = directory.filePath(QStringLiteral("input.ptl"));
     if (!writeFile(path, QByteArray(reinterpret_cast<const char *>(pData), qsizetype(pSize))))
         return 0;
+
+    ptListsDataModel overview;
+    overview.loadData({path, directory.filePath(QStringLiteral("missing.ptl")), path});
+    for (int row = 0; row < overview.rowCount(); ++row) {
+        for (int role = 0; role <= Qt::UserRole + 7; ++role)
+            (void)overview.data(overview.index(row, 0), role);
+        if (overview.listFileName(row) != path)
+            __builtin_trap();
+    }
 
     const auto records
             = [](ptListDataModel &pModel) { return pModel.items(true) + pModel.items(false); };

@@ -320,40 +320,6 @@ private slots:
                          qPrintable(context + u": "_s + source));
         }
     }
-
-    // The committed icons are what the drawing tool makes: the same files, the
-    // SVG byte for byte, the PNGs pixel for pixel within 2 levels of 255 (the
-    // raster engine rounds antialiased edges differently on another processor).
-    void iconsAreTheToolsDrawing()
-    {
-        QTemporaryDir drawn;
-        QCOMPARE(QProcess::execute(QStringLiteral(PANTRIX_ICONS_TOOL), {drawn.path()}), 0);
-        const auto files = [](const QDir &pDir) {
-            QStringList names;
-            for (QDirIterator it(pDir.path(), QDir::Files, QDirIterator::Subdirectories);
-                 it.hasNext();)
-                names.append(pDir.relativeFilePath(it.next()));
-            names.sort();
-            return names;
-        };
-        const QDir committed(QStringLiteral(PANTRIX_SOURCE_DIR "/icons"));
-        const QStringList names = files(committed);
-        QCOMPARE(files(QDir(drawn.path())), names);
-        for (const QString &name : names) {
-            const QString made = QDir(drawn.path()).filePath(name);
-            if (!name.endsWith(u".png")) {
-                QCOMPARE(readFile(made), readFile(committed.filePath(name)));
-                continue;
-            }
-            const QImage a = QImage(made).convertToFormat(QImage::Format_ARGB32);
-            const QImage b = QImage(committed.filePath(name)).convertToFormat(a.format());
-            QCOMPARE(b.size(), a.size());
-            const auto near = [](uchar pA, uchar pB) { return qAbs(pA - pB) <= 2; };
-            QVERIFY2(
-                    std::equal(a.constBits(), a.constBits() + a.sizeInBytes(), b.constBits(), near),
-                    qPrintable(name));
-        }
-    }
 };
 
 QTEST_MAIN(tst_controller)

@@ -293,22 +293,6 @@ private slots:
         QVERIFY(m.updateModelInfo("x", 44, "y") && currency.count() == 1 && m.listCurrency() == 44);
     }
 
-    // The last tick into the cart asks for the checkout, with the figures the
-    // checkout shows; the cart view never does.
-    void checkout()
-    {
-        addAll(*m_model, "A|a|2 A|b|3");
-        QSignalSpy requested(m_model.get(), &ptListDataModel::checkoutRequested);
-        m_model->toggleItem(1);
-        QCOMPARE(requested.count(), 0);
-        m_model->toggleItem(1);
-        QCOMPARE(requested.count(), 1);
-        QCOMPARE(m_model->checkoutAmount() + ' ' + m_model->checkoutPrice(), u"2 5.00"_s);
-        m_model->displayCart(true);
-        m_model->toggleItem(1);
-        QCOMPARE(requested.count(), 1);
-    }
-
     void catalogue_data()
     {
         QTest::addColumn<QString>("entries");

@@ -7,11 +7,14 @@
 // writes <icon directory>/<name>.png, <icon directory>/app/org.orvelle.Pantrix.svg
 // and <icon directory>/app/hicolor/<N>x<N>/apps/org.orvelle.Pantrix.png. The
 // preview directory gets enlarged copies to look at: the glyphs on the
-// header colour, the application icon on grey.
+// header colour, the application icon on grey. With --check nothing is
+// written: the directory must hold exactly the files the tool would write,
+// each as it would write it.
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QImage>
 #include <QLinearGradient>
@@ -20,6 +23,7 @@
 #include <QSaveFile>
 #include <QTextStream>
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -268,8 +272,29 @@ QImage preview(const QImage &pImage, int pFactor, const QColor &pBackground)
     return large;
 }
 
+bool checking = false;
+int filesMade = 0;
+
+bool differs(const QString &pPath)
+{
+    QTextStream(stderr) << "pantrix_icons: " << pPath << " is not what the tool draws\n";
+    return false;
+}
+
 bool save(const QImage &pImage, const QString &pPath)
 {
+    ++filesMade;
+    if (checking) {
+        // Within 2 levels of 255: the raster engine rounds antialiased edges
+        // differently on another processor.
+        const QImage drawn = pImage.convertToFormat(QImage::Format_ARGB32);
+        const QImage stored = QImage(pPath).convertToFormat(drawn.format());
+        const auto near = [](uchar pA, uchar pB) { return qAbs(pA - pB) <= 2; };
+        return (stored.size() == drawn.size()
+                && std::equal(drawn.constBits(), drawn.constBits() + drawn.sizeInBytes(),
+                              stored.constBits(), near))
+                || differs(pPath);
+    }
     if (!QDir().mkpath(QFileInfo(pPath).path()) || !pImage.save(pPath, "PNG")) {
         QTextStream(stderr) << "pantrix_icons: cannot write " << pPath << '\n';
         return false;
@@ -279,6 +304,12 @@ bool save(const QImage &pImage, const QString &pPath)
 
 bool saveText(const QString &pText, const QString &pPath)
 {
+    ++filesMade;
+    if (checking) {
+        QFile stored(pPath);
+        return (stored.open(QIODevice::ReadOnly) && stored.readAll() == pText.toUtf8())
+                || differs(pPath);
+    }
     QSaveFile file(pPath);
     if (!QDir().mkpath(QFileInfo(pPath).path()) || !file.open(QIODevice::WriteOnly)
         || file.write(pText.toUtf8()) < 0 || !file.commit()) {
@@ -300,7 +331,10 @@ int main(int argc, char *argv[])
     const QCommandLineOption previewOption("preview", "Also write enlarged copies here.",
                                            "directory");
     parser.addOption(previewOption);
+    const QCommandLineOption checkOption("check", "Only check that the directory holds them.");
+    parser.addOption(checkOption);
     parser.process(app);
+    checking = parser.isSet(checkOption);
     if (parser.positionalArguments().size() != 1)
         parser.showHelp(1);
 
@@ -326,6 +360,17 @@ int main(int argc, char *argv[])
             ok = save(preview(image, qMax(1, qMin(8, 512 / size)), Qt::lightGray),
                       QDir(previewDir).filePath(appName + "-" + dir + ".png"))
                     && ok;
+    }
+    if (checking) {
+        int stored = 0;
+        for (QDirIterator it(out.path(), QDir::Files, QDirIterator::Subdirectories); it.hasNext();
+             it.next())
+            ++stored;
+        if (stored != filesMade) {
+            QTextStream(stderr) << "pantrix_icons: " << out.path() << " holds " << stored
+                                << " files, the tool draws " << filesMade << '\n';
+            ok = false;
+        }
     }
     return ok ? 0 : 1;
 }
