@@ -4,6 +4,8 @@
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDir>
+#include <QGuiApplication>
+#include <QRegularExpression>
 #include <QFile>
 #include <QLocale>
 #include <QQuickItem>
@@ -50,6 +52,10 @@ ptApplicationManager::~ptApplicationManager()
     // values now would overwrite them.
     if (m_settingsLoaded)
         saveSettings();
+    // The list is written only when it changed, so that an unchanged list
+    // never overwrites what another program wrote.
+    m_listSync.writeNow();
+    m_listDataModel.releaseModel();
 }
 
 QString ptApplicationManager::listsDirectoryPath()
@@ -89,6 +95,19 @@ bool ptApplicationManager::initialize()
     // Without a stored currency no change is signalled, yet the catalogue
     // files its prices under the current code from the first item on.
     onCurrentCurrencyChanged();
+
+    connect(&m_listSync, &ptListSync::filesChanged, this, &ptApplicationManager::followFiles);
+    m_listSync.watch(listsPath, listDocumentPath());
+    // A window that loses the focus or is hidden may be the last the program
+    // does before a phone ends it.
+    if (auto *application = qobject_cast<QGuiApplication *>(QCoreApplication::instance())) {
+        connect(application, &QGuiApplication::applicationStateChanged, this,
+                [this](Qt::ApplicationState pState) {
+                    if (pState != Qt::ApplicationActive)
+                        m_listSync.writeNow();
+                });
+    }
+    mergeConflictCopies();
     // An unreadable list document only leaves the overview without its row;
     // the start fails only without a lists directory.
     return updateListsDataModel() || QDir(listsPath).exists();
@@ -301,7 +320,7 @@ void ptApplicationManager::showList(ListScreen pScreen)
 
 void ptApplicationManager::closeList()
 {
-    m_listDataModel.saveModel();
+    m_listSync.writeNow();
     updateListsDataModel();
     m_listDataModel.releaseModel();
     setListScreen(NoList);
@@ -446,7 +465,46 @@ void ptApplicationManager::setInputHints()
 void ptApplicationManager::saveIfOpen(const QString &pPath)
 {
     if (!pPath.isEmpty() && pPath == m_listDataModel.listFileName() && QFile::exists(pPath))
-        m_listDataModel.saveModel();
+        m_listSync.writeNow();
+}
+
+// What another program wrote in the lists directory: conflict copies merged
+// into the list, the open list following its document, and the lists screen
+// showing what is stored.
+void ptApplicationManager::followFiles()
+{
+    mergeConflictCopies();
+    m_listDataModel.followFile();
+    updateListsDataModel();
+}
+
+// A sync tool that cannot tell which of two versions of the document wins
+// keeps the other beside it under a name of its own (Syncthing:
+// "demo-list.sync-conflict-<date>-<time>-<device>.ptl", Nextcloud:
+// "demo-list (conflicted copy <date> <time>).ptl"). Each is merged into the
+// list, open or stored, and goes to the trash once the list is written.
+void ptApplicationManager::mergeConflictCopies()
+{
+    static const QRegularExpression copyName(QStringLiteral(
+            R"(^demo-list(\.sync-conflict-\d{8}-\d{6}-\w+| \(conflicted copy [\d-]+ \d+\))\.ptl$)"));
+    const QDir lists(listsDirectoryPath());
+    const QStringList copies
+            = lists.entryList({QStringLiteral("demo-list*.ptl")}, QDir::Files, QDir::Name)
+                      .filter(copyName);
+    const QString path = listDocumentPath();
+    if (copies.isEmpty() || !QFile::exists(path))
+        return;
+    const bool open = m_listDataModel.listFileName() == path;
+    ptListDataModel stored;
+    ptListDataModel &list = open ? m_listDataModel : stored;
+    if (!open && !stored.loadModel(path))
+        return;
+    for (const QString &copy : copies) {
+        const QString copyPath = lists.filePath(copy);
+        if (list.mergeFile(copyPath) && (open ? m_listSync.writeNow() : stored.saveModel()))
+            ptTrash::discard(copyPath);
+    }
+    stored.releaseModel();
 }
 
 // The shopping screen keeps the screen from blanking while it is shown.

@@ -10,6 +10,7 @@
 #include "ptCurrencyUnitsDataModel.h"
 #include "ptLanguagesDataModel.h"
 #include "ptListDataModel.h"
+#include "ptListSync.h"
 #include "ptListsDataModel.h"
 #include "ptMeasureUnitsDataModel.h"
 #include "ptScreenSaverInhibitor.h"
@@ -126,6 +127,8 @@ public slots:
 private:
     void loadCatalogue();
     void saveIfOpen(const QString &pPath);
+    void followFiles();
+    void mergeConflictCopies();
     void setListScreen(ListScreen pScreen);
     void onViewStateChanged(Qt::WindowState pState);
 
@@ -134,6 +137,7 @@ private:
     bool m_fullScreenBeforeDashboard = false;
     ptListsDataModel m_listsDataModel;
     ptListDataModel m_listDataModel;
+    ptListSync m_listSync {&m_listDataModel};
     ptCategoriesDataModel m_categoriesDataModel;
     ptLanguagesDataModel m_languagesDataModel;
     ptCurrencyUnitsDataModel m_currencyUnitsDataModel;

@@ -6,13 +6,14 @@
 #include <QList>
 #include <QString>
 
-#include <utility>
-
 #include "ptItemRules.h"
+#include "ptListDocument.h"
 
 // The one open shopping list: its information, its item records and the
 // ordered row map that decides which records are shown and where the
-// category headers stand.
+// category headers stand. It knows whether it changed since its document was
+// last read or written, and keeps that version as the base of a merge with
+// what another program writes there.
 class ptListDataModel : public QAbstractListModel
 {
     Q_OBJECT
@@ -65,6 +66,8 @@ signals:
     void numberOfItemsChanged();
     void itemsPriceChanged();
     void isDisplayListChanged();
+    // The list's information or items changed.
+    void documentChanged();
 
 public slots:
     QString listItemsAmount() const { return m_listItemsAmount; }
@@ -105,6 +108,17 @@ public slots:
     QString listNote() const { return m_listInfo.value(QStringLiteral("note")); }
     QString listFileName() const { return m_listInfo.value(QStringLiteral("filename")); }
     int listCurrency() const { return m_listInfo.value(QStringLiteral("currency")).toInt(); }
+    // Whether the list changed since its document was last read or written.
+    bool isModified() const { return m_modified; }
+    // Follows the document when another program has written it since this
+    // model last read or wrote it: reloads it in place without changes of
+    // its own, merges it with them otherwise. True when the list changed.
+    bool followFile();
+    // Merges in the list of the document at pPath, a copy with no common
+    // version (as a sync tool leaves on a conflict). False when it cannot be
+    // read.
+    bool mergeFile(const QString &pPath);
+
     int numberOfItems() const
     {
         return m_displayMode == DisplayList ? m_listItemsAmount.toInt() : m_cartItemsAmount.toInt();
@@ -118,42 +132,7 @@ private:
     enum SortMode { SortByCategory, SortByProduct };
     enum DisplayMode { DisplayList, DisplayCart };
 
-    // The usual keys of an item record, in the order they are written.
-    enum Field {
-        NameField,
-        CategoryField,
-        PriceField,
-        CountField,
-        CountUnitField,
-        NoteField,
-        StatusField,
-        FieldCount
-    };
-
-    // One item record: the usual keys in fixed places, any other attribute
-    // read from a document beside them. A key the record does not hold reads
-    // as an empty text.
-    struct Record
-    {
-        QString fields[FieldCount];
-        quint8 held = 0; // one bit per field
-        QList<std::pair<QString, QString>> others;
-        // Amount times price, read once: reading numbers is most of what
-        // updateCountPrice, and so saving, costs (the save benchmark).
-        bool totalRead = false;
-        double total = 0.0;
-
-        const QString &value(Field pField) const { return fields[pField]; }
-        bool holds(Field pField) const { return (held >> pField) & 1u; }
-        void set(Field pField, const QString &pValue)
-        {
-            fields[pField] = pValue;
-            held |= quint8(1u << pField);
-            if (pField == PriceField || pField == CountField)
-                totalRead = false;
-        }
-        QHash<QString, QString> toHash() const;
-    };
+    using Record = ptItemRecord;
 
     // The fields the item dialog edits; pName and pCategory come simplified.
     static void setEditedFields(Record &pRecord, const QString &pName, const QString &pCategory,
@@ -170,6 +149,14 @@ private:
     void removeRow(int pRow);
     void pruneHeader(const QString &pCategory);
     void clearDocument();
+    // This list as its document holds it: the information and the records
+    // that are not deleted.
+    ptListDocument::Content content() const;
+    // Takes pContent's information (but the file name) and records, keeping
+    // the views, sort and display modes.
+    void setContent(const ptListDocument::Content &pContent);
+    void setStored(const ptListDocument::Content &pContent, const QByteArray &pStored);
+    void changed();
     void setDisplayMode(DisplayMode pMode, bool pUpdateModel);
 
     SortMode m_sortMode = SortByCategory;
@@ -180,6 +167,11 @@ private:
     QString m_cartItemsPrice;
     QHash<QString, QString> m_listInfo;
     QList<Record> m_items;
+    // The document as last read or written: its content, the base of a
+    // merge, and its bytes, to tell another program's write from this one's.
+    ptListDocument::Content m_base;
+    QByteArray m_stored;
+    bool m_modified = false;
     // The shown records and their headers, in ptItemRules order.
     QList<ptItemRules::Row> m_rows;
 };

@@ -5,7 +5,8 @@
 #include <QHash>
 #include <QString>
 #include <QXmlStreamReader>
-#include <QXmlStreamWriter>
+
+#include "ptItemRecord.h"
 
 // The list document, the one place that knows its format: a 4-byte big-endian
 // length and a zlib stream (qCompress) of UTF-8 XML without a declaration,
@@ -31,15 +32,45 @@ public:
 
     enum ReadResult { Read, CannotOpen, Damaged };
 
+    // A whole document: the root's attributes and the item records, in
+    // document order.
+    struct Content
+    {
+        QHash<QString, QString> info;
+        QList<ptItemRecord> items;
+        bool hasRoot = false; // a list document at all
+
+        bool operator==(const Content &pOther) const
+        {
+            return info == pOther.info && items == pOther.items;
+        }
+    };
+
+    // The bytes of the file at pPath as stored; empty, with the reason in
+    // pResult, when it cannot be opened or is too large to be a document.
+    static QByteArray readFile(const QString &pPath, ReadResult *pResult);
+    // The XML of a document's stored bytes; empty when they do not inflate
+    // within MaxDocumentSize.
+    static QByteArray inflate(const QByteArray &pStored);
     // The XML of the document at pPath; empty, with the reason in pResult,
-    // when it cannot be opened, holds nothing or does not inflate within
-    // MaxDocumentSize.
+    // when it cannot be opened, holds nothing or does not inflate.
     static QByteArray readXml(const QString &pPath, ReadResult *pResult);
 
     // The attributes of the first root start tag within MaxStartTagSize bytes
     // of pXml; empty when there is none.
     static QHash<QString, QString> readSummary(const QByteArray &pXml);
+    // The root's attributes and the items of pXml, until its end or its first
+    // XML error.
+    static Content read(const QByteArray &pXml);
 
+    // The stored bytes of a document: the root with the name, currency and
+    // note of pInfo and the summary, then every record that is not deleted,
+    // its usual keys in a fixed order and any others sorted, so that equal
+    // lists give equal files. Characters XML cannot carry are left out.
+    static QByteArray write(const QHash<QString, QString> &pInfo, const QList<ptItemRecord> &pItems,
+                            const QString &pItemsList, const QString &pPriceList);
+
+private:
     // Reads a document's XML element by element: the root and the items, in
     // document order, until its end or its first XML error.
     class Reader
@@ -53,28 +84,6 @@ public:
 
     private:
         QXmlStreamReader m_xml;
-    };
-
-    // Writes a document: the root with the list's information and summary,
-    // then the items, each with its attributes.
-    class Writer
-    {
-    public:
-        Writer(const QString &pName, const QString &pCurrency, const QString &pNote,
-               const QString &pItemsList, const QString &pPriceList);
-        void beginItem() { m_xml.writeEmptyElement(QStringLiteral("item")); }
-        // An attribute of the item begun last; characters XML cannot carry
-        // are left out of the value.
-        void attribute(const QString &pKey, const QString &pValue);
-        // An attribute read from a document, kept only when its key is an XML
-        // attribute name that needs no namespace.
-        void foreignAttribute(const QString &pKey, const QString &pValue);
-        // Ends the document and writes it to pPath through an atomic replace.
-        bool save(const QString &pPath);
-
-    private:
-        QByteArray m_data;
-        QXmlStreamWriter m_xml;
     };
 };
 

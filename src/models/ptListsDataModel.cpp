@@ -61,12 +61,11 @@ QVariant ptListsDataModel::headerData(int pSection, Qt::Orientation pOrientation
     return QStringLiteral("Row %1").arg(pSection);
 }
 
+// A load that finds what the views show already leaves them alone: the lists
+// screen reads the directory again whenever a file in it changes.
 bool ptListsDataModel::loadData(QStringList pFilenames)
 {
-    // One reset spans the whole load, so views also learn about the rows read
-    // before a load that stops early.
-    beginResetModel();
-    m_lists.clear();
+    QList<QHash<QString, QString>> lists;
     bool result = true;
     for (const QString &fileName : std::as_const(pFilenames)) {
         ptListDocument::ReadResult read = ptListDocument::Read;
@@ -80,10 +79,14 @@ bool ptListsDataModel::loadData(QStringList pFilenames)
         const QHash<QString, QString> summary = ptListDocument::readSummary(xml);
         if (summary.isEmpty())
             continue;
-        m_lists.append(summary);
-        m_lists.last().insert(filenameKey, fileName);
+        lists.append(summary);
+        lists.last().insert(filenameKey, fileName);
     }
-    endResetModel();
+    if (lists != m_lists) {
+        beginResetModel();
+        m_lists = lists;
+        endResetModel();
+    }
     return result;
 }
 

@@ -107,7 +107,7 @@ void ptSceneDriver::click(QQuickItem *pItem)
     QRectF last;
     QElapsedTimer still;
     const bool ready = QTest::qWaitFor([&] {
-        if (!item || !waitForFrames())
+        if (!waitForFrames() || !item)
             return true;
         if (place() != last || !still.isValid()) {
             last = place();
