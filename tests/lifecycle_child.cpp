@@ -6,6 +6,11 @@
 //              yet) and prints "ready". Then "quit" quits as the quit button
 //              does, "close" closes the window, and "wait" minimises the
 //              window, prints "front" when it is full screen again and waits.
+//   changes    The program's own start-up. Once the window is up it opens the
+//              stored list for editing and every 10 ms adds "Item 00" to
+//              "Item 39", then goes shopping and ticks them into the cart in
+//              that order, printing the number of each change once made
+//              (0 to 79); then it waits.
 //   settings   Switches the language back and forth, saving each time.
 //   list       Rewrites the list document, by turns empty ("Small") and with
 //              500 items ("Large", which newModel first writes empty).
@@ -46,6 +51,28 @@ static void changeAndEnd(const QString &pHow)
     }
 }
 
+static void changeOnScreens()
+{
+    ptApplicationManager *manager = ptSceneSingletons::s_manager;
+    manager->openList(0, ptApplicationManager::EditingScreen);
+    auto *timer = new QTimer(manager);
+    QObject::connect(timer, &QTimer::timeout, manager, [manager, timer, change = 0]() mutable {
+        if (change < 40) {
+            const QString name = QStringLiteral("Item %1").arg(change, 2, 10, QLatin1Char('0'));
+            manager->saveItem(ptApplicationManager::ListPage, -1,
+                              {{QStringLiteral("name"), name}, {QStringLiteral("category"), "C"}});
+        } else {
+            if (change == 40)
+                manager->showList(ptApplicationManager::ShoppingScreen);
+            manager->tickItem(1); // the first item, under its category's header
+        }
+        std::printf("%d\n", change);
+        if (++change == 80)
+            timer->stop();
+    });
+    timer->start(10);
+}
+
 static int saveForever(bool pSettings)
 {
     ptApplicationManager manager;
@@ -75,8 +102,11 @@ int main(int argc, char *argv[])
     ptStartup::setIdentity();
     QApplication application(argc, argv);
     const QStringList arguments = application.arguments();
-    if (arguments.value(1) != QLatin1String("run"))
+    if (arguments.value(1) == QLatin1String("changes"))
+        QTimer::singleShot(0, &application, changeOnScreens);
+    else if (arguments.value(1) != QLatin1String("run"))
         return saveForever(arguments.value(1) == QLatin1String("settings"));
-    QTimer::singleShot(0, &application, [&arguments] { changeAndEnd(arguments.value(2)); });
+    else
+        QTimer::singleShot(0, &application, [&arguments] { changeAndEnd(arguments.value(2)); });
     return ptStartup::run();
 }

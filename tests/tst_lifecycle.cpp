@@ -3,6 +3,7 @@
 #include <QtTest>
 
 #include <csignal>
+#include <cstdio>
 #include <memory>
 #include <sys/mount.h>
 #include <sys/resource.h>
@@ -278,6 +279,99 @@ private slots:
             // Settings that were read whole are written back unchanged.
             QCOMPARE(readFile(ptApplicationManager::settingsFilePath()), settings);
         }
+    }
+
+    // The program makes changes on the editing and shopping screens and is
+    // killed at random moments (PANTRIX_KILLS times, 200 unless set), mostly
+    // early, a quarter after the first second: each time the document reads
+    // whole and holds every change made more than a second before the kill.
+    void killedWhileChanging()
+    {
+        QVERIFY(storeList(0));
+        const QString path = ptApplicationManager::listDocumentPath();
+        const QByteArray empty = readFile(path);
+        const QByteArray kills = qgetenv("PANTRIX_KILLS");
+        QRandomGenerator random(20261208);
+        for (int round = 0; round < (kills.isEmpty() ? 200 : kills.toInt()); ++round) {
+            QVERIFY(writeFile(path, empty));
+            QProcess child;
+            child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+            QElapsedTimer clock;
+            clock.start();
+            child.start(QStringLiteral(PANTRIX_CHILD), {"changes"});
+            QVERIFY(child.waitForStarted());
+            const qint64 killAt
+                    = random.bounded(4) ? random.bounded(600) : 1000 + random.bounded(400);
+            QList<std::pair<qint64, int>> changes; // when each change was reported
+            while (clock.elapsed() < killAt) {
+                child.waitForReadyRead(int(qMax<qint64>(1, killAt - clock.elapsed())));
+                while (child.canReadLine())
+                    changes.append({clock.elapsed(), child.readLine().trimmed().toInt()});
+            }
+            QCOMPARE(::kill(pid_t(child.processId()), SIGKILL), 0);
+            QVERIFY(child.waitForFinished());
+            int older = -1;
+            for (const auto &[when, change] : std::as_const(changes)) {
+                if (when < clock.elapsed() - 1000)
+                    older = change;
+            }
+            ptListDataModel list;
+            QVERIFY2(list.loadModel(path), "a torn document");
+            QVERIFY2(list.items(true).size() + list.items(false).size() >= qMin(older + 1, 40)
+                             && list.items(false).size() >= older - 39,
+                     qPrintable(QStringLiteral("change %1 lost").arg(older)));
+            list.releaseModel();
+        }
+    }
+
+    // A burst of replacements and conflict copies by another program while
+    // the open list has a change of its own: every version is merged, and a
+    // second later the program is idle and ends at once on SIGTERM.
+    void settlesAfterOtherPrograms()
+    {
+        QVERIFY(storeList(3));
+        QProcess child;
+        QCOMPARE(startChild(&child, {"run", "wait"}), QByteArray("ready\n"));
+        const QDir lists(ptApplicationManager::listsDirectoryPath());
+        QTemporaryDir scratch;
+        const QString written = scratch.filePath(u"other.ptl"_s);
+        ptListDataModel other;
+        QVERIFY(other.newModel(written, u"Other"_s, 0, QString()));
+        for (int i = 0; i < 40; ++i) {
+            QVERIFY(other.addItem(QString::number(i), QString(), QString(), QString(), 0, QString())
+                    && other.saveModel());
+            const QString copy = i % 10
+                    ? u".syncthing.demo-list.ptl.tmp"_s
+                    : u"demo-list.sync-conflict-20261208-1015%1-ABCDEFG.ptl"_s.arg(
+                            i, 2, 10, QLatin1Char('0'));
+            QVERIFY(QFile::copy(written, lists.filePath(copy)));
+            if (i % 10)
+                QCOMPARE(std::rename(QFile::encodeName(lists.filePath(copy)).constData(),
+                                     QFile::encodeName(lists.filePath(u"demo-list.ptl"_s))),
+                         0);
+            QTest::qWait(i % 7 * 10);
+        }
+        other.releaseModel();
+
+        QTest::qWait(1500);
+        const auto cpuTicks = [&child] {
+            const QList<QByteArray> stat
+                    = readFile(u"/proc/%1/stat"_s.arg(child.processId())).split(' ');
+            return stat.value(13).toLongLong() + stat.value(14).toLongLong();
+        };
+        const qint64 before = cpuTicks();
+        QTest::qWait(1000);
+        QVERIFY2(cpuTicks() - before <= 5, "busy while nothing changes"); // in 1/100 s
+        QElapsedTimer ending;
+        ending.start();
+        endChild(&child, SIGTERM);
+        QVERIFY(ending.elapsed() < 2000);
+        ptApplicationManager restarted;
+        QVERIFY(restarted.initialize());
+        // The other's last version followed the program's write with Milk and
+        // lacks it: to a merge, Milk was deleted there.
+        QCOMPARE(storedList(&restarted), u"Other 40"_s);
+        QCOMPARE(lists.entryList(QDir::Files | QDir::Hidden), QStringList {u"demo-list.ptl"_s});
     }
 
     void dashboard()

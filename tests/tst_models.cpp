@@ -6,6 +6,7 @@
 #include "ptCategoriesDataModel.h"
 #include "ptListDataModel.h"
 #include "ptListDocument.h"
+#include "ptListMerge.h"
 #include "ptListsDataModel.h"
 #include "ptRoleFilterProxy.h"
 #include "ptTestFiles.h"
@@ -55,6 +56,46 @@ static int rowOf(const ptListDataModel &pModel, const QString &pName)
     return pModel.match(pModel.index(0), ptListDataModel::ItemNameRole, pName, 1, Qt::MatchExactly)
             .value(0)
             .row();
+}
+
+// A version of a list written as "#name" and items "name[@category][=price][*]"
+// (* for ticked), separated by blanks; the category is "c" unless given.
+static ptListDocument::Content version(const QString &pText)
+{
+    ptListDocument::Content content;
+    for (const QString &token : pText.split(' ', Qt::SkipEmptyParts)) {
+        if (token.startsWith('#')) {
+            content.info.insert(u"name"_s, token.mid(1));
+            continue;
+        }
+        static const QRegularExpression item(u"^([^@=*]+)(?:@([^=*]+))?(?:=([^*]+))?(\\*?)$"_s);
+        const QRegularExpressionMatch match = item.match(token);
+        ptItemRecord &record = content.items.emplaceBack();
+        record.set(ptItemRecord::NameField, match.captured(1));
+        record.set(ptItemRecord::CategoryField,
+                   match.captured(2).isEmpty() ? u"c"_s : match.captured(2));
+        record.set(ptItemRecord::PriceField, match.captured(3));
+        record.set(ptItemRecord::StatusField,
+                   match.captured(4).isEmpty() ? u"unchecked"_s : u"checked"_s);
+    }
+    return content;
+}
+
+static QString textOf(const ptListDocument::Content &pContent)
+{
+    QStringList tokens;
+    if (pContent.info.contains(u"name"_s))
+        tokens.append('#' + pContent.info.value(u"name"_s));
+    for (const ptItemRecord &item : pContent.items) {
+        const QString category = item.value(ptItemRecord::CategoryField);
+        const QString price = item.value(ptItemRecord::PriceField);
+        tokens.append(
+                item.value(ptItemRecord::NameField)
+                + (category == u"c"_s ? QString() : '@' + category)
+                + (price.isEmpty() ? QString() : '=' + price)
+                + (item.value(ptItemRecord::StatusField) == u"checked"_s ? u"*"_s : QString()));
+    }
+    return tokens.join(' ');
 }
 
 static QString figures(const ptListDataModel &pModel)
@@ -363,6 +404,89 @@ private slots:
             names << entry.value(QStringLiteral("name"));
         QTEST(names.join(' '), "selected");
         QCOMPARE(model.selectedCount(), names.size());
+    }
+
+    void merge_data()
+    {
+        // Versions as version() reads them; no base: a conflict copy.
+        QTest::addColumn<QString>("base");
+        QTest::addColumn<QString>("mine");
+        QTest::addColumn<QString>("theirs");
+        QTest::addColumn<QString>("merged");
+        QTest::newRow("added on each side") << "#L a"
+                                            << "#L a b"
+                                            << "#L a c"
+                                            << "#L a b c";
+        QTest::newRow("changed there") << "a=1"
+                                       << "a=1"
+                                       << "a=2"
+                                       << "a=2";
+        QTest::newRow("changed here") << "a=1"
+                                      << "a=3"
+                                      << "a=1"
+                                      << "a=3";
+        QTest::newRow("changed on both, mine wins") << "a=1"
+                                                    << "a=3"
+                                                    << "a=2"
+                                                    << "a=3";
+        QTest::newRow("other fields on each side") << "a=1"
+                                                   << "a=1*"
+                                                   << "a=2"
+                                                   << "a=2*";
+        QTest::newRow("deleted there, unchanged here") << "a b"
+                                                       << "a b"
+                                                       << "a"
+                                                       << "a";
+        QTest::newRow("deleted there, changed here") << "a b=1"
+                                                     << "a b=2*"
+                                                     << "a"
+                                                     << "a b=2*";
+        QTest::newRow("deleted here, unchanged there") << "a b*"
+                                                       << "a"
+                                                       << "a b*"
+                                                       << "a";
+        QTest::newRow("deleted here, changed there") << "a b=1"
+                                                     << "a"
+                                                     << "a b=2"
+                                                     << "a b=2";
+        QTest::newRow("deleted on both") << "a b"
+                                         << "b"
+                                         << "b"
+                                         << "b";
+        QTest::newRow("equal keys pair in order") << "a=1 a=2"
+                                                  << "a=1 a=3"
+                                                  << "a=5 a=2"
+                                                  << "a=5 a=3";
+        QTest::newRow("key is name and category") << "a"
+                                                  << "a a@x=1"
+                                                  << "a@x=2 a"
+                                                  << "a a@x=1";
+        QTest::newRow("added on both, mine wins") << ""
+                                                  << "a=1"
+                                                  << "a=2 b"
+                                                  << "a=1 b";
+        QTest::newRow("name changed there") << "#A"
+                                            << "#A"
+                                            << "#B"
+                                            << "#B";
+        QTest::newRow("name changed on both") << "#A"
+                                              << "#C"
+                                              << "#B"
+                                              << "#C";
+        QTest::newRow("conflict copy") << QString() << "#A a=1 b"
+                                       << "#B a=2* c"
+                                       << "#A a=1 b c";
+    }
+
+    void merge()
+    {
+        QFETCH(QString, base);
+        QFETCH(QString, mine);
+        QFETCH(QString, theirs);
+        const ptListDocument::Content common = version(base);
+        QTEST(textOf(ptListMerge::merge(base.isNull() ? nullptr : &common, version(mine),
+                                        version(theirs))),
+              "merged");
     }
 
     void documentBytes()

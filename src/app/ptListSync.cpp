@@ -3,11 +3,12 @@
 #include <QFile>
 
 #include "ptListDataModel.h"
+#include "ptTrash.h"
 
 ptListSync::ptListSync(ptListDataModel *pList, QObject *parent) : QObject(parent), m_list(pList)
 {
     m_writeTimer.setSingleShot(true);
-    connect(&m_writeTimer, &QTimer::timeout, this, &ptListSync::writeNow);
+    connect(&m_writeTimer, &QTimer::timeout, this, &ptListSync::onWriteTimer);
     connect(m_list, &ptListDataModel::documentChanged, this, &ptListSync::onListChanged);
 
     m_settleTimer.setSingleShot(true);
@@ -30,7 +31,27 @@ void ptListSync::watch(const QString &pDirectory, const QString &pDocument)
 bool ptListSync::writeNow()
 {
     m_writeTimer.stop();
-    return !m_list->isModified() || m_list->saveModel();
+    m_waitingForWriter.invalidate();
+    if (!m_list->isModified())
+        return true;
+    if (m_list->isFileUnreadable())
+        ptTrash::moveToTrash(m_list->listFileName());
+    return m_list->saveModel();
+}
+
+// Another program that writes the document in place leaves it unreadable
+// until it is done; its version is waited for, to be merged.
+void ptListSync::onWriteTimer()
+{
+    if (m_list->isModified() && m_list->isFileUnreadable()) {
+        if (!m_waitingForWriter.isValid())
+            m_waitingForWriter.start();
+        if (m_waitingForWriter.elapsed() < WriterPatience) {
+            m_writeTimer.start(WriteDelay);
+            return;
+        }
+    }
+    writeNow();
 }
 
 void ptListSync::onListChanged()

@@ -26,13 +26,17 @@ public:
     static constexpr int WriteDelay = 300;
     static constexpr int WriteDeadline = 900;
     static constexpr int SettleDelay = 150;
+    // How long a write waits for another program that is writing the
+    // document in place.
+    static constexpr int WriterPatience = 3000;
 
     explicit ptListSync(ptListDataModel *pList, QObject *parent = nullptr);
 
     // Watches pDirectory and, while it exists, the document pDocument in it.
     void watch(const QString &pDirectory, const QString &pDocument);
     // Writes the open list at once when it has changes not written yet;
-    // false when writing failed.
+    // false when writing failed. A document that cannot be read goes to the
+    // trash rather than being overwritten.
     bool writeNow();
 
 signals:
@@ -40,12 +44,14 @@ signals:
 
 private:
     void onListChanged();
+    void onWriteTimer();
     void onFilesSettled();
     void renewWatch();
 
     ptListDataModel *m_list;
     QTimer m_writeTimer;
     QElapsedTimer m_firstChange;
+    QElapsedTimer m_waitingForWriter;
     QFileSystemWatcher m_watcher;
     QTimer m_settleTimer;
     QString m_document;

@@ -415,6 +415,15 @@ bool ptListDataModel::followFile()
     return true;
 }
 
+bool ptListDataModel::isFileUnreadable() const
+{
+    ptListDocument::ReadResult read = ptListDocument::Read;
+    const QByteArray stored = ptListDocument::readFile(listFileName(), &read);
+    if (read == ptListDocument::CannotOpen || stored == m_stored)
+        return false;
+    return !ptListDocument::read(ptListDocument::inflate(stored)).hasRoot;
+}
+
 bool ptListDataModel::mergeFile(const QString &pPath)
 {
     ptListDocument::ReadResult read = ptListDocument::Read;

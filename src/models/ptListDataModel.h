@@ -114,6 +114,9 @@ public slots:
     // model last read or wrote it: reloads it in place without changes of
     // its own, merges it with them otherwise. True when the list changed.
     bool followFile();
+    // Whether the document on disk is another program's and cannot be read:
+    // damaged, or being written in place.
+    bool isFileUnreadable() const;
     // Merges in the list of the document at pPath, a copy with no common
     // version (as a sync tool leaves on a conflict). False when it cannot be
     // read.

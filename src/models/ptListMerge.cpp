@@ -74,8 +74,12 @@ ptListDocument::Content ptListMerge::merge(const ptListDocument::Content *pBase,
     merged.info = pMine.info;
     if (pBase) {
         for (const QString &key : InfoKeys) {
-            if (pMine.info.value(key) == base.info.value(key))
+            if (pMine.info.value(key) != base.info.value(key))
+                continue;
+            if (pTheirs.info.contains(key))
                 merged.info.insert(key, pTheirs.info.value(key));
+            else
+                merged.info.remove(key);
         }
     }
 
