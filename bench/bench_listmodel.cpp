@@ -199,6 +199,8 @@ int main(int argc, char *argv[])
         file.open(QIODevice::ReadOnly);
         const QByteArray bytes = file.readAll();
         file.close();
+        QFile::remove(directory.filePath(QStringLiteral("base.ptl")));
+        QFile::copy(fileName, directory.filePath(QStringLiteral("base.ptl")));
         // The previous document is released before the clock starts; its
         // release has a row of its own.
         ptListDataModel loaded;
@@ -219,6 +221,50 @@ int main(int argc, char *argv[])
                                    Q_UNUSED(attributes);
                                });
         out << row(QStringLiteral("loadModel + updateModel"), count, load, loadFloor) << Qt::endl;
+
+        // Another program's version (ten items more, every tenth ticked)
+        // replaces the document: followed by a reload in place, or, with a
+        // change of the model's own, by a merge; beside reading it.
+        if (count >= 1000) {
+            const QString otherName = directory.filePath(QStringLiteral("other-%1.ptl").arg(count));
+            {
+                ptListDataModel other;
+                other.newModel(otherName, QStringLiteral("Bench"), 3, QStringLiteral("bench"));
+                fill(other, count + 10);
+                for (int row = 1; row < other.rowCount(); row += 10)
+                    other.toggleItem(row);
+                other.saveModel();
+                other.releaseModel();
+            }
+            QFile otherFile(otherName);
+            otherFile.open(QIODevice::ReadOnly);
+            const QByteArray otherBytes = otherFile.readAll();
+            for (bool changed : {false, true}) {
+                ptListDataModel follower;
+                const auto [follow, followFloor] = medianPairMs(
+                        [&]() {
+                            QFile::remove(fileName);
+                            QFile::copy(directory.filePath(QStringLiteral("base.ptl")), fileName);
+                            follower.loadModel(fileName);
+                            follower.updateModel();
+                            if (changed)
+                                follower.toggleItem(1);
+                            QFile replaced(fileName);
+                            replaced.open(QIODevice::WriteOnly | QIODevice::Truncate);
+                            replaced.write(otherBytes);
+                        },
+                        [&]() { follower.followFile(); }, [&]() { loaded.releaseModel(); },
+                        [&]() {
+                            loaded.loadModel(otherName);
+                            loaded.updateModel();
+                        });
+                out << row(changed ? QStringLiteral("followFile, merge vs loadModel")
+                                   : QStringLiteral("followFile, reload vs loadModel"),
+                           count, follow, followFloor)
+                    << Qt::endl;
+                follower.releaseModel();
+            }
+        }
 
         QList<QStringList> texts;
         const auto [release, releaseFloor] = medianPairMs(

@@ -28,11 +28,50 @@ DOCUMENT = "src/models/ptListDocument.cpp"
 MANAGER = "src/app/ptApplicationManager.cpp"
 XMLTEXT = "src/models/ptXmlText.cpp"
 RULES = "src/models/ptItemRules.cpp"
+MERGE = "src/models/ptListMerge.cpp"
+SYNC = "src/app/ptListSync.cpp"
 SCREENS = "qml/screens/"
 SHEETS = "qml/sheets/"
 PARTS = "qml/components/"
 
 FAULTS = [
+    # Writing early and following the file
+    Fault("write-deadline-missed", SYNC,
+          "    m_writeTimer.start(qBound(0, left, WriteDelay));",
+          "    m_writeTimer.start(WriteDelay + 0 * left);"),
+    Fault("no-write-when-hidden", MANAGER,
+          "                             if (!pVisible)\n"
+          "                                 m_listSync.writeNow();",
+          "                             (void)pVisible;"),
+    Fault("watch-not-renewed-after-rename", SYNC,
+          "void ptListSync::onFilesSettled()\n{\n    renewWatch();\n",
+          "void ptListSync::onFilesSettled()\n{\n"),
+    Fault("own-save-taken-for-another", LIST,
+          "        return false;\n    setStored(stored);\n    return true;",
+          "        return false;\n    m_modified = false;\n    return true;"),
+    Fault("in-place-writer-overwritten", SYNC,
+          "        if (m_waitingForWriter.elapsed() < WriterPatience) {",
+          "        if (m_waitingForWriter.elapsed() < 0) {"),
+    Fault("unreadable-file-overwritten", SYNC,
+          "    if (m_list->isFileUnreadable())\n        ptTrash::moveToTrash(m_list->listFileName());\n",
+          ""),
+    Fault("merge-base-not-moved", LIST,
+          "    setContent(ptListMerge::merge(&base, content(), theirs));\n    setStored(stored);",
+          "    setContent(ptListMerge::merge(&base, content(), theirs));\n    m_modified = false;"),
+    Fault("merge-drops-their-addition", MERGE,
+          "        const ptItemRecord *baseItem = baseItems.at(key, theirs.at(i));\n"
+          "        if (!baseItem || !(item == *baseItem))",
+          "        const ptItemRecord *baseItem = baseItems.at(key, theirs.at(i));\n"
+          "        if (baseItem && !(item == *baseItem))"),
+    Fault("merge-ignores-their-change", MERGE,
+          "merged.setValue(key, pTheirs.value(key));",
+          "merged.setValue(key, pMine.value(key));"),
+    Fault("merge-keeps-what-they-deleted", MERGE,
+          "            if (!baseItem || !(item == *baseItem))\n                merged.items.append(item);",
+          "            merged.items.append(item);"),
+    Fault("conflict-copy-left-behind", MANAGER,
+          "            ptTrash::discard(copyPath);",
+          "            (void)copyPath;"),
     # The models and the list document
     Fault("prune-header-off-by-one", LIST,
           "for (int row = header + 1; row < m_rows.size(); ++row) {",
@@ -41,10 +80,10 @@ FAULTS = [
           "cartSum += item.total;",
           "cartSum -= item.total;"),
     Fault("root-attribute-order", DOCUMENT,
-          '    m_xml.writeAttribute(QStringLiteral("items_list"), pItemsList);\n'
-          '    m_xml.writeAttribute(QStringLiteral("price_list"), pPriceList);\n',
-          '    m_xml.writeAttribute(QStringLiteral("price_list"), pPriceList);\n'
-          '    m_xml.writeAttribute(QStringLiteral("items_list"), pItemsList);\n'),
+          '    xml.writeAttribute(QStringLiteral("items_list"), pItemsList);\n'
+          '    xml.writeAttribute(QStringLiteral("price_list"), pPriceList);\n',
+          '    xml.writeAttribute(QStringLiteral("price_list"), pPriceList);\n'
+          '    xml.writeAttribute(QStringLiteral("items_list"), pItemsList);\n'),
     Fault("truncating-write", XMLTEXT,
           "bool ptXmlText::writeFileAtomically(const QString &pFileName, const QByteArray &pData)\n"
           "{\n"
@@ -79,9 +118,9 @@ FAULTS = [
     Fault("rank-per-category", RULES,
           "        if (!underHead) {\n",
           "        if (rank >= 0) {\n"),
-    Fault("total-not-reread-after-edit", "src/models/ptListDataModel.h",
-          "            if (pField == PriceField || pField == CountField)\n                totalRead = false;\n",
-          ""),
+    Fault('total-not-reread-after-edit', "src/models/ptItemRecord.h",
+          '        if (pField == PriceField || pField == CountField)\n            totalRead = false;\n',
+          ''),
     Fault("catalogue-price-key-without-currency", CATALOGUE,
           '    pEntry.insert(QStringLiteral("price") + pPriceUnit, pPrice);\n',
           '    pEntry.insert(QStringLiteral("price"), pPrice);\n'),
@@ -127,9 +166,9 @@ FAULTS = [
     Fault("view-figures-not-announced", LIST,
           "    emit isDisplayListChanged();\n    emit numberOfItemsChanged();\n",
           "    emit isDisplayListChanged();\n"),
-    Fault("list-currency-not-announced", LIST,
-          "    emit listNoteChanged();\n    emit listCurrencyChanged();\n    return true;\n}\n\n// A list",
-          "    emit listNoteChanged();\n    return true;\n}\n\n// A list"),
+    Fault('list-currency-not-announced', LIST,
+          '    emit listCurrencyChanged();\n    changed();\n    return true;\n}\n\n// A list',
+          '    changed();\n    return true;\n}\n\n// A list'),
     Fault("selection-not-announced", CATALOGUE,
           "    emit selectedCountChanged();\n    const QModelIndex changed",
           "    const QModelIndex changed"),
@@ -161,21 +200,21 @@ FAULTS = [
     Fault("unreadable-list-not-said", MANAGER,
           "    const QString unreadable = m_listsDataModel.rowCount() == 0 && listDocumentExists()\n",
           "    const QString unreadable = false && listDocumentExists()\n"),
-    Fault("trash-gets-last-saved-copy", MANAGER,
-          "        m_listDataModel.saveModel();\n}\n\n// The shopping screen",
-          "        return;\n}\n\n// The shopping screen"),
+    Fault('trash-gets-last-saved-copy', MANAGER,
+          '        m_listSync.writeNow();\n}\n\n// What another program',
+          '        return;\n}\n\n// What another program'),
     Fault("chooser-without-list-categories", MANAGER,
           "            choices.append(category);\n    }\n    choices.removeDuplicates();\n",
           "            continue;\n    }\n    choices.removeDuplicates();\n"),
     Fault("screen-saver-not-released", MANAGER,
           "    m_screenSaverInhibitor.setInhibited(pScreen == ShoppingScreen);\n",
           "    if (pScreen == ShoppingScreen)\n        m_screenSaverInhibitor.setInhibited(true);\n"),
-    Fault("closing-does-not-save", MANAGER,
-          "void ptApplicationManager::closeList()\n{\n    m_listDataModel.saveModel();\n",
-          "void ptApplicationManager::closeList()\n{\n"),
-    Fault("overview-not-refreshed", MANAGER,
-          "    m_listDataModel.saveModel();\n    updateListsDataModel();\n",
-          "    m_listDataModel.saveModel();\n"),
+    Fault('closing-does-not-save', MANAGER,
+          'void ptApplicationManager::closeList()\n{\n    m_listSync.writeNow();\n',
+          'void ptApplicationManager::closeList()\n{\n'),
+    Fault('overview-not-refreshed', MANAGER,
+          '    m_listSync.writeNow();\n    updateListsDataModel();\n',
+          '    m_listSync.writeNow();\n'),
     Fault("editing-keeps-cart-view", MANAGER,
           "        m_listDataModel.displayList(true);\n",
           ""),

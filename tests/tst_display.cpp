@@ -2,6 +2,7 @@
 
 #include <QImage>
 
+#include <cstdio>
 #include <memory>
 
 #include "ptListDataModel.h"
@@ -117,9 +118,25 @@ private slots:
         // No settings file yet, and already the English plural forms.
         QCOMPARE(ocr(QRect(560, 88, 166, 32), Secondary), QStringLiteral("3 items"));
 
-        // The row's delete question; Escape keeps the list.
+        // Another device's version with one more item, renamed over the
+        // document as Syncthing does; the row's delete question names it, and
+        // Escape keeps it.
+        {
+            const QString temporary = QFileInfo(listPath()).dir().filePath(".syncthing.tmp");
+            ptListDataModel other;
+            QVERIFY(other.newModel(temporary, "Sunday", 0, QString()));
+            for (const char *name : {"bread", "eggs", "rice", "tea"})
+                QVERIFY(other.addItem(name, "Food", QString(), "1", 0, QString()));
+            QVERIFY(other.saveModel());
+            other.releaseModel();
+            QCOMPARE(std::rename(QFile::encodeName(temporary).constData(),
+                                 QFile::encodeName(listPath()).constData()),
+                     0);
+        }
+        QVERIFY2(waitFor([&] { return ocr(QRect(560, 88, 166, 32), Secondary) == "4 items"; }),
+                 "the lists screen does not follow the document");
         click(763, 120);
-        questionDrawnAndEscaped("Weekend");
+        questionDrawnAndEscaped("Sunday");
         QVERIFY(is(797, 120, Row));
         // A new list: Return answers the overwrite question, Escape cancels the sheet.
         click(400, 445);
@@ -192,7 +209,7 @@ private slots:
         key("Escape");
         QVERIFY2(waitFor([&] { return listsShown() && is(797, 120, Row); }),
                  "Escape does not go back to the lists screen");
-        QCOMPARE(rootAttribute("items_list"), QStringLiteral("5"));
+        QCOMPARE(rootAttribute("items_list"), QStringLiteral("6"));
         QCOMPARE(rootAttribute("price_list"), QStringLiteral("256.00"));
 
         // Shopping: every row into the cart, each tap on the first item row;
@@ -200,7 +217,7 @@ private slots:
         click(400, 120);
         QVERIFY(waitFor([&] { return is(797, 447, Bar) && still(QRect(0, 0, 800, 480)); }));
         QCOMPARE(ocr(QRect(100, 10, 600, 40), White), QStringLiteral("Saturday"));
-        for (int tick = 0; tick < 5; ++tick) {
+        for (int tick = 0; tick < 6; ++tick) {
             const QImage rows = m_screen.copy(QRect(m_origin + QPoint(0, 95), QSize(800, 300)));
             click(400, 190);
             QVERIFY(waitFor([&] {
@@ -218,7 +235,7 @@ private slots:
         const QString trashed = m_dataDir->filePath("Trash/files/demo-list.ptl");
         const QByteArray xml = qUncompress(readFile(trashed));
         QVERIFY2(xml.contains("name=\"Saturday\"") && xml.contains("category=\"Bakery\"")
-                         && xml.contains("count=\"0.250\"") && xml.count("<item ") == 5,
+                         && xml.contains("count=\"0.250\"") && xml.count("<item ") == 6,
                  xml.constData());
     }
 

@@ -142,12 +142,20 @@ private slots:
             replace(u".syncthing.demo-list.ptl.tmp"_s, otherVersion(u"Saturday"_s, u"y"_s));
             replace(u".syncthing.demo-list.ptl.tmp"_s, bytes);
         } else if (how == u"in place"_s) {
+            // On the lists screen, after a replacement, whose rename ends the
+            // watch on the old file.
+            if (open.isEmpty()) {
+                replace(u".syncthing.demo-list.ptl.tmp"_s, otherVersion(u"Friday"_s, u"x"_s));
+                QTest::qWait(400);
+            }
             QFile file(path);
             QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
             file.write(bytes.left(bytes.size() / 2));
             file.flush();
             QTest::qWait(400); // longer than the program waits for events to settle
             file.write(bytes.mid(bytes.size() / 2));
+        } else if (how == u"damaged"_s) {
+            QVERIFY(writeFile(path, "not a list"));
         } else if (!how.isEmpty()) {
             QVERIFY(writeFile(lists.filePath(how), bytes));
         }
@@ -170,6 +178,23 @@ private slots:
             stored.append(item.first());
         QTRY_COMPARE(storedNames(path), stored.join(' ') + ' ' + added);
         QCOMPARE(lists.entryList(QDir::Files | QDir::Hidden), QStringList {u"demo-list.ptl"_s});
+        const QDir trash(qEnvironmentVariable("XDG_DATA_HOME") + u"/Trash/files"_s);
+        const QStringList trashed = trash.entryList(QDir::Files);
+        QCOMPARE(trashed.size(), int(how.endsWith(u".ptl"_s) || how == u"damaged"_s));
+        if (how == u"damaged"_s)
+            QCOMPARE(readFile(trash.filePath(trashed.value(0))), "not a list");
+    }
+
+    // A window hidden or put in the background may be the last thing before
+    // the program is ended: the change is written at once.
+    void writtenWhenHidden()
+    {
+        QVERIFY(m_ui.startWithList(0, {}));
+        m_ui.click(u"itemEditButton"_s);
+        m_ui.manager()->saveItem(ptApplicationManager::ListPage, -1, {{u"name"_s, u"jam"_s}});
+        m_ui.root()->window()->hide();
+        QTRY_COMPARE_WITH_TIMEOUT(storedNames(ptApplicationManager::listDocumentPath()),
+                                  u"Weekend jam"_s, 150);
     }
 };
 

@@ -4,7 +4,6 @@
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDir>
-#include <QGuiApplication>
 #include <QRegularExpression>
 #include <QFile>
 #include <QLocale>
@@ -98,15 +97,6 @@ bool ptApplicationManager::initialize()
 
     connect(&m_listSync, &ptListSync::filesChanged, this, &ptApplicationManager::followFiles);
     m_listSync.watch(listsPath, listDocumentPath());
-    // A window that loses the focus or is hidden may be the last the program
-    // does before a phone ends it.
-    if (auto *application = qobject_cast<QGuiApplication *>(QCoreApplication::instance())) {
-        connect(application, &QGuiApplication::applicationStateChanged, this,
-                [this](Qt::ApplicationState pState) {
-                    if (pState != Qt::ApplicationActive)
-                        m_listSync.writeNow();
-                });
-    }
     mergeConflictCopies();
     // An unreadable list document only leaves the overview without its row;
     // the start fails only without a lists directory.
@@ -115,11 +105,24 @@ bool ptApplicationManager::initialize()
 
 void ptApplicationManager::setView(QQuickView *pView)
 {
-    disconnect(m_viewStateConnection);
+    for (const QMetaObject::Connection &connection : std::as_const(m_viewConnections))
+        disconnect(connection);
     m_view = pView;
-    if (m_view)
-        m_viewStateConnection = connect(m_view, &QWindow::windowStateChanged, this,
-                                        &ptApplicationManager::onViewStateChanged);
+    if (!m_view)
+        return;
+    m_viewConnections = {connect(m_view, &QWindow::windowStateChanged, this,
+                                 &ptApplicationManager::onViewStateChanged),
+                         // A window that loses the focus or is hidden may be the
+                         // last the program does before a phone ends it.
+                         connect(m_view, &QWindow::activeChanged, this,
+                                 [this] {
+                                     if (!m_view->isActive())
+                                         m_listSync.writeNow();
+                                 }),
+                         connect(m_view, &QWindow::visibleChanged, this, [this](bool pVisible) {
+                             if (!pVisible)
+                                 m_listSync.writeNow();
+                         })};
 }
 
 void ptApplicationManager::quit()

@@ -133,7 +133,7 @@ private:
     void onViewStateChanged(Qt::WindowState pState);
 
     QQuickView *m_view = nullptr;
-    QMetaObject::Connection m_viewStateConnection;
+    QList<QMetaObject::Connection> m_viewConnections;
     bool m_fullScreenBeforeDashboard = false;
     ptListsDataModel m_listsDataModel;
     ptListDataModel m_listDataModel;

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <utility>
 
 #include "ptListMerge.h"
 #include "ptXmlText.h"
@@ -356,12 +357,12 @@ bool ptListDataModel::loadModel(QString pListFilename)
         return false;
     }
 
-    const ptListDocument::Content content = ptListDocument::read(xml);
+    ptListDocument::Content content = ptListDocument::read(xml);
     m_listInfo = content.info;
     if (content.hasRoot)
         m_listInfo.insert(QStringLiteral("filename"), pListFilename);
-    m_items = content.items;
-    setStored(content, stored);
+    m_items = std::move(content.items);
+    setStored(stored);
     updateCountPrice();
     emit listNameChanged();
     emit listNoteChanged();
@@ -383,7 +384,7 @@ bool ptListDataModel::saveModel()
             = ptListDocument::write(m_listInfo, m_items, m_listItemsAmount, m_listItemsPrice);
     if (stored.isEmpty() || !ptXmlText::writeFileAtomically(fileName, stored))
         return false;
-    setStored(content(), stored);
+    setStored(stored);
     return true;
 }
 
@@ -400,17 +401,20 @@ bool ptListDataModel::followFile()
     if (xml.isEmpty())
         return false;
 
-    const ptListDocument::Content theirs = ptListDocument::read(xml);
+    ptListDocument::Content theirs = ptListDocument::read(xml);
     if (!theirs.hasRoot)
         return false;
     if (!m_modified) {
-        setContent(theirs);
-        setStored(theirs, stored);
+        setContent(std::move(theirs));
+        setStored(stored);
         return true;
     }
     // What this list changed stays to be written, now against their version.
-    setContent(ptListMerge::merge(&m_base, content(), theirs));
-    setStored(theirs, stored);
+    // The version last read or written is the merge's base: read again from
+    // its bytes, as merges are rare and a copy kept would cost every change.
+    const ptListDocument::Content base = ptListDocument::read(ptListDocument::inflate(m_stored));
+    setContent(ptListMerge::merge(&base, content(), theirs));
+    setStored(stored);
     changed();
     return true;
 }
@@ -431,10 +435,10 @@ bool ptListDataModel::mergeFile(const QString &pPath)
     if (xml.isEmpty() || listFileName().isEmpty())
         return false;
     const ptListDocument::Content before = content();
-    const ptListDocument::Content merged
+    ptListDocument::Content merged
             = ptListMerge::merge(nullptr, before, ptListDocument::read(xml));
     if (!(merged == before)) {
-        setContent(merged);
+        setContent(std::move(merged));
         changed();
     }
     return true;
@@ -454,12 +458,12 @@ ptListDocument::Content ptListDataModel::content() const
     return content;
 }
 
-void ptListDataModel::setContent(const ptListDocument::Content &pContent)
+void ptListDataModel::setContent(ptListDocument::Content pContent)
 {
     const QString fileName = listFileName();
-    m_listInfo = pContent.info;
+    m_listInfo = std::move(pContent.info);
     m_listInfo.insert(QStringLiteral("filename"), fileName);
-    m_items = pContent.items;
+    m_items = std::move(pContent.items);
     updateModel();
     updateCountPrice();
     emit listNameChanged();
@@ -467,9 +471,8 @@ void ptListDataModel::setContent(const ptListDocument::Content &pContent)
     emit listCurrencyChanged();
 }
 
-void ptListDataModel::setStored(const ptListDocument::Content &pContent, const QByteArray &pStored)
+void ptListDataModel::setStored(const QByteArray &pStored)
 {
-    m_base = pContent;
     m_stored = pStored;
     m_modified = false;
 }
@@ -665,5 +668,5 @@ void ptListDataModel::clearDocument()
     m_listInfo.clear();
     m_items.clear();
     m_rows.clear();
-    setStored({}, QByteArray());
+    setStored(QByteArray());
 }

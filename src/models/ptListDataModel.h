@@ -157,8 +157,8 @@ private:
     ptListDocument::Content content() const;
     // Takes pContent's information (but the file name) and records, keeping
     // the views, sort and display modes.
-    void setContent(const ptListDocument::Content &pContent);
-    void setStored(const ptListDocument::Content &pContent, const QByteArray &pStored);
+    void setContent(ptListDocument::Content pContent);
+    void setStored(const QByteArray &pStored);
     void changed();
     void setDisplayMode(DisplayMode pMode, bool pUpdateModel);
 
@@ -170,9 +170,8 @@ private:
     QString m_cartItemsPrice;
     QHash<QString, QString> m_listInfo;
     QList<Record> m_items;
-    // The document as last read or written: its content, the base of a
-    // merge, and its bytes, to tell another program's write from this one's.
-    ptListDocument::Content m_base;
+    // The document's bytes as last read or written: the base of a merge, and
+    // what tells another program's write from this one's.
     QByteArray m_stored;
     bool m_modified = false;
     // The shown records and their headers, in ptItemRules order.
