@@ -68,15 +68,15 @@ const SampleList sampleList = {"Weekend market",
                                }};
 
 // The list of long texts the layout is checked with once more.
-const SampleList longTexts = {"Weekend shopping",
-                              "Saturday morning",
-                              {
-                                      {"Cheese", "Dairy", "9999999.99", "1000000", "kg", "Mild"},
-                                      {"\u05D7\u05DC\u05D1", "Dairy", "1.20", "2", "l", ""},
-                                      {"\u0634\u0627\u064A", "Tea", "12.50", "", "", ""},
-                                      {"Parmigiano Reggiano, aged twenty-four months", "Dairy",
-                                       "1234.56", "1", "kg", ""},
-                              }};
+const SampleList longTexts = {
+        "Weekend shopping",
+        "Saturday morning",
+        {
+                {"Cheese", "Dairy", "9999999.99", "1000000", "kg", "Mild"},
+                {"\u05D7\u05DC\u05D1", "Dairy", "1.20", "2", "l", ""},
+                {"\u0634\u0627\u064A", "Tea", "12.50", "", "", ""},
+                {"Parmigiano Reggiano, aged twenty-four months", "Dairy", "1234.56", "1", "kg", ""},
+        }};
 
 // What names an item in a fault: its object name, or its type and text.
 QString describe(const QQuickItem *pItem)

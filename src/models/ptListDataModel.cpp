@@ -435,8 +435,7 @@ bool ptListDataModel::mergeFile(const QString &pPath)
     if (xml.isEmpty() || listFileName().isEmpty())
         return false;
     const ptListDocument::Content before = content();
-    ptListDocument::Content merged
-            = ptListMerge::merge(nullptr, before, ptListDocument::read(xml));
+    ptListDocument::Content merged = ptListMerge::merge(nullptr, before, ptListDocument::read(xml));
     if (!(merged == before)) {
         setContent(std::move(merged));
         changed();
