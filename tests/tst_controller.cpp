@@ -133,49 +133,6 @@ private slots:
         QCOMPARE(readFile(ptApplicationManager::listDocumentPath()), bytes);
     }
 
-    void replaceAndDeleteList_data()
-    {
-        QTest::addColumn<bool>("byRow");
-        QTest::addColumn<bool>("trash");
-        QTest::newRow("by path, to the trash") << false << true;
-        QTest::newRow("by row, no trash") << true << false;
-    }
-
-    // A replaced or deleted list goes to the trash where there is one.
-    void replaceAndDeleteList()
-    {
-        QFETCH(bool, byRow);
-        QFETCH(bool, trash);
-
-        const QString path = ptApplicationManager::listDocumentPath();
-        const QDir trashed(m_dataDir->filePath(u"Trash/files"_s));
-        if (!trash)
-            QVERIFY(writeFile(m_dataDir->filePath(u"Trash"_s), "not a directory"));
-        ptApplicationManager manager;
-        QVERIFY(manager.initialize());
-        QVERIFY(manager.createNewList(u"First"_s, 0, QString()));
-        QVERIFY(manager.createNewList(u"Second"_s, 113, u" Buy  EARLY"_s));
-        QCOMPARE(manager.listDataModel()->listNote(), u"buy early"_s);
-        QCOMPARE(trashed.entryList(QDir::Files).size(), trash ? 1 : 0);
-        QVERIFY(manager.updateListsDataModel());
-
-        for (int row : {-1, 1, INT_MAX})
-            QVERIFY(!manager.loadList(row) && manager.deleteListByIndex(row));
-        QVERIFY(manager.loadList(0));
-        // The trash receives the list as it was last seen, not as last saved.
-        manager.addItem(0, u"Tea"_s, QString(), QString(), QString(), 0, QString());
-
-        QVERIFY(byRow ? manager.deleteListByIndex(0) : manager.deleteList(path));
-        QVERIFY(!QFile::exists(path));
-        QCOMPARE(manager.listsDataModel()->rowCount(), 0);
-        QCOMPARE(trashed.entryList(QDir::Files).size(), trash ? 2 : 0);
-        if (trash) {
-            const QString last
-                    = trashed.filePath(trashed.entryList(QDir::Files, QDir::Time).first());
-            QVERIFY(qUncompress(readFile(last)).contains("name=\"Tea\""));
-        }
-    }
-
     void savedItems_data()
     {
         // What the item dialog gives back ("name|category|price|amount"), for
