@@ -287,6 +287,21 @@
     </message>
 </context>
 <context>
+    <name>ScreenRowsPage</name>
+    <message>
+        <source>ticked</source>
+        <translation>ticked</translation>
+    </message>
+    <message>
+        <source>not ticked</source>
+        <translation>not ticked</translation>
+    </message>
+    <message>
+        <source>selected</source>
+        <translation>selected</translation>
+    </message>
+</context>
+<context>
     <name>ScreenSheetButtons</name>
     <message>
         <source>Cancel</source>

@@ -288,6 +288,21 @@
     </message>
 </context>
 <context>
+    <name>ScreenRowsPage</name>
+    <message>
+        <source>ticked</source>
+        <translation>отмечен</translation>
+    </message>
+    <message>
+        <source>not ticked</source>
+        <translation>не отмечен</translation>
+    </message>
+    <message>
+        <source>selected</source>
+        <translation>выбран</translation>
+    </message>
+</context>
+<context>
     <name>ScreenSheetButtons</name>
     <message>
         <source>Cancel</source>

@@ -3,7 +3,7 @@ import QtQuick
 // A button with a label and selectable rounded sides. The background is
 // pushed out past the clipped edge on every side that stays square. Below
 // full opacity it still shows the press but reports no click.
-Item {
+ScreenPressable {
     id: screenButton
 
     property string buttonLabel: ""
@@ -26,9 +26,9 @@ Item {
     height: Theme.rowHeight
     clip: true
     visible: opacity > 0
-    Accessible.role: Accessible.Button
+    ringRadius: buttonRadius
     Accessible.name: buttonLabel
-    Accessible.onPressAction: press()
+    onActivated: press()
 
     Rectangle {
         id: background

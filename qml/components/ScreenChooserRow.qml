@@ -16,6 +16,7 @@ Rectangle {
     border.color: Theme.bar
     Accessible.role: Accessible.ListItem
     Accessible.name: text
+    Accessible.onPressAction: ListView.view.currentIndex = index
 
     ScreenLabel {
         id: label

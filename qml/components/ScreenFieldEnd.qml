@@ -3,7 +3,7 @@ import QtQuick
 // The 70 px box at the right end of a form field, rounded on its right side
 // only: a button (a bar-coloured box that dims while pressed) or, with
 // `button` off, a label on white.
-Item {
+ScreenPressable {
     id: screenFieldEnd
 
     property alias text: label.text
@@ -16,9 +16,14 @@ Item {
     width: Theme.zoneWidth
     height: parent.height
     clip: true
+    activeFocusOnTab: button && visible
+    ringRadius: Theme.radius
     Accessible.role: button ? Accessible.Button : Accessible.StaticText
     Accessible.name: text
-    Accessible.onPressAction: clicked()
+    onActivated: {
+        if (button)
+            clicked();
+    }
 
     Rectangle {
         x: -Theme.hiddenCorners

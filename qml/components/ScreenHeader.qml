@@ -32,7 +32,7 @@ Item {
         onClicked: screenHeader.buttonLeftClicked()
     }
 
-    Item {
+    ScreenPressable {
         id: middleZone
 
         objectName: "screenHeaderMiddle"
@@ -41,6 +41,8 @@ Item {
         height: parent.height
         clip: true
         visible: opacity > 0
+        Accessible.name: qsTr("Menu")
+        onActivated: screenHeader.buttonMiddleClicked()
 
         Rectangle {
             anchors.fill: parent
@@ -86,9 +88,6 @@ Item {
             id: menuArea
 
             anchors.fill: parent
-            Accessible.role: Accessible.Button
-            Accessible.name: qsTr("Menu")
-            Accessible.onPressAction: screenHeader.buttonMiddleClicked()
             onClicked: screenHeader.buttonMiddleClicked()
         }
 

@@ -4,7 +4,7 @@ import Pantrix
 // A touch zone with an icon in its middle, drawn at half opacity while it is
 // pressed (or, with `dims` off, leaving that to its owner). Screen readers
 // know it as a button named after its icon.
-Item {
+ScreenPressable {
     id: screenIconZone
 
     property alias source: icon.source
@@ -28,9 +28,8 @@ Item {
     width: Theme.zoneWidth
     height: parent.height
     opacity: dims && area.pressed ? Theme.pressedOpacity : 1
-    Accessible.role: Accessible.Button
     Accessible.name: spokenName(source)
-    Accessible.onPressAction: clicked()
+    onActivated: clicked()
 
     Image {
         id: icon

@@ -12,6 +12,11 @@ Rectangle {
     property bool tappable: false
     property bool editable: true
     property bool selected: false
+    // Whether Tab reaches the edit and delete zones; in a page of rows the
+    // keys act on its current row instead.
+    property bool zonesOnTab: false
+    // What a screen reader says after the row's texts (ticked or not).
+    property string spokenState: ""
     // Whether the running fade is for deleting the row.
     property bool deleting: false
     readonly property alias pressed: area.pressed
@@ -37,6 +42,10 @@ Rectangle {
     radius: Theme.radius
     color: pressed ? Theme.rowPressed : selected ? Theme.rowSelected : Theme.row
     visible: opacity > 0
+    Accessible.role: Accessible.ListItem
+    Accessible.name: ((middle.children[0] as ScreenItemTexts)?.spoken ?? "")
+                     + (spokenState === "" ? "" : ", " + spokenState)
+    Accessible.onPressAction: tappable ? tapped() : editClicked()
 
     NumberAnimation {
         id: fade
@@ -63,6 +72,7 @@ Rectangle {
         objectName: "itemEditButton"
         width: screenItemRow.editable ? Theme.rowZoneWidth(screenItemRow.width) : 0
         visible: screenItemRow.editable
+        activeFocusOnTab: screenItemRow.zonesOnTab && visible
         source: "qrc:/icons/icons/edit-button.png"
         onClicked: screenItemRow.editClicked()
     }
@@ -73,6 +83,7 @@ Rectangle {
         objectName: "itemDeleteButton"
         anchors.right: parent.right
         width: Theme.rowZoneWidth(screenItemRow.width)
+        activeFocusOnTab: screenItemRow.zonesOnTab
         source: "qrc:/icons/icons/delete-button.png"
         onClicked: screenItemRow.deleteClicked()
     }

@@ -25,6 +25,16 @@ Item {
                                  + "/" + (amountUnit === "" ? qsTr("item") : unitName)
     // The space kept at the ends of the texts.
     property int margin: Theme.gap
+    // What a screen reader says of the row: its texts, one after the other.
+    readonly property string spoken: {
+        let said = "";
+        for (const text of [screenItemTexts.name, screenItemTexts.amountText,
+                            screenItemTexts.priceText, screenItemTexts.note]) {
+            if (text !== "")
+                said += (said === "" ? "" : ", ") + text;
+        }
+        return said;
+    }
 
     anchors.fill: parent
 

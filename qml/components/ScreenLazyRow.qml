@@ -29,4 +29,11 @@ Item {
 
     width: parent ? parent.width : 0
     height: Theme.rowHeight
+
+    ScreenFocusRing {
+        anchors.margins: Theme.rowInset
+        radius: Theme.radius
+        control: screenLazyRow.page
+        shown: screenLazyRow.page.currentRow === screenLazyRow.index
+    }
 }

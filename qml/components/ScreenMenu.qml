@@ -2,7 +2,7 @@ import QtQuick
 
 // A drop-down menu: a layer over the whole screen that fades in while the
 // entries slide down out of the header. A tap outside the entries asks to
-// close it.
+// close it. Shown, it has the keys: Down and Up move them along the entries.
 MouseArea {
     id: screenMenu
 
@@ -12,10 +12,23 @@ MouseArea {
 
     signal closeClicked()
 
+    // Moves the keys to the next entry, or the previous one: while the menu
+    // is shown nothing beneath it takes the keys.
+    function moveFocus(pForward: bool) {
+        const from = Window.activeFocusItem ?? screenMenu;
+        from.nextItemInFocusChain(pForward)?.forceActiveFocus();
+    }
+
     anchors.fill: parent
     opacity: shown ? 1 : 0
     visible: opacity > 0
     onClicked: closeClicked()
+    onShownChanged: {
+        if (shown)
+            forceActiveFocus();
+    }
+    Keys.onDownPressed: moveFocus(true)
+    Keys.onUpPressed: moveFocus(false)
 
     Behavior on opacity {
         NumberAnimation {

@@ -1,7 +1,7 @@
 import QtQuick
 
 // One entry of a drop-down menu, as wide as the menu.
-Rectangle {
+ScreenPressable {
     id: screenMenuItem
 
     property alias label: labelText.text
@@ -9,11 +9,15 @@ Rectangle {
     signal itemClicked()
 
     width: parent.width
-    height: 60
-    color: mouseArea.pressed ? Theme.barLight : Theme.bar
+    height: Theme.menuEntryHeight
     Accessible.role: Accessible.MenuItem
     Accessible.name: label
-    Accessible.onPressAction: itemClicked()
+    onActivated: itemClicked()
+
+    Rectangle {
+        anchors.fill: parent
+        color: mouseArea.pressed ? Theme.barLight : Theme.bar
+    }
 
     ScreenLabel {
         id: labelText

@@ -10,7 +10,10 @@ import Pantrix
 // item band with the item's texts (or `itemContent`, for rows of another
 // kind), a category row the category's band. What a person does to a row the
 // page reports by the row's number; what the rows take, and whether a tap or
-// a delete first fades the band away, follows the page's `kind`.
+// a delete first fades the band away, follows the page's `kind`. The keys act
+// on a current row (Up and Down move it among the item rows, past the
+// headers): Return opens it as a tap does (edits it where a tap does nothing),
+// F2 edits it, Space taps it, Delete deletes it.
 Flickable {
     id: screenRowsPage
 
@@ -34,6 +37,9 @@ Flickable {
 
             tappable: screenRowsPage.tappable
             selected: screenRowsPage.catalogue && row.model.item_status === "checked"
+            spokenState: screenRowsPage.kind === ScreenRowsPage.Shopping
+                         ? (row.model.item_status === "checked" ? qsTr("ticked") : qsTr("not ticked"))
+                         : selected ? qsTr("selected") : ""
             onTapped: screenRowsPage.fadesOnTap ? fadeOut(false) : screenRowsPage.tapped(row.index)
             onEditClicked: screenRowsPage.editClicked(row.index)
             onDeleteClicked: screenRowsPage.fadesOnDelete
@@ -68,11 +74,84 @@ Flickable {
     property int firstMadeRow: 0
     property int lastMadeRow: -1
     property bool shownOnce: false
+    // The item row the keys act on, or -1 for none.
+    property int currentRow: -1
 
     signal tapped(int pRow)
     signal editClicked(int pRow)
     signal deleteClicked(int pRow, string pName)
     signal headerDeleteClicked(int pRow, string pCategory)
+
+    function isHeader(pRow: int): bool {
+        return (repeater.itemAt(pRow) as ScreenLazyRow)?.model.item_type === "category";
+    }
+
+    // Makes the item row pStep rows on from the current one, past headers,
+    // current, and scrolls it into view; none is made current past the ends.
+    function moveCurrent(pStep: int) {
+        let row = currentRow < 0 ? (pStep > 0 ? -1 : repeater.count) : currentRow;
+        do {
+            row += pStep;
+        } while (row >= 0 && row < repeater.count && isHeader(row));
+        if (row < 0 || row >= repeater.count)
+            return;
+        currentRow = row;
+        showRow(row);
+    }
+
+    // After rows went, the row that took the current row's place is current,
+    // or the last item row.
+    function keepCurrent() {
+        if (currentRow < 0)
+            return;
+        currentRow = Math.min(currentRow, repeater.count) - 1;
+        moveCurrent(1);
+        if (currentRow >= repeater.count || isHeader(currentRow))
+            currentRow = -1;
+    }
+
+    function showRow(pRow: int) {
+        const top = pRow * Theme.rowHeight;
+        if (top < contentY)
+            contentY = top;
+        else if (top + Theme.rowHeight > contentY + height)
+            contentY = top + Theme.rowHeight - height;
+    }
+
+    // Does to the current row what pKey asks; false for another key.
+    function actOnCurrent(pKey: int): bool {
+        if (pKey === Qt.Key_Up || pKey === Qt.Key_Down) {
+            moveCurrent(pKey === Qt.Key_Up ? -1 : 1);
+            return true;
+        }
+        if (currentRow < 0)
+            return false;
+        showRow(currentRow);
+        const band = (repeater.itemAt(currentRow) as ScreenLazyRow)?.content as ScreenItemRow;
+        if (!band)
+            return false;
+        switch (pKey) {
+        case Qt.Key_Return:
+        case Qt.Key_Enter:
+            if (tappable)
+                band.tapped();
+            else
+                band.editClicked();
+            return true;
+        case Qt.Key_Space:
+            if (tappable)
+                band.tapped();
+            return true;
+        case Qt.Key_F2:
+            if (band.editable)
+                band.editClicked();
+            return true;
+        case Qt.Key_Delete:
+            band.deleteClicked();
+            return true;
+        }
+        return false;
+    }
 
     function isNear(pIndex: int): bool {
         return visible && pIndex >= firstNearRow && pIndex <= lastNearRow;
@@ -93,6 +172,7 @@ Flickable {
         lastMadeRow = last;
     }
 
+    activeFocusOnTab: visible
     clip: true
     contentWidth: width
     contentHeight: column.height
@@ -106,6 +186,9 @@ Flickable {
         placeContent();
     }
     Component.onCompleted: shownOnce = visible
+    Keys.onPressed: function(event) {
+        event.accepted = actOnCurrent(event.key);
+    }
 
     Behavior on opacity {
         enabled: screenRowsPage.fades
@@ -130,7 +213,10 @@ Flickable {
                 page: screenRowsPage
             }
             // Rows that move when others come or go are placed again.
-            onCountChanged: screenRowsPage.placeContent()
+            onCountChanged: {
+                screenRowsPage.placeContent();
+                screenRowsPage.keepCurrent();
+            }
             onItemAdded: function(pIndex, pItem) {
                 (pItem as ScreenLazyRow).place(screenRowsPage.isNear(pIndex));
             }

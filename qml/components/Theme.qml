@@ -20,6 +20,10 @@ QtObject {
     readonly property color none: "transparent"
     readonly property color inputBorder: "#B9B9B9"
     readonly property color tabBorder: "#808080"
+    // The ring around the control that has the keys: amber, lined with black,
+    // so that it shows on the bars, the rows, the sheets and the fields alike.
+    readonly property color focusRing: "#FFB000"
+    readonly property color focusLining: "#000000"
 
     // Sizes
     readonly property int radius: 20
@@ -39,6 +43,7 @@ QtObject {
     readonly property int rowHeight: 70
     readonly property int zoneWidth: 70
     readonly property int smallIcon: 15
+    readonly property int focusWidth: 3
     readonly property int buttonBarHeight: 65
     readonly property int headerHeight: 80
     readonly property int titleHeight: 40

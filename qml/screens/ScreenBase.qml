@@ -1,10 +1,12 @@
 import QtQuick
+import Pantrix
 
 // What the lists, editing and shopping screens share: they have the keys when
 // shown and whenever they return to their base state or open their menu
 // (sheets, dialogs and questions take the keys while they are open). Escape
-// closes the menu, or else goes `back` where the screen has a way back; Up,
-// Down, Page Up, Page Down, Home and End scroll `rows`.
+// closes the menu, or else goes `back` where the screen has a way back; F10
+// and the Menu key open the menu; Up and Down give `rows` the keys and move
+// its current row; Page Up, Page Down, Home and End scroll it.
 Item {
     id: screenBase
 
@@ -18,8 +20,6 @@ Item {
         const last = Math.max(0, rows.contentHeight - rows.height);
         let y = rows.contentY;
         switch (pKey) {
-        case Qt.Key_Up: y -= Theme.rowHeight; break;
-        case Qt.Key_Down: y += Theme.rowHeight; break;
         case Qt.Key_PageUp: y -= rows.height; break;
         case Qt.Key_PageDown: y += rows.height; break;
         case Qt.Key_Home: y = 0; break;
@@ -36,15 +36,23 @@ Item {
             forceActiveFocus();
     }
     onStateChanged: {
-        if (state === "" || state === "menu")
+        if (state === "")
             forceActiveFocus();
     }
     Keys.onPressed: function(event) {
-        if (event.key !== Qt.Key_Escape)
+        if (event.key === Qt.Key_Escape) {
+            if (state === "menu")
+                state = "";
+            else if (state === "" && back)
+                back();
+        } else if (event.key === Qt.Key_F10 || event.key === Qt.Key_Menu) {
+            if (state === "")
+                state = "menu";
+        } else if (event.key === Qt.Key_Up || event.key === Qt.Key_Down) {
+            rows.forceActiveFocus();
+            (rows as ScreenRowsPage).actOnCurrent(event.key);
+        } else {
             event.accepted = scroll(event.key);
-        else if (state === "menu")
-            state = "";
-        else if (state === "" && back)
-            back();
+        }
     }
 }

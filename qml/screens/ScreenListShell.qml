@@ -33,10 +33,13 @@ ScreenBase {
     opacity: 0
     back: header.buttonRightClicked
 
+    // While a menu, a sheet or a question is open, the screen beneath takes
+    // neither taps nor keys.
     ScreenHeader {
         id: header
 
         width: parent.width
+        enabled: screenListShell.state === ""
         buttonLeftImage: "qrc:/icons/icons/dashboard-button.png"
         buttonRightImage: "qrc:/icons/icons/back-button.png"
         headerLabel1: ListDataModel.listName
@@ -49,6 +52,7 @@ ScreenBase {
     Item {
         id: pagesArea
 
+        enabled: screenListShell.state === ""
         anchors.top: header.bottom
         anchors.topMargin: Theme.gap
         anchors.bottom: footer.top
@@ -59,6 +63,7 @@ ScreenBase {
     Item {
         id: footer
 
+        enabled: screenListShell.state === ""
         anchors.bottom: parent.bottom
         width: parent.width
         height: Theme.buttonBarHeight

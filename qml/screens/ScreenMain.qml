@@ -35,11 +35,25 @@ ScreenBase {
 
     rows: listsArea
 
+    // Ctrl+N, or what new means on this desktop.
+    Shortcut {
+        // StandardKey is registered when the engine runs; Qt 6.4's linter
+        // does not know it.
+        // qmllint disable unqualified
+        sequences: [StandardKey.New]
+        // qmllint enable unqualified
+        enabled: screenMain.visible && screenMain.state === ""
+        onActivated: newListButton.press()
+    }
+
+    // While a menu, a sheet or a question is open, the screen beneath takes
+    // neither taps nor keys.
     ScreenHeader {
         id: header
 
         anchors.top: parent.top
         width: parent.width
+        enabled: screenMain.state === ""
         buttonLeftImage: "qrc:/icons/icons/dashboard-button.png"
         buttonRightImage: "qrc:/icons/icons/quit-button.png"
         headerLabel1: qsTr("Pantrix")
@@ -56,6 +70,7 @@ ScreenBase {
         anchors.topMargin: Theme.gap
         width: parent.width
         height: parent.height - Theme.listsScreenFrame
+        enabled: screenMain.state === ""
         model: ListsDataModel
         kind: ScreenRowsPage.StoredLists
         itemContent: Component {
@@ -101,9 +116,11 @@ ScreenBase {
         width: Math.min(parent.width, Theme.maxWidth)
         height: Theme.rowHeight
         visible: file !== ""
+        enabled: screenMain.state === ""
 
         ScreenItemRow {
             editable: false
+            zonesOnTab: true
             onDeleteClicked: screenMain.askDelete(-1, qsTr("The list file \"%1\" cannot be read. Move it to the trash?")
                                                   .arg(unreadable.file))
 
@@ -116,7 +133,10 @@ ScreenBase {
     }
 
     ScreenButton {
+        id: newListButton
+
         objectName: "buttonNewList"
+        enabled: screenMain.state === ""
         anchors.bottom: parent.bottom
         width: parent.width
         height: Theme.rowHeight

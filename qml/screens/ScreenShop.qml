@@ -16,6 +16,12 @@ ScreenListShell {
     }
 
     headerName: "shopHeader"
+
+    Shortcut {
+        sequence: "Ctrl+Tab"
+        enabled: screenShop.visible && screenShop.state === ""
+        onActivated: screenShop.switchView(!ListDataModel.isDisplayList)
+    }
     caption: qsTr("shopping") + " - " + (ListDataModel.isDisplayList ? qsTr("list") : qsTr("cart"))
     rows: shopRows
     menuSlideDuration: Theme.fadeDuration

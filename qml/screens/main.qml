@@ -24,6 +24,16 @@ Rectangle {
             mainLoader.forceActiveFocus();
     }
 
+    // Ctrl+Q, or what quit means on this desktop, as the quit button does.
+    Shortcut {
+        // StandardKey is registered when the engine runs; Qt 6.4's linter
+        // does not know it.
+        // qmllint disable unqualified
+        sequences: [StandardKey.Quit]
+        // qmllint enable unqualified
+        onActivated: ApplicationManager.quit()
+    }
+
     Component.onCompleted: {
         mainLoader.source = "ScreenMain.qml";
         myItemsTimer.start();
@@ -35,6 +45,7 @@ Rectangle {
 
         objectName: "mainLoader"
         x: root.listOpen ? -width : 0
+        enabled: !root.aboutShown
         width: parent.width
         height: parent.height
         opacity: status === Loader.Ready && !root.listOpen ? 1 : 0

@@ -12,7 +12,12 @@ ScreenPopup {
 
     title: qsTr("Checkout")
 
+    Accessible.role: Accessible.AlertMessage
+    Accessible.name: summary.text.replace("<br>", ", ") + ". " + question.text
+
     ScreenLabel {
+        id: summary
+
         objectName: "checkoutSummary"
         y: Theme.popupTextTop
         width: parent.width
@@ -25,6 +30,8 @@ ScreenPopup {
     }
 
     ScreenLabel {
+        id: question
+
         anchors.horizontalCenter: parent.horizontalCenter
         anchors.bottom: parent.bottom
         anchors.bottomMargin: Theme.checkoutQuestionBottom

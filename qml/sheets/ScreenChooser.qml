@@ -50,6 +50,7 @@ ScreenSheet {
         anchors.bottomMargin: Theme.gap
         width: parent.width
         clip: true
+        activeFocusOnTab: true
         Keys.onPressed: function(event) {
             if (event.text.length !== 1 || event.text <= " "
                     || (event.modifiers & (Qt.ControlModifier | Qt.AltModifier)))

@@ -139,6 +139,7 @@ ScreenForm {
 
                         objectName: "amountUnitButton"
                         label.objectName: "amountUnitLabel"
+                        Accessible.name: qsTr("Choose unit") + ": " + text
                         text: AmountUnitsDataModel.names[screenNewItem.itemAmountUnitIndex] ?? ""
                         onClicked: screenNewItem.openChooser("amountUnitsList")
                     }

@@ -48,13 +48,20 @@ ScreenForm {
                 label: qsTr("Currency")
                 hasInput: false
 
-                Rectangle {
+                ScreenPressable {
                     objectName: "listCurrencyField"
                     anchors.fill: parent
-                    radius: Theme.radius
-                    color: currencyArea.pressed ? Theme.highlight : Theme.field
-                    border.width: 1
-                    border.color: Theme.inputBorder
+                    ringRadius: Theme.radius
+                    Accessible.name: qsTr("Currency") + ": " + currencyText.text
+                    onActivated: screenNewList.openChooser("currencyList")
+
+                    Rectangle {
+                        anchors.fill: parent
+                        radius: Theme.radius
+                        color: currencyArea.pressed ? Theme.highlight : Theme.field
+                        border.width: 1
+                        border.color: Theme.inputBorder
+                    }
 
                     Text {
                         id: currencyText

@@ -22,6 +22,8 @@ Item {
 
     opacity: shown ? 1 : 0
     visible: opacity > 0
+    Accessible.role: Accessible.Dialog
+    Accessible.name: title
     onVisibleChanged: {
         if (visible)
             forceActiveFocus();

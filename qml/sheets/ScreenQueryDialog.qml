@@ -15,6 +15,8 @@ ScreenPopup {
 
     boxHeight: Theme.queryHeight
     title: qsTr("Warning")
+    Accessible.role: Accessible.AlertMessage
+    Accessible.name: queryString
 
     ScreenLabel {
         anchors.fill: parent

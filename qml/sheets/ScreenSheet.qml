@@ -24,6 +24,8 @@ Item {
     }
 
     visible: opacity > 0
+    Accessible.role: Accessible.Dialog
+    Accessible.name: title
     Keys.onReturnPressed: buttons.pressOk()
     Keys.onEnterPressed: buttons.pressOk()
     Keys.onEscapePressed: buttons.pressCancel()

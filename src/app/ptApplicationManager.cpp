@@ -107,9 +107,12 @@ void ptApplicationManager::setView(QQuickView *pView)
 {
     for (const QMetaObject::Connection &connection : std::as_const(m_viewConnections))
         disconnect(connection);
+    if (m_view)
+        m_view->removeEventFilter(this);
     m_view = pView;
     if (!m_view)
         return;
+    m_view->installEventFilter(this);
     m_viewConnections = {connect(m_view, &QWindow::windowStateChanged, this,
                                  &ptApplicationManager::onViewStateChanged),
                          // A window that loses the focus or is hidden may be the
@@ -525,6 +528,27 @@ void ptApplicationManager::loadCatalogue()
 {
     (void)m_translator.load(QStringLiteral(":/languages/pantrix_")
                             + m_languagesDataModel.currentLanguageCode() + QStringLiteral(".qm"));
+}
+
+bool ptApplicationManager::eventFilter(QObject *pWatched, QEvent *pEvent)
+{
+    bool keys = m_keyboardInUse;
+    switch (pEvent->type()) {
+    case QEvent::KeyPress:
+        keys = true;
+        break;
+    case QEvent::MouseButtonPress:
+    case QEvent::TouchBegin:
+        keys = false;
+        break;
+    default:
+        break;
+    }
+    if (keys != m_keyboardInUse) {
+        m_keyboardInUse = keys;
+        emit keyboardInUseChanged();
+    }
+    return QObject::eventFilter(pWatched, pEvent);
 }
 
 // A window manager may restore the minimised window to its normal state

@@ -29,6 +29,9 @@ class ptApplicationManager : public QObject
     // list), so that the lists screen can say so; empty otherwise.
     Q_PROPERTY(QString unreadableList READ unreadableList NOTIFY unreadableListChanged)
     Q_PROPERTY(ListScreen listScreen READ listScreen NOTIFY listScreenChanged)
+    // Whether the keyboard was used since the last tap or click: the control
+    // that has the keys shows it then, and only then.
+    Q_PROPERTY(bool keyboardInUse READ keyboardInUse NOTIFY keyboardInUseChanged)
 
 public:
     // Where the open list is shown; NoList while the lists screen is.
@@ -60,6 +63,7 @@ public:
 
     QString unreadableList() const { return m_unreadableList; }
     ListScreen listScreen() const { return m_listScreen; }
+    bool keyboardInUse() const { return m_keyboardInUse; }
 
 signals:
     void nullStringChanged();
@@ -67,6 +71,7 @@ signals:
     void languageChanged();
     void unreadableListChanged();
     void listScreenChanged();
+    void keyboardInUseChanged();
 
 public slots:
     void quit();
@@ -124,6 +129,9 @@ public slots:
     // Items, then those of the open list that My Items lacks, each once.
     QStringList categoryChoices() const;
 
+protected:
+    bool eventFilter(QObject *pWatched, QEvent *pEvent) override;
+
 private:
     void loadCatalogue();
     void saveIfOpen(const QString &pPath);
@@ -147,6 +155,7 @@ private:
     bool m_settingsLoaded = false;
     QString m_unreadableList;
     ListScreen m_listScreen = NoList;
+    bool m_keyboardInUse = false;
     // A new item starts in the category of the item last added or opened on
     // the editing screen since it was shown.
     QString m_lastCategory;
