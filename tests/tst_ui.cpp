@@ -276,9 +276,10 @@ private slots:
                  u"4checked"_s);
         QTRY_COMPARE(m_ui.textOf(u"shopSummaryText"_s), u"6.10 AFN<br>3 шт"_s);
 
-        // Back to the list and into the cart again; the checkout's Yes deletes the list.
+        // Back to the list (Ctrl+Tab) and into the cart again; the checkout's Yes
+        // deletes the list.
         tick(u"cheese"_s);
-        m_ui.click(u"buttonList"_s);
+        m_ui.key(Qt::Key_Tab, Qt::ControlModifier);
         QTRY_VERIFY(list()->isDisplayList());
         tick(u"cheese"_s);
         m_ui.click(u"checkoutYes"_s);
@@ -392,7 +393,9 @@ private slots:
     }
 
     // A list longer than the screen: End scrolls to its last row, which shows
-    // and takes taps; Home back to the first.
+    // and takes taps; Home back to the first. Down walks the items past their
+    // category's header and scrolls the current one into view; F2 edits it and,
+    // the dialog closed, Delete deletes it and the next one becomes current.
     void longList()
     {
         QList<QStringList> items;
@@ -405,6 +408,18 @@ private slots:
         m_ui.key(Qt::Key_Home);
         tap(u"pageList"_s, u"item 00"_s, u"itemDeleteButton"_s);
         QTRY_COMPARE(list()->rowCount(), 59);
+
+        for (int i = 0; i < 40; ++i)
+            m_ui.key(Qt::Key_Down);
+        QVERIFY(m_ui.named(u"pageList"_s)->property("contentY").toReal() > 0);
+        for (int deleted = 0; deleted < 2; ++deleted) {
+            m_ui.key(Qt::Key_F2);
+            QTRY_COMPARE(m_ui.textOf(u"nameInput"_s), u"item %1"_s.arg(40 + deleted));
+            m_ui.key(Qt::Key_Escape);
+            QTRY_VERIFY(!m_ui.named(u"nameInput"_s));
+            m_ui.key(Qt::Key_Delete);
+            QTRY_COMPARE(list()->rowCount(), 58 - deleted);
+        }
     }
 
     // Selecting on the My Items page, its button bar, and catalogue prices in

@@ -3,7 +3,8 @@ import Pantrix
 
 // What the lists, editing and shopping screens share: they have the keys when
 // shown and whenever they return to their base state or open their menu
-// (sheets, dialogs and questions take the keys while they are open). Escape
+// (sheets, dialogs and questions take the keys while they are open; the rows
+// take them back when one of them is current). Escape
 // closes the menu, or else goes `back` where the screen has a way back; F10
 // and the Menu key open the menu; Up and Down give `rows` the keys and move
 // its current row; Page Up, Page Down, Home and End scroll it.
@@ -31,13 +32,19 @@ Item {
         return true;
     }
 
+    // Gives the keys to the rows where one of them is current, or else to
+    // the screen.
+    function takeKeys() {
+        ((rows as ScreenRowsPage)?.currentRow >= 0 ? rows : screenBase).forceActiveFocus();
+    }
+
     onVisibleChanged: {
         if (visible)
-            forceActiveFocus();
+            takeKeys();
     }
     onStateChanged: {
         if (state === "")
-            forceActiveFocus();
+            takeKeys();
     }
     Keys.onPressed: function(event) {
         if (event.key === Qt.Key_Escape) {
