@@ -489,6 +489,37 @@ private slots:
               "merged");
     }
 
+    // Versions another device wrote one after the other while this one changed
+    // the list: each is merged against the version merged before it, so what
+    // they deleted in between goes and what was added here stays.
+    void mergedTwice()
+    {
+        const QString fileName = path("demo-list.ptl");
+        const auto add = [](ptListDataModel &pList, const QString &pName) {
+            return pList.addItem(pName, u"Food"_s, QString(), QString(), 0, QString());
+        };
+        const auto replace = [&](const QString &pOther, const QStringList &pNames) {
+            ptListDataModel other;
+            other.newModel(path(pOther), u"Weekend"_s, 0, QString());
+            for (const QString &name : pNames)
+                add(other, name);
+            other.saveModel();
+            other.releaseModel();
+            return writeFile(fileName, readFile(path(pOther)));
+        };
+        QVERIFY(m_model->newModel(fileName, u"Weekend"_s, 0, QString()));
+        QVERIFY(add(*m_model, u"a"_s) && m_model->saveModel());
+        QVERIFY(replace(u"b.ptl"_s, {u"a"_s, u"b"_s}));
+        QVERIFY(add(*m_model, u"c"_s) && m_model->followFile());
+        QVERIFY(replace(u"no-b.ptl"_s, {u"a"_s}));
+        QVERIFY(add(*m_model, u"d"_s) && m_model->followFile());
+        QStringList names;
+        for (const QHash<QString, QString> &item : m_model->items())
+            names.append(item.value(u"name"_s));
+        names.sort();
+        QCOMPARE(names.join(' '), u"a c d"_s);
+    }
+
     void documentBytes()
     {
         const QString fileName = path("demo-list.ptl");
