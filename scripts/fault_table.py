@@ -298,9 +298,6 @@ FAULTS = [
     Fault("question-not-read", SHEETS + "ScreenQueryDialog.qml",
           "    Accessible.name: queryString\n",
           ""),
-    Fault("spoken-name-untranslated", PARTS + "ScreenIconZone.qml",
-          'return qsTr("Edit");',
-          'return "Edit";'),
     # The scenes
     Fault("menu-layer-always-visible", PARTS + "ScreenMenu.qml",
           "    opacity: shown ? 1 : 0\n    visible: opacity > 0\n",
