@@ -4,10 +4,10 @@ import Pantrix
 // What the lists, editing and shopping screens share: they have the keys when
 // shown and whenever they return to their base state or open their menu
 // (sheets, dialogs and questions take the keys while they are open; the rows
-// take them back when one of them is current). Escape
-// closes the menu, or else goes `back` where the screen has a way back; F10
-// and the Menu key open the menu; Up and Down give `rows` the keys and move
-// its current row; Page Up, Page Down, Home and End scroll it.
+// take them back when one of them is current). Escape closes the menu, or else
+// goes `back` where the screen has a way back; F10 and the Menu key open the
+// menu; Up and Down give `rows` the keys and move its current row; Page Up,
+// Page Down, Home and End scroll it.
 Item {
     id: screenBase
 

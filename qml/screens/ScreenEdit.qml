@@ -43,17 +43,6 @@ ScreenListShell {
     }
 
     headerName: "editHeader"
-
-    // Ctrl+N, or what new means on this desktop: a new item.
-    Shortcut {
-        // StandardKey is registered when the engine runs; Qt 6.4's linter
-        // does not know it.
-        // qmllint disable unqualified
-        sequences: [StandardKey.New]
-        // qmllint enable unqualified
-        enabled: screenEdit.visible && screenEdit.state === "" && !screenEdit.myItemsShown
-        onActivated: screenEdit.openItem(ApplicationManager.ListPage, -1)
-    }
     caption: myItemsShown ? qsTr("my items") : qsTr("list editing")
     rows: myItemsShown ? pageMyItems : pageList
 
@@ -127,6 +116,17 @@ ScreenListShell {
         objectName: "menuEditListInfo"
         label: qsTr("Edit list info")
         onItemClicked: screenEdit.state = "editListInfo"
+    }
+
+    // Ctrl+N, or what new means on this desktop: a new item.
+    Shortcut {
+        // StandardKey is registered when the engine runs; Qt 6.4's linter
+        // does not know it.
+        // qmllint disable unqualified
+        sequences: [StandardKey.New]
+        // qmllint enable unqualified
+        enabled: screenEdit.visible && screenEdit.state === "" && !screenEdit.myItemsShown
+        onActivated: screenEdit.openItem(ApplicationManager.ListPage, -1)
     }
 
     // The list information sheet of the lists screen, for the open list.

@@ -16,15 +16,15 @@ ScreenListShell {
     }
 
     headerName: "shopHeader"
+    caption: qsTr("shopping") + " - " + (ListDataModel.isDisplayList ? qsTr("list") : qsTr("cart"))
+    rows: shopRows
+    menuSlideDuration: Theme.fadeDuration
 
     Shortcut {
         sequence: "Ctrl+Tab"
         enabled: screenShop.visible && screenShop.state === ""
         onActivated: screenShop.switchView(!ListDataModel.isDisplayList)
     }
-    caption: qsTr("shopping") + " - " + (ListDataModel.isDisplayList ? qsTr("list") : qsTr("cart"))
-    rows: shopRows
-    menuSlideDuration: Theme.fadeDuration
 
     Connections {
         target: ListDataModel
