@@ -162,6 +162,14 @@
         <source>Update item</source>
         <translation>Update item</translation>
     </message>
+    <message>
+        <source>Copy as text</source>
+        <translation>Copy as text</translation>
+    </message>
+    <message>
+        <source>Paste items</source>
+        <translation>Paste items</translation>
+    </message>
 </context>
 <context>
     <name>ScreenMain</name>
@@ -268,6 +276,17 @@
     </message>
 </context>
 <context>
+    <name>ScreenPasteItems</name>
+    <message>
+        <source>Paste items</source>
+        <translation>Paste items</translation>
+    </message>
+    <message>
+        <source>Nothing to paste</source>
+        <translation>Nothing to paste</translation>
+    </message>
+</context>
+<context>
     <name>ScreenQueryDialog</name>
     <message>
         <source>Warning</source>
@@ -330,6 +349,10 @@
         <source>Edit list</source>
         <translation>Edit list</translation>
     </message>
+    <message>
+        <source>Untick all</source>
+        <translation>Untick all</translation>
+    </message>
 </context>
 <context>
     <name>ScreenSortEntries</name>
@@ -350,6 +373,44 @@
             <numerusform>%n item</numerusform>
             <numerusform>%n items</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>ScreenUndoBar</name>
+    <message>
+        <source>Undo</source>
+        <translation>Undo</translation>
+    </message>
+</context>
+<context>
+    <name>ptApplicationManager</name>
+    <message>
+        <source>List info</source>
+        <translation>List info</translation>
+    </message>
+    <message>
+        <source>All items unticked</source>
+        <translation>All items unticked</translation>
+    </message>
+    <message>
+        <source>Paste items</source>
+        <translation>Paste items</translation>
+    </message>
+    <message>
+        <source>Tick</source>
+        <translation>Tick</translation>
+    </message>
+    <message>
+        <source>Add selected</source>
+        <translation>Add selected</translation>
+    </message>
+    <message>
+        <source>New item</source>
+        <translation>New item</translation>
+    </message>
+    <message>
+        <source>Update item</source>
+        <translation>Update item</translation>
     </message>
 </context>
 <context>
@@ -1061,6 +1122,13 @@
     <message>
         <source>can</source>
         <translation>can</translation>
+    </message>
+</context>
+<context>
+    <name>ptUndoCommand</name>
+    <message>
+        <source>Deleted: %1</source>
+        <translation>Deleted: %1</translation>
     </message>
 </context>
 </TS>

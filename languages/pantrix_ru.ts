@@ -162,6 +162,14 @@
         <source>Update item</source>
         <translation>Обновление элемента</translation>
     </message>
+    <message>
+        <source>Copy as text</source>
+        <translation>Копировать как текст</translation>
+    </message>
+    <message>
+        <source>Paste items</source>
+        <translation>Вставить элементы</translation>
+    </message>
 </context>
 <context>
     <name>ScreenMain</name>
@@ -269,6 +277,17 @@
     </message>
 </context>
 <context>
+    <name>ScreenPasteItems</name>
+    <message>
+        <source>Paste items</source>
+        <translation>Вставить элементы</translation>
+    </message>
+    <message>
+        <source>Nothing to paste</source>
+        <translation>Нечего вставить</translation>
+    </message>
+</context>
+<context>
     <name>ScreenQueryDialog</name>
     <message>
         <source>Warning</source>
@@ -331,6 +350,10 @@
         <source>Edit list</source>
         <translation>Редактировать список</translation>
     </message>
+    <message>
+        <source>Untick all</source>
+        <translation>Снять все отметки</translation>
+    </message>
 </context>
 <context>
     <name>ScreenSortEntries</name>
@@ -352,6 +375,44 @@
             <numerusform>%n шт</numerusform>
             <numerusform>%n шт</numerusform>
         </translation>
+    </message>
+</context>
+<context>
+    <name>ScreenUndoBar</name>
+    <message>
+        <source>Undo</source>
+        <translation>Отменить</translation>
+    </message>
+</context>
+<context>
+    <name>ptApplicationManager</name>
+    <message>
+        <source>List info</source>
+        <translation>Информация о списке</translation>
+    </message>
+    <message>
+        <source>All items unticked</source>
+        <translation>Все отметки сняты</translation>
+    </message>
+    <message>
+        <source>Paste items</source>
+        <translation>Вставить элементы</translation>
+    </message>
+    <message>
+        <source>Tick</source>
+        <translation>Отметка</translation>
+    </message>
+    <message>
+        <source>Add selected</source>
+        <translation>Добавить выбранные</translation>
+    </message>
+    <message>
+        <source>New item</source>
+        <translation>Новый элемент</translation>
+    </message>
+    <message>
+        <source>Update item</source>
+        <translation>Обновление элемента</translation>
     </message>
 </context>
 <context>
@@ -1063,6 +1124,13 @@
     <message>
         <source>can</source>
         <translation>бан</translation>
+    </message>
+</context>
+<context>
+    <name>ptUndoCommand</name>
+    <message>
+        <source>Deleted: %1</source>
+        <translation>Удалено: %1</translation>
     </message>
 </context>
 </TS>

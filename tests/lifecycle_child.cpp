@@ -11,6 +11,8 @@
 //              "Item 39", then goes shopping and ticks them into the cart in
 //              that order, printing the number of each change once made
 //              (0 to 79); then it waits.
+//   first      The program's own start-up; once the window is up it prints its
+//              language and currency codes ("ru RUB") and quits.
 //   settings   Switches the language back and forth, saving each time.
 //   list       Rewrites the list document, by turns empty ("Small") and with
 //              500 items ("Large", which newModel first writes empty).
@@ -104,6 +106,13 @@ int main(int argc, char *argv[])
     const QStringList arguments = application.arguments();
     if (arguments.value(1) == QLatin1String("changes"))
         QTimer::singleShot(0, &application, changeOnScreens);
+    else if (arguments.value(1) == QLatin1String("first"))
+        QTimer::singleShot(0, &application, [] {
+            ptApplicationManager *manager = ptSceneSingletons::s_manager;
+            std::printf("%s %s\n", qPrintable(manager->languagesDataModel()->currentLanguageCode()),
+                        qPrintable(manager->currencyUnitsDataModel()->currentCurrencyCode()));
+            manager->quit();
+        });
     else if (arguments.value(1) != QLatin1String("run"))
         return saveForever(arguments.value(1) == QLatin1String("settings"));
     else

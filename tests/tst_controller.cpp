@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QClipboard>
 #include <QMessageBox>
 #include <QtTest>
 
@@ -37,6 +38,31 @@ static QVariantMap item(const QString &pFields)
             {u"category"_s, fields.value(1)},
             {u"price"_s, fields.value(2)},
             {u"amount"_s, fields.value(3)}};
+}
+
+// The open list's items as "name@category" (* for ticked) and My Items'
+// names, each sorted, and whether the list's document is stored.
+static QString state(ptApplicationManager &pManager)
+{
+    QStringList items;
+    for (const ptItemRecord &item : pManager.listDataModel()->content().items)
+        items.append(item.value(ptItemRecord::NameField) + '@'
+                     + QString(item.value(ptItemRecord::CategoryField)).replace(QChar(0xF000), '-')
+                     + (item.value(ptItemRecord::StatusField) == u"checked"_s ? u"*"_s : u""_s));
+    items.sort();
+    QStringList entries;
+    for (const QHash<QString, QString> &entry : pManager.categoriesDataModel()->entries()) {
+        if (entry.value(u"status"_s) != u"deleted"_s)
+            entries.append(entry.value(u"name"_s));
+    }
+    entries.sort();
+    return pManager.listDataModel()->listName() + ": " + items.join(' ') + " / " + entries.join(' ')
+            + (QFile::exists(ptApplicationManager::listDocumentPath()) ? "" : " (no file)");
+}
+
+static int rowOf(const QAbstractItemModel &pModel, int pRole, const QString &pText)
+{
+    return pModel.match(pModel.index(0, 0), pRole, pText, 1, Qt::MatchExactly).value(0).row();
 }
 
 class tst_controller : public QObject
@@ -235,6 +261,134 @@ private slots:
         QCOMPARE(manager.listsDataModel()->rowCount(), 0);
         const QDir trashed(m_dataDir->filePath(u"Trash/files"_s));
         QVERIFY(qUncompress(readFile(trashed.filePath(u"demo-list.ptl"_s))).contains("checked"));
+    }
+
+    void undo_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("after");
+        QTest::addColumn<QString>("offer");
+        QTest::addColumn<QString>("undone"); // "before": as before the action
+        const QString all = u" / bread cheese milk"_s;
+        const QString list = u"Week: bread@bakery cheese@dairy milk@dairy"_s;
+        QTest::newRow("item") << "delete bread"
+                              << "Week: cheese@dairy milk@dairy" + all << "Deleted: bread"
+                              << "before";
+        QTest::newRow("category with items") << "delete dairy"
+                                             << "Week: bread@bakery" + all << "Deleted: dairy"
+                                             << "before";
+        QTest::newRow("category, not its items")
+                << "delete dairy keep"
+                << "Week: bread@bakery cheese@- milk@-" + all << "Deleted: dairy"
+                << "before";
+        QTest::newRow("My Items entry") << "delete entry bread" << list + " / cheese milk"
+                                        << "Deleted: bread"
+                                        << "before";
+        QTest::newRow("deletions in a row join") << "delete bread|delete entry milk|delete cheese"
+                                                 << "Week: milk@dairy / bread cheese"
+                                                 << "Deleted: bread, milk, cheese"
+                                                 << "before";
+        QTest::newRow("not across another change") << "delete bread|tick milk|delete cheese"
+                                                   << "Week: milk@dairy*" + all << "Deleted: cheese"
+                                                   << "Week: cheese@dairy milk@dairy*" + all;
+        QTest::newRow("tick") << "tick milk" << list + "*" + all << ""
+                              << "before";
+        QTest::newRow("untick all")
+                << "tick milk|tick bread|untick" << list + all << "All items unticked"
+                << "Week: bread@bakery* cheese@dairy milk@dairy*" + all;
+        QTest::newRow("new item") << "new tea" << list + " tea@-" + all + " tea"
+                                  << ""
+                                  << "before";
+        QTest::newRow("paste") << "paste"
+                               << "Week: bread@bakery cheese@dairy jam@- milk@dairy tea@-" + all
+                               << ""
+                               << "before";
+        QTest::newRow("list info") << "info"
+                                   << "Month: bread@bakery cheese@dairy milk@dairy" + all << ""
+                                   << "before";
+        QTest::newRow("checkout") << "finish"
+                                  << ": " + all + " (no file)"
+                                  << "Deleted: Week"
+                                  << ": " + all;
+        QTest::newRow("lists screen") << "close|delete list"
+                                      << ": " + all + " (no file)"
+                                      << "Deleted: Week"
+                                      << ": " + all;
+    }
+
+    // Each change is taken back exactly, and given back; a deletion is
+    // offered for undo, deletions in a row as one. A version another program
+    // wrote ends what can be taken back.
+    void undo()
+    {
+        QFETCH(QString, action);
+        QFETCH(QString, undone);
+        ptApplicationManager manager;
+        QVERIFY(manager.initialize() && manager.openNewList(u"Week"_s, 0, QString()));
+        ptListDataModel &list = *manager.listDataModel();
+        for (const QString &fields :
+             {u"bread|bakery|1|"_s, u"milk|dairy|2|"_s, u"cheese|dairy|3|"_s})
+            manager.saveItem(ptApplicationManager::ListPage, -1, item(fields));
+        manager.sortItems(ptApplicationManager::ByProduct);
+        manager.categoriesDataModel()->clearSelection();
+        if (undone == u"before"_s)
+            undone = state(manager);
+
+        for (const QString &step : action.split('|')) {
+            const QString name = step.section(' ', -1);
+            const int row = rowOf(list, ptListDataModel::ItemNameRole, name);
+            if (step.startsWith(u"delete entry"_s)) {
+                manager.deleteItem(ptApplicationManager::MyItemsPage,
+                                   rowOf(*manager.categoriesDataModel(),
+                                         ptCategoriesDataModel::ItemNameRole, name));
+            } else if (step.startsWith(u"delete dairy"_s)) {
+                manager.sortItems(ptApplicationManager::ByCategory);
+                manager.deleteCategory(ptApplicationManager::ListPage,
+                                       rowOf(list, ptListDataModel::ItemCategoryRole, u"dairy"_s),
+                                       !step.endsWith(u"keep"_s));
+            } else if (step == u"delete list"_s) {
+                manager.deleteListByIndex(0);
+            } else if (step.startsWith(u"delete "_s)) {
+                manager.deleteItem(ptApplicationManager::ListPage, row);
+            } else if (step.startsWith(u"tick "_s)) {
+                manager.tickItem(row);
+            } else if (step == u"untick"_s) {
+                manager.untickAll();
+            } else if (step == u"new tea"_s) {
+                manager.saveItem(ptApplicationManager::ListPage, -1, item(u"tea|||"_s));
+            } else if (step == u"paste"_s) {
+                QGuiApplication::clipboard()->setText(u"- tea\n- MILK\n- jam\n- tea"_s);
+                QCOMPARE(manager.previewPaste().join('|'), u"• tea|• jam"_s);
+                manager.pasteItems();
+            } else if (step == u"info"_s) {
+                manager.saveListInfo(u"Month"_s, 0, QString());
+            } else if (step == u"finish"_s) {
+                manager.finishList();
+            } else if (step == u"close"_s) {
+                manager.closeList();
+            }
+        }
+        QTEST(state(manager), "after");
+        QTEST(manager.undoOffer(), "offer");
+        const QString after = state(manager);
+        manager.undo();
+        QCOMPARE(manager.undoOffer(), QString());
+        QCOMPARE(state(manager), undone);
+        manager.redo();
+        QCOMPARE(state(manager), after);
+
+        // Another program's version: what came before it cannot be taken back.
+        if (list.listFileName().isEmpty())
+            return;
+        QVERIFY(manager.undoStack()->canUndo());
+        QTRY_VERIFY(!list.isModified());
+        ptListDataModel other;
+        QVERIFY(other.loadModel(ptApplicationManager::listDocumentPath()));
+        QVERIFY(other.addItem(u"salt"_s, QString(), QString(), QString(), 0, QString()));
+        QVERIFY(other.saveModel());
+        QVERIFY(list.followFile());
+        QVERIFY(!manager.undoStack()->canUndo());
+        QVERIFY(state(manager).contains(u"salt"_s));
     }
 
     // lupdate merges the texts of the sources into copies of both catalogues:

@@ -156,6 +156,42 @@ private slots:
         QCOMPARE(storedList(&restarted), QStringLiteral("Weekly 2"));
     }
 
+    void firstRun_data()
+    {
+        QTest::addColumn<QByteArray>("lang");
+        QTest::addColumn<bool>("settingsFile");
+        QTest::addColumn<QByteArray>("codes");
+        QTest::newRow("Russia") << QByteArray("ru_RU.UTF-8") << false << QByteArray("ru RUB\n");
+        QTest::newRow("Germany") << QByteArray("de_DE.UTF-8") << false << QByteArray("en EUR\n");
+        QTest::newRow("C") << QByteArray("C") << false << QByteArray("en AFN\n");
+        QTest::newRow("settings rule")
+                << QByteArray("ru_RU.UTF-8") << true << QByteArray("en ALL\n");
+    }
+
+    // Without a settings file the program speaks the system's language and
+    // prices in its currency, where the tables have them; then it keeps them.
+    void firstRun()
+    {
+        QFETCH(QByteArray, lang);
+        QFETCH(bool, settingsFile);
+        if (settingsFile) {
+            ptApplicationManager manager;
+            QVERIFY(manager.initialize());
+            manager.currencyUnitsDataModel()->setCurrentCurrency(1);
+        }
+        QProcess child;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const QString &name : {u"LC_ALL"_s, u"LC_NUMERIC"_s, u"LC_MONETARY"_s, u"LANGUAGE"_s})
+            environment.remove(name);
+        environment.insert(u"LANG"_s, QString::fromLatin1(lang));
+        child.setProcessEnvironment(environment);
+        QTEST(startChild(&child, {u"first"_s}), "codes");
+        endChild(&child, 0);
+        QProcess again;
+        QTEST(startChild(&again, {u"first"_s}), "codes");
+        endChild(&again, 0);
+    }
+
     void oneProgramPerDataDirectory_data()
     {
         QTest::addColumn<bool>("otherDirectory");

@@ -7,6 +7,7 @@
 #include "ptListDataModel.h"
 #include "ptListDocument.h"
 #include "ptListMerge.h"
+#include "ptListText.h"
 #include "ptListsDataModel.h"
 #include "ptRoleFilterProxy.h"
 #include "ptTestFiles.h"
@@ -51,9 +52,11 @@ static void addEntries(ptCategoriesDataModel &pModel, const QString &pEntries)
         pModel.addItem(entry.section('/', 0, 0), entry.section('/', 1), "1", "EUR", "", 0, "");
 }
 
-static int rowOf(const ptListDataModel &pModel, const QString &pName)
+// The row of the item or entry named pName; both models give the name first.
+static int rowOf(const QAbstractItemModel &pModel, const QString &pName)
 {
-    return pModel.match(pModel.index(0), ptListDataModel::ItemNameRole, pName, 1, Qt::MatchExactly)
+    return pModel
+            .match(pModel.index(0, 0), ptListDataModel::ItemNameRole, pName, 1, Qt::MatchExactly)
             .value(0)
             .row();
 }
@@ -96,6 +99,32 @@ static QString textOf(const ptListDocument::Content &pContent)
                 + (item.value(ptItemRecord::StatusField) == u"checked"_s ? u"*"_s : QString()));
     }
     return tokens.join(' ');
+}
+
+static const ptListText::Words Words {
+        {u"item"_s, u"g"_s, u"kg"_s, u"l"_s}, u"€"_s, u"Uncategorised"_s};
+
+// Items as "name[@category][+amount unit][=price][~note][*]", separated by
+// " | "; the category is left out when there is none.
+static QString itemsOf(const QList<ptItemRecord> &pItems)
+{
+    QStringList tokens;
+    for (const ptItemRecord &item : pItems) {
+        const auto field = [&item](ptItemRecord::Field pField, const QString &pMark) {
+            const QString value = item.value(pField);
+            return value.isEmpty() || value == Marker ? QString() : pMark + value;
+        };
+        const QString amount = field(ptItemRecord::CountField, u"+"_s);
+        tokens.append(
+                item.value(ptItemRecord::NameField) + field(ptItemRecord::CategoryField, u"@"_s)
+                + (amount.isEmpty() ? QString()
+                                    : amount + ' '
+                                   + Words.units.value(
+                                           item.value(ptItemRecord::CountUnitField).toInt()))
+                + field(ptItemRecord::PriceField, u"="_s) + field(ptItemRecord::NoteField, u"~"_s)
+                + (item.value(ptItemRecord::StatusField) == u"checked"_s ? u"*"_s : QString()));
+    }
+    return tokens.join(u" | "_s);
 }
 
 static QString figures(const ptListDataModel &pModel)
@@ -404,6 +433,173 @@ private slots:
             names << entry.value(QStringLiteral("name"));
         QTEST(names.join(' '), "selected");
         QCOMPARE(model.selectedCount(), names.size());
+    }
+
+    void listText_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("items");
+        QTest::newRow("lines") << "milk\n\n  bread \r\n"
+                               << "milk | bread";
+        QTest::newRow("bullets, boxes, numbers")
+                << "- milk\n* bread\n• eggs\n[ ] tea\n[x] jam\n☐ oil\n✓ salt\n1. rice\n2) flour"
+                << "milk | bread | eggs | tea | jam* | oil | salt* | rice | flour";
+        QTest::newRow("headings") << "Dairy:\n- milk\nFruit:\napple\nUncategorised:\nbag"
+                                  << "milk@Dairy | apple@Fruit | bag";
+        QTest::newRow("own text")
+                << "Week\nfor Sunday\n\nDairy:\n• milk — 2 l — 1.50 € — skimmed\n✓ cheese — 3.20\n"
+                   "Uncategorised:\n• bag — 3 item"
+                << "milk@Dairy+2 l=1.50~skimmed | cheese@Dairy=3.20* | bag+3 item";
+        QTest::newRow("another currency stays in the note") << "• milk — 1.50 $"
+                                                            << "milk~1.50 $";
+        QTest::newRow("decimal commas") << "• milk — 0,5 l — 1,5 €"
+                                        << "milk+0.5 l=1.5";
+        QTest::newRow("no bullet, no head") << "Week\n\nmilk"
+                                            << "Week | milk";
+        QTest::newRow("numbers in names") << "7 up\n1.5 l water\n• 2. x"
+                                          << "7 up | 1.5 l water | 2. x";
+        QTest::newRow("nothing") << " \n-\n[ ]\n"
+                                 << "";
+    }
+
+    // Lines of text as items: marks taken away, headings as categories, the
+    // copy's own segments read.
+    void listText()
+    {
+        QFETCH(QString, text);
+        QTEST(itemsOf(ptListText::read(text, Words)), "items");
+    }
+
+    // Generated lists written as text and read back give the same items,
+    // sorted by category and by name alike.
+    void listTextRoundTrip()
+    {
+        const QStringList names
+                = {u"milk"_s, u"7 up"_s,     u"-dash"_s,   u"x:"_s,   u"milk (2%)"_s,
+                   u"שלום"_s, u"1. first"_s, u"[x] box"_s, u"Хлеб"_s, u"a  b"_s};
+        const QStringList categories = {Marker, u"Dairy"_s, u"a:b"_s, u"-x"_s, u"Молоко"_s};
+        const QStringList notes = {QString(), u"skimmed"_s, u"no sugar, please"_s, u"kg"_s};
+        QRandomGenerator random(2026);
+        for (int list = 0; list < 200; ++list) {
+            ptListDocument::Content content;
+            content.info.insert(u"name"_s, u"List %1"_s.arg(list));
+            for (int i = random.bounded(30); i >= 0; --i) {
+                ptItemRecord &item = content.items.emplaceBack();
+                const auto pick = [&random](const QStringList &pFrom) {
+                    return pFrom.at(random.bounded(int(pFrom.size())));
+                };
+                const bool amount = random.bounded(2);
+                item.set(ptItemRecord::NameField, pick(names).simplified() + QString::number(i));
+                item.set(ptItemRecord::CategoryField, pick(categories));
+                item.set(ptItemRecord::PriceField,
+                         random.bounded(2)
+                                 ? u"%1.%2"_s.arg(random.bounded(100)).arg(random.bounded(10))
+                                 : QString());
+                item.set(ptItemRecord::CountField,
+                         amount ? QString::number(random.bounded(1, 50) / 4.0) : QString());
+                item.set(ptItemRecord::CountUnitField,
+                         QString::number(amount ? random.bounded(4) : 0));
+                item.set(ptItemRecord::NoteField, pick(notes));
+                item.set(ptItemRecord::StatusField,
+                         random.bounded(2) ? u"checked"_s : u"unchecked"_s);
+            }
+            QStringList expected = itemsOf(content.items).split(u" | "_s);
+            expected.sort();
+            for (const bool byCategory : {true, false}) {
+                const QString text = ptListText::write(content, byCategory, Words);
+                QStringList read = itemsOf(ptListText::read(text, Words)).split(u" | "_s);
+                read.sort();
+                QVERIFY2(read == expected, qPrintable(text));
+            }
+        }
+    }
+
+    void suggestions_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("names");
+        QTest::newRow("starting, then containing, five") << "mi"
+                                                         << "Milk Millet Mint Mix almond MILK";
+        QTest::newRow("any case") << "MIL"
+                                  << "Milk Millet almond MILK Oat milk";
+        QTest::newRow("containing only") << " il "
+                                         << "almond MILK Milk Millet Oat milk";
+        QTest::newRow("one letter") << "m"
+                                    << "";
+        QTest::newRow("deleted left out") << "se"
+                                          << "";
+    }
+
+    // What the item dialog offers for a name being typed.
+    void suggestions()
+    {
+        QFETCH(QString, typed);
+        ptCategoriesDataModel model;
+        addEntries(model,
+                   "Oat milk/Dairy|Milk/Dairy|Millet/Grain|almond MILK/Dairy|Mint/|Mix/|Sesame/");
+        model.sortByProduct(true);
+        QVERIFY(model.deleteItem(rowOf(model, "Sesame")));
+        model.setCurrencyCode(u"EUR"_s);
+        QStringList names;
+        for (const QVariant &entry : model.suggestions(typed))
+            names.append(entry.toMap().value(u"name"_s).toString());
+        QTEST(names.join(' '), "names");
+        const QVariantMap milk = model.suggestions(u"milk"_s).value(0).toMap();
+        QCOMPARE(milk.value(u"category"_s).toString() + '/' + milk.value(u"price"_s).toString(),
+                 "Dairy/1");
+    }
+
+    void myItemsFile_data()
+    {
+        QTest::addColumn<QByteArray>("file"); // null: as the catalogue writes it
+        QTest::addColumn<bool>("loads");
+        QTest::addColumn<QString>("rows");
+        QTest::newRow("written") << QByteArray() << true << "[Dairy] milk/1.5 [-] bag";
+        QTest::newRow("not XML") << QByteArray("milk, bag") << false << "";
+        QTest::newRow("another root") << QByteArray("<pantrix_list/>") << false << "";
+        QTest::newRow("cut short")
+                << QByteArray("<pantrix_items><item name=\"milk\"/><item na") << false << "";
+        QTest::newRow("no name, empty name") << QByteArray(
+                "<pantrix_items><item category=\"a\"/><item name=\" \"/></pantrix_items>")
+                                             << true << "";
+    }
+
+    // My Items across a restart: what was written comes back unselected; a
+    // file that cannot be read is kept aside, never written over.
+    void myItemsFile()
+    {
+        QFETCH(QByteArray, file);
+        const QString fileName = path(u"my-items/items.xml"_s);
+        QDir(path(u"my-items"_s)).removeRecursively();
+        if (file.isNull()) {
+            ptCategoriesDataModel first;
+            first.setFileName(fileName);
+            first.addItem(u"milk"_s, u"Dairy"_s, u"1.5"_s, u"EUR"_s, u"2"_s, 1, QString());
+            first.addItem(u"bag"_s, QString(), QString(), u"EUR"_s, QString(), 0, QString());
+            first.addItem(u"gone"_s, QString(), QString(), u"EUR"_s, QString(), 0, QString());
+            QVERIFY(first.deleteItem(rowOf(first, "gone")));
+            QVERIFY(first.saveModel());
+        } else {
+            QVERIFY(writeFile(fileName, file));
+            QVERIFY(writeFile(fileName + ".damaged", "older")); // kept too
+        }
+        ptCategoriesDataModel model;
+        model.setFileName(fileName);
+        model.setCurrencyCode(u"EUR"_s);
+        QTEST(model.loadModel(), "loads");
+        QTEST(rowsOf(model), "rows");
+        QCOMPARE(model.selectedCount(), 0);
+        QFETCH(bool, loads);
+        if (!loads) {
+            QCOMPARE(readFile(fileName + ".damaged2"), file);
+            QCOMPARE(readFile(fileName + ".damaged"), "older");
+        }
+        model.addItem(u"tea"_s, QString(), QString(), u"EUR"_s, QString(), 0, QString());
+        QVERIFY(model.saveModel());
+        ptCategoriesDataModel again;
+        again.setFileName(fileName);
+        QVERIFY(again.loadModel());
+        QVERIFY(rowsOf(again).endsWith("tea"));
     }
 
     void merge_data()

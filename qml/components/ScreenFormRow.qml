@@ -23,6 +23,9 @@ Item {
     property bool focusedOnce: false
     default property alias field: fieldArea.data
 
+    // The person typed or pasted into the input.
+    signal edited()
+
     function focusInput() {
         input.forceActiveFocus();
     }
@@ -100,11 +103,12 @@ Item {
                     selectLater.start();
                 }
                 onTextEdited: {
-                    if (!/[\r\n\u2028\u2029]/.test(text))
-                        return;
-                    const after = text.length - cursorPosition;
-                    text = text.replace(/\s*[\r\n\u2028\u2029]+\s*/g, " ");
-                    cursorPosition = text.length - after;
+                    if (/[\r\n\u2028\u2029]/.test(text)) {
+                        const after = text.length - cursorPosition;
+                        text = text.replace(/\s*[\r\n\u2028\u2029]+\s*/g, " ");
+                        cursorPosition = text.length - after;
+                    }
+                    screenFormRow.edited();
                 }
 
                 RegularExpressionValidator {

@@ -3,6 +3,7 @@ import QtQuick
 // A drop-down menu: a layer over the whole screen that fades in while the
 // entries slide down out of the header. A tap outside the entries asks to
 // close it. Shown, it has the keys: Down and Up move them along the entries.
+// Entries that the window is too short for scroll.
 MouseArea {
     id: screenMenu
 
@@ -16,7 +17,12 @@ MouseArea {
     // is shown nothing beneath it takes the keys.
     function moveFocus(pForward: bool) {
         const from = Window.activeFocusItem ?? screenMenu;
-        from.nextItemInFocusChain(pForward)?.forceActiveFocus();
+        const to = from.nextItemInFocusChain(pForward);
+        if (!to)
+            return;
+        to.forceActiveFocus();
+        const y = to.mapToItem(frame, 0, 0).y;
+        view.contentY = Math.max(Math.min(view.contentY, y), y + to.height - view.height);
     }
 
     anchors.fill: parent
@@ -37,11 +43,17 @@ MouseArea {
         }
     }
 
-    Item {
+    Flickable {
+        id: view
+
         anchors.horizontalCenter: parent.horizontalCenter
         y: Theme.headerHeight
         width: Math.min(parent.width, Theme.maxWidth) - Theme.menuWidthInset
-        height: frame.height
+        height: Math.min(frame.height, screenMenu.height - y)
+        contentWidth: width
+        contentHeight: frame.height
+        boundsBehavior: Flickable.StopAtBounds
+        interactive: contentHeight > height
         clip: true
 
         Rectangle {

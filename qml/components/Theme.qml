@@ -24,6 +24,7 @@ QtObject {
     // so that it shows on the bars, the rows, the sheets and the fields alike.
     readonly property color focusRing: "#FFB000"
     readonly property color focusLining: "#000000"
+    readonly property color undoBar: "#E0E0E0"
 
     // Sizes
     readonly property int radius: 20
@@ -48,6 +49,9 @@ QtObject {
     readonly property int headerHeight: 80
     readonly property int titleHeight: 40
     readonly property int fieldHeight: 60
+    readonly property int suggestionHeight: 44
+    readonly property int undoBarHeight: 50
+    readonly property int undoButtonWidth: 110
     readonly property int labelWidth: 120
     readonly property int menuWidthInset: 140
     readonly property int menuEntryHeight: 60
@@ -97,8 +101,6 @@ QtObject {
     readonly property int quickDuration: 250
     readonly property int barDuration: 550
     readonly property int highlightDuration: 200
-    // My Items is read this long after the first screen is up.
-    readonly property int catalogueDelay: 500
     // Letters typed within this long of each other find a chooser row together.
     readonly property int typingPause: 1000
     readonly property int easing: Easing.InOutQuart

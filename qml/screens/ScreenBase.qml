@@ -7,7 +7,8 @@ import Pantrix
 // take them back when one of them is current). Escape closes the menu, or else
 // goes `back` where the screen has a way back; F10 and the Menu key open the
 // menu; Up and Down give `rows` the keys and move its current row; Page Up,
-// Page Down, Home and End scroll it.
+// Page Down, Home and End scroll it. Undo and Redo (Ctrl+Z, Ctrl+Shift+Z)
+// take back the last change and give it back.
 Item {
     id: screenBase
 
@@ -61,5 +62,23 @@ Item {
         } else {
             event.accepted = scroll(event.key);
         }
+    }
+
+    Shortcut {
+        // StandardKey is registered when the engine runs; Qt 6.4's linter
+        // does not know it.
+        // qmllint disable unqualified
+        sequences: [StandardKey.Undo]
+        // qmllint enable unqualified
+        enabled: screenBase.visible && screenBase.state === ""
+        onActivated: ApplicationManager.undo()
+    }
+
+    Shortcut {
+        // qmllint disable unqualified
+        sequences: [StandardKey.Redo]
+        // qmllint enable unqualified
+        enabled: screenBase.visible && screenBase.state === ""
+        onActivated: ApplicationManager.redo()
     }
 }

@@ -152,8 +152,8 @@ ScreenListShell {
 
             function onCreateClicked() {
                 const sheet = listInfo.item as ScreenNewList;
-                ListDataModel.updateModelInfo(sheet.listNameString, sheet.listCurrencyUnitIndex,
-                                              sheet.listNoteString);
+                ApplicationManager.saveListInfo(sheet.listNameString, sheet.listCurrencyUnitIndex,
+                                                sheet.listNoteString);
                 screenEdit.state = "";
             }
         }

@@ -4,9 +4,11 @@ import Pantrix
 // What the editing and the shopping screen share for the open list: the
 // header with the list's name and note, the pages of rows, the footer for the
 // pages' button bars, the menu (sorting, the screen's own entries, and the
-// way to the other screen) and the item dialog. The header's right button
-// writes the list and goes back to the lists screen. States: "menu", and
-// "newItem" or "updateItem" while the item dialog is open.
+// way to the other screen), the list as text (Copy and Paste, by the menu or
+// the keys) and the item dialog. The header's right button writes the list
+// and goes back to the lists screen. States: "menu", "paste" while pasted
+// items are shown before they are added, and "newItem" or "updateItem"
+// while the item dialog is open.
 ScreenBase {
     id: screenListShell
 
@@ -82,15 +84,35 @@ ScreenBase {
             onChosen: screenListShell.state = ""
         }
 
-        // A group of its own, between gaps.
+        // A group of its own, between gaps: the screen's entries, then the
+        // list as text.
         Column {
-            id: screenEntries
-
             width: parent.width
             topPadding: Theme.menuGroupGap + spacing
             bottomPadding: topPadding
             spacing: 1
-            visible: children.length > 0
+
+            Column {
+                id: screenEntries
+
+                width: parent.width
+                spacing: 1
+            }
+
+            ScreenMenuItem {
+                objectName: "menuCopyText"
+                label: qsTr("Copy as text")
+                onItemClicked: {
+                    screenListShell.state = "";
+                    ApplicationManager.copyListText();
+                }
+            }
+
+            ScreenMenuItem {
+                objectName: "menuPasteItems"
+                label: qsTr("Paste items")
+                onItemClicked: screenListShell.state = "paste"
+            }
         }
 
         ScreenMenuItem {
@@ -99,6 +121,44 @@ ScreenBase {
             onItemClicked: {
                 screenListShell.state = "";
                 ApplicationManager.showList(screenListShell.otherScreen);
+            }
+        }
+    }
+
+    // Ctrl+C and Ctrl+V, or what copy and paste mean on this desktop.
+    Shortcut {
+        // StandardKey is registered when the engine runs; Qt 6.4's linter
+        // does not know it.
+        // qmllint disable unqualified
+        sequences: [StandardKey.Copy]
+        // qmllint enable unqualified
+        enabled: screenListShell.visible && screenListShell.state === ""
+        onActivated: ApplicationManager.copyListText()
+    }
+
+    Shortcut {
+        // qmllint disable unqualified
+        sequences: [StandardKey.Paste]
+        // qmllint enable unqualified
+        enabled: screenListShell.visible && screenListShell.state === ""
+        onActivated: screenListShell.state = "paste"
+    }
+
+    ScreenLayer {
+        id: pasteLayer
+
+        shown: screenListShell.state === "paste"
+        sourceComponent: ScreenPasteItems {}
+
+        Connections {
+            target: pasteLayer.item as ScreenPasteItems
+
+            function onCancelClicked() {
+                screenListShell.state = "";
+            }
+
+            function onOkClicked() {
+                screenListShell.state = "";
             }
         }
     }

@@ -91,8 +91,14 @@ ScreenListShell {
         onRightClicked: screenShop.switchView(false)
     }
 
-    // The gap before the way to the editing screen: this and the menu's spacing.
-    sortGap: Theme.menuGroupGap * 3
+    menuEntries: ScreenMenuItem {
+        objectName: "menuUntickAll"
+        label: qsTr("Untick all")
+        onItemClicked: {
+            screenShop.state = "";
+            ApplicationManager.untickAll();
+        }
+    }
     switchName: "menuEditList"
     switchLabel: qsTr("Edit list")
     otherScreen: ApplicationManager.EditingScreen

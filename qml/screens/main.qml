@@ -34,10 +34,8 @@ Rectangle {
         onActivated: ApplicationManager.quit()
     }
 
-    Component.onCompleted: {
-        mainLoader.source = "ScreenMain.qml";
-        myItemsTimer.start();
-    }
+    Component.onCompleted: mainLoader.source = "ScreenMain.qml"
+
 
     // While a list is open the lists screen lies out of sight at the left.
     Loader {
@@ -102,10 +100,7 @@ Rectangle {
         }
     }
 
-    Timer {
-        id: myItemsTimer
-
-        interval: Theme.catalogueDelay
-        onTriggered: CategoriesDataModel.loadModel()
+    ScreenUndoBar {
+        objectName: "undoBar"
     }
 }

@@ -1,3 +1,4 @@
+pragma ComponentBehavior: Bound
 import QtQuick
 import Pantrix
 
@@ -16,17 +17,22 @@ ScreenForm {
     property alias itemAmountString: amountField.text
     property int itemAmountUnitIndex: 0
     property alias itemNoteString: noteField.text
+    // My Items' entries for the name as typed, as ApplicationManager.suggestItems()
+    // gives them.
+    property var suggestions: []
 
     // Fills the form from an item's fields as ApplicationManager.openItem()
-    // gives them.
+    // or a suggestion gives them (a suggestion keeps the list's currency).
     function fill(pItem) {
         itemNameString = pItem.name;
         itemCategoryString = pItem.category;
         itemPriceString = pItem.price;
-        itemPriceUnitIndex = pItem.priceUnit;
+        if (pItem.priceUnit !== undefined)
+            itemPriceUnitIndex = pItem.priceUnit;
         itemAmountString = pItem.amount;
         itemAmountUnitIndex = pItem.amountUnit;
         itemNoteString = pItem.note;
+        suggestions = [];
     }
 
     // The form's fields as ApplicationManager.saveItem() takes them.
@@ -91,6 +97,24 @@ ScreenForm {
 
                     label: qsTr("Name")
                     inputName: "nameInput"
+                    onEdited: screenNewItem.suggestions = ApplicationManager.suggestItems(text)
+                }
+
+                Repeater {
+                    model: screenNewItem.suggestions
+
+                    delegate: ScreenSuggestion {
+                        required property var modelData
+
+                        x: Theme.labelWidth
+                        width: fields.width - Theme.labelWidth
+                        name: modelData.name
+                        detail: [modelData.category, modelData.price].filter(Boolean).join(" · ")
+                        onActivated: {
+                            screenNewItem.fill(modelData);
+                            nameField.focusInput();
+                        }
+                    }
                 }
 
                 ScreenFormRow {

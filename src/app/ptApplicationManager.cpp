@@ -5,8 +5,12 @@
 #include <QDBusMessage>
 #include <QDir>
 #include <QRegularExpression>
+#include <QClipboard>
 #include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
 #include <QLocale>
+#include <QSet>
 #include <QQuickItem>
 #include <QQuickView>
 #include <QStandardPaths>
@@ -43,7 +47,27 @@ QQuickItem *findItem(QQuickItem *pRoot, const QString &pName)
 
 } // namespace
 
-ptApplicationManager::ptApplicationManager(QObject *parent) : QObject(parent) { }
+ptApplicationManager::ptApplicationManager(QObject *parent) : QObject(parent)
+{
+    m_undoStack.setUndoLimit(UndoLimit);
+    m_undoOfferTimer.setSingleShot(true);
+    m_undoOfferTimer.setInterval(UndoOfferTime);
+    connect(&m_undoOfferTimer, &QTimer::timeout, this, [this] { setUndoOffer(QString()); });
+    // The offer is of the last change: any other change, an undo or a redo
+    // ends it.
+    connect(&m_undoStack, &QUndoStack::indexChanged, this, [this] { setUndoOffer(QString()); });
+    // A version another program wrote is not the one the changes were made
+    // to: taking one back would drop what the other program wrote.
+    connect(&m_listDataModel, &ptListDataModel::otherVersionTaken, this,
+            &ptApplicationManager::clearHistory);
+
+    m_myItemsWriteTimer.setSingleShot(true);
+    m_myItemsWriteTimer.setInterval(ptListSync::WriteDelay);
+    connect(&m_myItemsWriteTimer, &QTimer::timeout, &m_categoriesDataModel,
+            &ptCategoriesDataModel::saveModel);
+    connect(&m_categoriesDataModel, &ptCategoriesDataModel::entriesChanged, &m_myItemsWriteTimer,
+            qOverload<>(&QTimer::start));
+}
 
 ptApplicationManager::~ptApplicationManager()
 {
@@ -53,7 +77,8 @@ ptApplicationManager::~ptApplicationManager()
         saveSettings();
     // The list is written only when it changed, so that an unchanged list
     // never overwrites what another program wrote.
-    m_listSync.writeNow();
+    writeNow();
+    m_undoStack.clear();
     m_listDataModel.releaseModel();
 }
 
@@ -77,6 +102,11 @@ QString ptApplicationManager::settingsFilePath()
     return QDir(settingsDirectoryPath()).absoluteFilePath(QStringLiteral("config.db"));
 }
 
+QString ptApplicationManager::myItemsFilePath()
+{
+    return QDir(settingsDirectoryPath()).absoluteFilePath(QStringLiteral("my-items.xml"));
+}
+
 bool ptApplicationManager::initialize()
 {
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
@@ -94,6 +124,8 @@ bool ptApplicationManager::initialize()
     // Without a stored currency no change is signalled, yet the catalogue
     // files its prices under the current code from the first item on.
     onCurrentCurrencyChanged();
+    m_categoriesDataModel.setFileName(myItemsFilePath());
+    m_categoriesDataModel.loadModel();
 
     connect(&m_listSync, &ptListSync::filesChanged, this, &ptApplicationManager::followFiles);
     m_listSync.watch(listsPath, listDocumentPath());
@@ -120,11 +152,11 @@ void ptApplicationManager::setView(QQuickView *pView)
                          connect(m_view, &QWindow::activeChanged, this,
                                  [this] {
                                      if (!m_view->isActive())
-                                         m_listSync.writeNow();
+                                         writeNow();
                                  }),
                          connect(m_view, &QWindow::visibleChanged, this, [this](bool pVisible) {
                              if (!pVisible)
-                                 m_listSync.writeNow();
+                                 writeNow();
                          })};
 }
 
@@ -211,19 +243,28 @@ bool ptApplicationManager::loadList(int pListIndex)
 
 bool ptApplicationManager::deleteListByIndex(int pListIndex)
 {
-    saveIfOpen(m_listsDataModel.listFileName(pListIndex));
-    m_listsDataModel.deleteList(pListIndex);
-    updateListsDataModel();
-    return true;
+    const QString name
+            = m_listsDataModel
+                      .data(m_listsDataModel.index(pListIndex, 0), ptListsDataModel::ListNameRole)
+                      .toString();
+    return deleteList(m_listsDataModel.listFileName(pListIndex), name);
 }
 
-bool ptApplicationManager::deleteList(QString pListFileName)
+// A list moved to the trash can be taken back from there; where there is no
+// trash it is removed for good.
+bool ptApplicationManager::deleteList(QString pListFileName, QString pListName)
 {
     saveIfOpen(pListFileName);
-    if (!QFile::exists(pListFileName))
+    if (pListFileName.isEmpty() || !QFile::exists(pListFileName))
         return false;
-    if (!ptTrash::discard(pListFileName))
+    std::unique_ptr<ptUndoCommand> command = beginChange({});
+    const QString trashPath = ptTrash::moveToTrash(pListFileName);
+    if (trashPath.isEmpty() && !QFile::remove(pListFileName))
         return false;
+    if (!trashPath.isEmpty())
+        command->addTrashed(pListFileName, trashPath);
+    endChange(std::move(command), !trashPath.isEmpty(), ptUndoCommand::Deletion,
+              pListName.isEmpty() ? QFileInfo(pListFileName).fileName() : pListName);
     updateListsDataModel();
     return true;
 }
@@ -293,10 +334,75 @@ void ptApplicationManager::updateListItems()
                              m_currencyUnitsDataModel.currentCurrencyCode());
 }
 
+QVariantList ptApplicationManager::suggestItems(QString pTyped) const
+{
+    return m_categoriesDataModel.suggestions(pTyped);
+}
+
+void ptApplicationManager::saveListInfo(QString pName, int pCurrency, QString pNote)
+{
+    std::unique_ptr<ptUndoCommand> command = beginChange(ptUndoCommand::ListPart);
+    m_listDataModel.updateModelInfo(pName, pCurrency, pNote);
+    endChange(std::move(command), true, ptUndoCommand::Change, tr("List info"));
+}
+
+void ptApplicationManager::untickAll()
+{
+    std::unique_ptr<ptUndoCommand> command = beginChange(ptUndoCommand::ListPart);
+    const bool unticked = m_listDataModel.untickAll();
+    endChange(std::move(command), unticked, ptUndoCommand::Change, tr("All items unticked"), true);
+}
+
+void ptApplicationManager::undo()
+{
+    m_undoStack.undo();
+    updateListsDataModel();
+}
+
+void ptApplicationManager::redo()
+{
+    m_undoStack.redo();
+    updateListsDataModel();
+}
+
+void ptApplicationManager::copyListText()
+{
+    QGuiApplication::clipboard()->setText(ptListText::write(
+            m_listDataModel.content(), m_listDataModel.isSortByCategory(), textWords()));
+}
+
+QStringList ptApplicationManager::previewPaste()
+{
+    QSet<QString> names;
+    for (const ptItemRecord &item : m_listDataModel.content().items)
+        names.insert(item.value(ptItemRecord::NameField).toCaseFolded());
+
+    const ptListText::Words words = textWords();
+    QStringList lines;
+    m_pasted.clear();
+    for (const ptItemRecord &item : ptListText::read(QGuiApplication::clipboard()->text(), words)) {
+        const QString name = item.value(ptItemRecord::NameField).toCaseFolded();
+        if (names.contains(name))
+            continue;
+        names.insert(name);
+        m_pasted.append(item);
+        lines.append(ptListText::itemLine(item, words));
+    }
+    return lines;
+}
+
+void ptApplicationManager::pasteItems()
+{
+    std::unique_ptr<ptUndoCommand> command = beginChange(ptUndoCommand::ListPart);
+    const int added = m_listDataModel.addRecords(std::exchange(m_pasted, {}));
+    endChange(std::move(command), added > 0, ptUndoCommand::Change, tr("Paste items"));
+}
+
 bool ptApplicationManager::openList(int pRow, ListScreen pScreen)
 {
     if (!loadList(pRow))
         return false;
+    clearHistory();
     showList(pScreen);
     return true;
 }
@@ -305,6 +411,7 @@ bool ptApplicationManager::openNewList(QString pName, int pCurrency, QString pNo
 {
     if (!createNewList(pName, pCurrency, pNote))
         return false;
+    clearHistory();
     showList(EditingScreen);
     return true;
 }
@@ -324,9 +431,11 @@ void ptApplicationManager::showList(ListScreen pScreen)
     setListScreen(pScreen);
 }
 
+// The changes to a list can be taken back while it is open.
 void ptApplicationManager::closeList()
 {
     m_listSync.writeNow();
+    clearHistory();
     updateListsDataModel();
     m_listDataModel.releaseModel();
     setListScreen(NoList);
@@ -334,20 +443,28 @@ void ptApplicationManager::closeList()
 
 void ptApplicationManager::finishList()
 {
-    deleteList(m_listDataModel.listFileName());
+    clearHistory();
+    deleteList(m_listDataModel.listFileName(), m_listDataModel.listName());
     m_listDataModel.releaseModel();
     setListScreen(NoList);
 }
 
 void ptApplicationManager::tickItem(int pRow)
 {
+    std::unique_ptr<ptUndoCommand> command = beginChange(ptUndoCommand::ListPart);
+    const bool ticked = m_listDataModel.rowCount() > pRow && pRow >= 0;
     m_listDataModel.toggleItem(pRow);
+    endChange(std::move(command), ticked, ptUndoCommand::Change, tr("Tick"));
 }
 
 void ptApplicationManager::addSelectedItems()
 {
+    std::unique_ptr<ptUndoCommand> command
+            = beginChange(ptUndoCommand::ListPart | ptUndoCommand::CataloguePart);
+    const bool added = m_categoriesDataModel.selectedCount() > 0;
     updateListItems();
     m_categoriesDataModel.clearSelection();
+    endChange(std::move(command), added, ptUndoCommand::Change, tr("Add selected"));
 }
 
 void ptApplicationManager::sortItems(ItemOrder pOrder)
@@ -389,6 +506,8 @@ void ptApplicationManager::saveItem(ItemPage pPage, int pRow, QVariantMap pItem)
     const auto field
             = [&pItem](const char *pKey) { return pItem.value(QLatin1String(pKey)).toString(); };
     const int unit = pItem.value(QStringLiteral("amountUnit")).toInt();
+    std::unique_ptr<ptUndoCommand> command
+            = beginChange(ptUndoCommand::ListPart | ptUndoCommand::CataloguePart);
     if (pRow < 0) {
         addItem(0, field("name"), field("category"), field("price"), field("amount"), unit,
                 field("note"));
@@ -397,18 +516,91 @@ void ptApplicationManager::saveItem(ItemPage pPage, int pRow, QVariantMap pItem)
         updateItem(pPage == ListPage ? 0 : 1, pRow, field("name"), field("category"),
                    field("price"), field("amount"), unit, field("note"));
     }
+    endChange(std::move(command), true, ptUndoCommand::Change,
+              pRow < 0 ? tr("New item") : tr("Update item"));
 }
 
 bool ptApplicationManager::deleteItem(ItemPage pPage, int pRow)
 {
-    return pPage == ListPage ? m_listDataModel.deleteItem(pRow)
-                             : m_categoriesDataModel.deleteItem(pRow);
+    const QAbstractItemModel &model = pPage == ListPage
+            ? static_cast<const QAbstractItemModel &>(m_listDataModel)
+            : m_categoriesDataModel;
+    const QString name = model.index(pRow, 0).data(ptListDataModel::ItemNameRole).toString();
+    std::unique_ptr<ptUndoCommand> command = beginChange(
+            pPage == ListPage ? ptUndoCommand::ListPart : ptUndoCommand::CataloguePart);
+    const bool deleted = pPage == ListPage ? m_listDataModel.deleteItem(pRow)
+                                           : m_categoriesDataModel.deleteItem(pRow);
+    endChange(std::move(command), deleted, ptUndoCommand::Deletion, name);
+    return deleted;
 }
 
 bool ptApplicationManager::deleteCategory(ItemPage pPage, int pRow, bool pWithItems)
 {
-    return pPage == ListPage ? m_listDataModel.deleteCategory(pRow, pWithItems)
-                             : m_categoriesDataModel.deleteCategory(pRow, pWithItems);
+    const QAbstractItemModel &model = pPage == ListPage
+            ? static_cast<const QAbstractItemModel &>(m_listDataModel)
+            : m_categoriesDataModel;
+    QString category = model.index(pRow, 0).data(ptListDataModel::ItemCategoryRole).toString();
+    if (category == ptItemRules::UncategorisedMarker)
+        category = ptListDataModel::tr("Uncategorised");
+    std::unique_ptr<ptUndoCommand> command = beginChange(
+            pPage == ListPage ? ptUndoCommand::ListPart : ptUndoCommand::CataloguePart);
+    const bool deleted = pPage == ListPage ? m_listDataModel.deleteCategory(pRow, pWithItems)
+                                           : m_categoriesDataModel.deleteCategory(pRow, pWithItems);
+    endChange(std::move(command), deleted, ptUndoCommand::Deletion, category);
+    return deleted;
+}
+
+std::unique_ptr<ptUndoCommand> ptApplicationManager::beginChange(ptUndoCommand::Parts pParts)
+{
+    return std::make_unique<ptUndoCommand>(&m_listDataModel, &m_categoriesDataModel, pParts);
+}
+
+void ptApplicationManager::endChange(std::unique_ptr<ptUndoCommand> pCommand, bool pChanged,
+                                     ptUndoCommand::Kind pKind, const QString &pWhat, bool pOffered)
+{
+    if (!pChanged)
+        return;
+    // Deletions in a row join while the offer of the ones before is shown.
+    const bool deletion = pKind != ptUndoCommand::Change;
+    const ptUndoCommand *top
+            = static_cast<const ptUndoCommand *>(m_undoStack.command(m_undoStack.index() - 1));
+    const bool joins = deletion && !m_undoOffer.isEmpty() && top && top->isDeletion();
+    pCommand->finish(joins ? ptUndoCommand::JoinedDeletion : pKind, pWhat);
+    m_undoStack.push(pCommand.release());
+    if (deletion || pOffered) {
+        setUndoOffer(m_undoStack.undoText());
+        m_undoOfferTimer.start();
+    }
+}
+
+void ptApplicationManager::clearHistory()
+{
+    m_undoStack.clear();
+    setUndoOffer(QString());
+}
+
+void ptApplicationManager::setUndoOffer(const QString &pOffer)
+{
+    if (pOffer == m_undoOffer)
+        return;
+    m_undoOffer = pOffer;
+    emit undoOfferChanged();
+}
+
+ptListText::Words ptApplicationManager::textWords() const
+{
+    return {m_amountUnitsDataModel.names(),
+            const_cast<ptCurrencyUnitsDataModel &>(m_currencyUnitsDataModel)
+                    .currencySign(m_listDataModel.listCurrency()),
+            ptListDataModel::tr("Uncategorised")};
+}
+
+void ptApplicationManager::writeNow()
+{
+    m_listSync.writeNow();
+    m_myItemsWriteTimer.stop();
+    if (m_categoriesDataModel.isModified())
+        m_categoriesDataModel.saveModel();
 }
 
 void ptApplicationManager::setCurrentLanguage(int pIndex)
@@ -438,12 +630,27 @@ void ptApplicationManager::loadSettings()
     if (ptSettingsFile::read(settingsFilePath(), &settings)) {
         m_languagesDataModel.setCurrentLanguage(settings.language);
         m_currencyUnitsDataModel.setCurrentCurrency(settings.currency);
+    } else {
+        applySystemLocale();
     }
     // Also without a settings file: the first run shows the same texts as
     // every later one.
     loadCatalogue();
     QCoreApplication::installTranslator(&m_translator);
     translateUi();
+}
+
+// A first run speaks the system's language where the table has it, English
+// otherwise, and prices in the system's currency where the table has it.
+void ptApplicationManager::applySystemLocale()
+{
+    const QLocale system = QLocale::system();
+    const int language = m_languagesDataModel.rowOfCode(QLocale::languageToCode(system.language()));
+    m_languagesDataModel.setCurrentLanguage(qMax(0, language));
+    const int currency
+            = m_currencyUnitsDataModel.rowOfCode(system.currencySymbol(QLocale::CurrencyIsoCode));
+    if (currency >= 0)
+        m_currencyUnitsDataModel.setCurrentCurrency(currency);
 }
 
 void ptApplicationManager::saveSettings()

@@ -3,17 +3,23 @@
 
 #include <QObject>
 #include <QString>
+#include <QTimer>
 #include <QTranslator>
+#include <QUndoStack>
 #include <QVariantMap>
+
+#include <memory>
 
 #include "ptCategoriesDataModel.h"
 #include "ptCurrencyUnitsDataModel.h"
 #include "ptLanguagesDataModel.h"
 #include "ptListDataModel.h"
 #include "ptListSync.h"
+#include "ptListText.h"
 #include "ptListsDataModel.h"
 #include "ptMeasureUnitsDataModel.h"
 #include "ptScreenSaverInhibitor.h"
+#include "ptUndoCommand.h"
 
 class QQuickView;
 
@@ -32,6 +38,10 @@ class ptApplicationManager : public QObject
     // Whether the keyboard was used since the last tap or click: the control
     // that has the keys shows it then, and only then.
     Q_PROPERTY(bool keyboardInUse READ keyboardInUse NOTIFY keyboardInUseChanged)
+    // What the last deletion (or untick all) did, while its undo is offered:
+    // for UndoOfferTime after it, until something else changes. Empty
+    // otherwise.
+    Q_PROPERTY(QString undoOffer READ undoOffer NOTIFY undoOfferChanged)
 
 public:
     // Where the open list is shown; NoList while the lists screen is.
@@ -42,6 +52,12 @@ public:
     Q_ENUM(ItemPage)
     enum ItemOrder { ByCategory, ByProduct };
     Q_ENUM(ItemOrder)
+
+    // In milliseconds.
+    static constexpr int UndoOfferTime = 7000;
+    // The changes that can be taken back. Each keeps the list as it was before
+    // and after: about 200 bytes an item, shared with the list until it changes.
+    static constexpr int UndoLimit = 30;
 
     explicit ptApplicationManager(QObject *parent = nullptr);
     ~ptApplicationManager() override;
@@ -60,10 +76,13 @@ public:
     static QString listDocumentPath();
     static QString settingsDirectoryPath();
     static QString settingsFilePath();
+    static QString myItemsFilePath();
 
     QString unreadableList() const { return m_unreadableList; }
     ListScreen listScreen() const { return m_listScreen; }
     bool keyboardInUse() const { return m_keyboardInUse; }
+    QString undoOffer() const { return m_undoOffer; }
+    const QUndoStack *undoStack() const { return &m_undoStack; }
 
 signals:
     void nullStringChanged();
@@ -72,6 +91,7 @@ signals:
     void unreadableListChanged();
     void listScreenChanged();
     void keyboardInUseChanged();
+    void undoOfferChanged();
 
 public slots:
     void quit();
@@ -81,7 +101,7 @@ public slots:
     bool createNewList(QString pListName, int pListCurrency, QString pListNote);
     bool loadList(int pListIndex);
     bool deleteListByIndex(int pListIndex);
-    bool deleteList(QString pListFileName);
+    bool deleteList(QString pListFileName, QString pListName = QString());
     bool listDocumentExists();
     void addItem(int pScreenIndex, QString pName, QString pCategory, QString pPrice,
                  QString pAmount, int pAmountUnit, QString pNote);
@@ -128,11 +148,40 @@ public slots:
     // What the item dialog's category chooser offers: the categories of My
     // Items, then those of the open list that My Items lacks, each once.
     QStringList categoryChoices() const;
+    // My Items' entries for a name being typed in the item dialog.
+    QVariantList suggestItems(QString pTyped) const;
+    // The list information sheet's fields for the open list.
+    void saveListInfo(QString pName, int pCurrency, QString pNote);
+    // The shopping screen's "Untick all": the cart goes back to the list.
+    void untickAll();
+    // Takes back the last change, or gives it back.
+    void undo();
+    void redo();
+    // Puts the open list on the clipboard as text.
+    void copyListText();
+    // Reads the clipboard for items to paste into the open list: the lines
+    // of the items that pasteItems() would add, as copyListText() writes
+    // them. Items already on the list (the same name, in any case) are left
+    // out.
+    QStringList previewPaste();
+    void pasteItems();
 
 protected:
     bool eventFilter(QObject *pWatched, QEvent *pEvent) override;
 
 private:
+    // An undoable change starts with ptUndoCommand holding pParts as they are,
+    // and ends here: when pChanged, the change is recorded, for a deletion as
+    // one of pWhat (pOffered makes any change offered).
+    std::unique_ptr<ptUndoCommand> beginChange(ptUndoCommand::Parts pParts);
+    void endChange(std::unique_ptr<ptUndoCommand> pCommand, bool pChanged,
+                   ptUndoCommand::Kind pKind, const QString &pWhat, bool pOffered = false);
+    void clearHistory();
+    void setUndoOffer(const QString &pOffer);
+    ptListText::Words textWords() const;
+    // Writes the open list and My Items when they have changes not written.
+    void writeNow();
+    void applySystemLocale();
     void loadCatalogue();
     void saveIfOpen(const QString &pPath);
     void followFiles();
@@ -159,6 +208,12 @@ private:
     // A new item starts in the category of the item last added or opened on
     // the editing screen since it was shown.
     QString m_lastCategory;
+    QUndoStack m_undoStack;
+    QString m_undoOffer;
+    QTimer m_undoOfferTimer;
+    // My Items is written as the list is, once changes pause.
+    QTimer m_myItemsWriteTimer;
+    QList<ptItemRecord> m_pasted;
 };
 
 #endif // PTAPPLICATIONMANAGER_H

@@ -1,6 +1,16 @@
 #include "ptCategoriesDataModel.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QXmlStreamReader>
+#include <QXmlStreamWriter>
+
+#include <algorithm>
+
 #include "ptItemRules.h"
+#include "ptListDocument.h"
+#include "ptXmlText.h"
 
 namespace {
 
@@ -116,6 +126,97 @@ QList<QHash<QString, QString>> ptCategoriesDataModel::selectedItems() const
     return selected;
 }
 
+void ptCategoriesDataModel::setEntries(const QList<QHash<QString, QString>> &pEntries)
+{
+    m_items = pEntries;
+    updateModel();
+    changed();
+}
+
+bool ptCategoriesDataModel::loadModel()
+{
+    QFile file(m_fileName);
+    if (m_fileName.isEmpty() || !file.exists())
+        return true;
+    QList<QHash<QString, QString>> entries;
+    bool whole = false;
+    if (file.open(QIODevice::ReadOnly)) {
+        QXmlStreamReader xml(&file);
+        if (xml.readNextStartElement() && xml.name() == QLatin1String("pantrix_items")) {
+            while (xml.readNextStartElement()) {
+                QHash<QString, QString> entry;
+                for (const QXmlStreamAttribute &attribute : xml.attributes())
+                    entry.insert(attribute.name().toString(), attribute.value().toString());
+                const QString name = entry.value(NameKey).simplified();
+                if (xml.name() == QLatin1String("item") && !name.isEmpty()) {
+                    entry.insert(NameKey, name.left(ptListDocument::MaxTextLength));
+                    entry.insert(
+                            CategoryKey,
+                            ptItemRules::normalisedCategory(
+                                    entry.value(CategoryKey).left(ptListDocument::MaxTextLength),
+                                    QString()));
+                    entry.insert(StatusKey, StatusUnchecked);
+                    entries.append(entry);
+                }
+                xml.skipCurrentElement();
+            }
+            whole = !xml.hasError();
+        }
+    }
+    if (!whole) {
+        // Kept aside for the person to look at; where it cannot be moved, the
+        // catalogue is not written over it in this run.
+        QString aside = m_fileName + QStringLiteral(".damaged");
+        for (int n = 2; QFile::exists(aside); ++n)
+            aside = m_fileName + QStringLiteral(".damaged") + QString::number(n);
+        file.close();
+        if (!QFile::rename(m_fileName, aside))
+            m_fileName.clear();
+        return false;
+    }
+    // An entry made before the file was read stays as it was made.
+    for (const QHash<QString, QString> &entry : std::as_const(m_items)) {
+        const auto same = [&entry](const QHash<QString, QString> &pRead) {
+            return pRead.value(NameKey) == entry.value(NameKey)
+                    && pRead.value(CategoryKey) == entry.value(CategoryKey);
+        };
+        entries.removeIf(same);
+        entries.append(entry);
+    }
+    m_items = entries;
+    updateModel();
+    return true;
+}
+
+bool ptCategoriesDataModel::saveModel()
+{
+    if (m_fileName.isEmpty())
+        return false;
+    QByteArray data;
+    QXmlStreamWriter xml(&data);
+    xml.setAutoFormatting(true);
+    xml.writeStartDocument();
+    xml.writeStartElement(QStringLiteral("pantrix_items"));
+    xml.writeAttribute(QStringLiteral("version"), QStringLiteral("1.0.0"));
+    for (const QHash<QString, QString> &entry : std::as_const(m_items)) {
+        if (entry.value(StatusKey) == StatusDeleted)
+            continue;
+        QStringList keys = entry.keys();
+        keys.removeOne(StatusKey);
+        keys.sort();
+        xml.writeStartElement(QStringLiteral("item"));
+        for (const QString &key : std::as_const(keys))
+            xml.writeAttribute(key, ptXmlText::xmlSafe(entry.value(key)));
+        xml.writeEndElement();
+    }
+    xml.writeEndDocument();
+    if (!QDir().mkpath(QFileInfo(m_fileName).absolutePath())
+        || !ptXmlText::writeFileAtomically(m_fileName, data))
+        return false;
+    m_modified = false;
+    return true;
+}
+
 // Without pUpdateModel the views are not told; they keep what they show until
 // the next rebuild.
 void ptCategoriesDataModel::releaseModel(bool pUpdateModel)
@@ -205,6 +306,7 @@ bool ptCategoriesDataModel::addItem(QString pName, QString pCategory, QString pP
     m_items[index].insert(StatusKey, StatusChecked);
 
     updateModel();
+    changed();
     return true;
 }
 
@@ -226,6 +328,7 @@ bool ptCategoriesDataModel::updateItem(int pIndex, QString pName, QString pCateg
 
     setFields(m_items[index], name, category, pPrice, pPriceUnit, pAmount, pAmountUnit);
     updateModel();
+    changed();
     return true;
 }
 
@@ -247,6 +350,48 @@ void ptCategoriesDataModel::toggleItem(int pIndex)
     emit selectedCountChanged();
     const QModelIndex changed = index(pIndex, 0);
     emit dataChanged(changed, changed);
+}
+
+QVariantList ptCategoriesDataModel::suggestions(const QString &pTyped) const
+{
+    const QString typed = pTyped.simplified();
+    if (typed.size() < 2)
+        return {};
+    QList<int> starting;
+    QList<int> containing;
+    for (int i = 0; i < m_items.size(); ++i) {
+        const QString &name = valueOf(m_items.at(i), NameKey);
+        if (valueOf(m_items.at(i), StatusKey) == StatusDeleted)
+            continue;
+        if (name.startsWith(typed, Qt::CaseInsensitive))
+            starting.append(i);
+        else if (name.contains(typed, Qt::CaseInsensitive))
+            containing.append(i);
+    }
+    const auto byName = [this](int pFirst, int pSecond) {
+        return valueOf(m_items.at(pFirst), NameKey)
+                       .compare(valueOf(m_items.at(pSecond), NameKey), Qt::CaseInsensitive)
+                < 0;
+    };
+    std::stable_sort(starting.begin(), starting.end(), byName);
+    std::stable_sort(containing.begin(), containing.end(), byName);
+
+    QVariantList found;
+    for (const int i : starting + containing) {
+        if (found.size() == 5)
+            break;
+        const QHash<QString, QString> &entry = m_items.at(i);
+        const QString &category = valueOf(entry, CategoryKey);
+        found.append(QVariantMap {
+                {QStringLiteral("name"), entry.value(NameKey)},
+                {QStringLiteral("category"),
+                 category == ptItemRules::UncategorisedMarker ? tr("Uncategorised") : category},
+                {QStringLiteral("price"), entry.value(QStringLiteral("price") + m_currencyCode)},
+                {QStringLiteral("amount"), entry.value(QStringLiteral("count"))},
+                {QStringLiteral("amountUnit"), entry.value(QStringLiteral("count_unit")).toInt()},
+                {QStringLiteral("note"), entry.value(QStringLiteral("note"))}});
+    }
+    return found;
 }
 
 void ptCategoriesDataModel::clearSelection()
@@ -288,6 +433,7 @@ bool ptCategoriesDataModel::deleteItem(int pIndex)
     }
 
     updateModel();
+    changed();
     return true;
 }
 
@@ -307,6 +453,7 @@ bool ptCategoriesDataModel::deleteCategory(int pIndex, bool pDeleteItems)
     }
 
     updateModel();
+    changed();
     return true;
 }
 
@@ -319,4 +466,10 @@ int ptCategoriesDataModel::findEntry(const QString &pName, const QString &pCateg
             return i;
     }
     return -1;
+}
+
+void ptCategoriesDataModel::changed()
+{
+    m_modified = true;
+    emit entriesChanged();
 }

@@ -5,6 +5,8 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <functional>
+#include <iterator>
 #include <limits>
 #include <utility>
 
@@ -260,6 +262,41 @@ void ptListDataModel::toggleItem(int pIndex)
     }
 }
 
+bool ptListDataModel::untickAll()
+{
+    bool unticked = false;
+    for (Record &item : m_items) {
+        if (item.value(Record::StatusField) == StatusChecked) {
+            item.set(Record::StatusField, StatusUnchecked);
+            unticked = true;
+        }
+    }
+    if (!unticked)
+        return false;
+    updateModel();
+    updateCountPrice();
+    changed();
+    return true;
+}
+
+int ptListDataModel::addRecords(const QList<ptItemRecord> &pItems)
+{
+    const qsizetype before = m_items.size();
+    for (const Record &item : pItems) {
+        Record record = item;
+        record.set(Record::NameField, item.value(Record::NameField).simplified());
+        if (!record.value(Record::NameField).isEmpty())
+            m_items.append(record);
+    }
+    const int added = int(m_items.size() - before);
+    if (added == 0)
+        return 0;
+    updateModel();
+    updateCountPrice();
+    changed();
+    return added;
+}
+
 bool ptListDataModel::deleteCategory(int pIndex, bool pDeleteItems)
 {
     if (pIndex < 0 || m_sortMode == SortByProduct || pIndex >= m_rows.size())
@@ -407,6 +444,7 @@ bool ptListDataModel::followFile()
     if (!m_modified) {
         setContent(std::move(theirs));
         setStored(stored);
+        emit otherVersionTaken();
         return true;
     }
     // What this list changed stays to be written, now against their version.
@@ -416,6 +454,7 @@ bool ptListDataModel::followFile()
     setContent(ptListMerge::merge(&base, content(), theirs));
     setStored(stored);
     changed();
+    emit otherVersionTaken();
     return true;
 }
 
@@ -439,6 +478,7 @@ bool ptListDataModel::mergeFile(const QString &pPath)
     if (!(merged == before)) {
         setContent(std::move(merged));
         changed();
+        emit otherVersionTaken();
     }
     return true;
 }
@@ -449,11 +489,15 @@ ptListDocument::Content ptListDataModel::content() const
     content.info = m_listInfo;
     content.info.remove(QStringLiteral("filename"));
     content.hasRoot = true;
-    content.items.reserve(m_items.size());
-    for (const Record &item : m_items) {
-        if (item.value(Record::StatusField) != StatusDeleted)
-            content.items.append(item);
-    }
+    // Without deleted records the items are shared, not copied, until either
+    // side changes: an undoable change keeps the list before and after it.
+    const auto deleted
+            = [](const Record &pItem) { return pItem.value(Record::StatusField) == StatusDeleted; };
+    if (std::none_of(m_items.cbegin(), m_items.cend(), deleted))
+        content.items = m_items;
+    else
+        std::copy_if(m_items.cbegin(), m_items.cend(), std::back_inserter(content.items),
+                     std::not_fn(deleted));
     return content;
 }
 
@@ -468,6 +512,12 @@ void ptListDataModel::setContent(ptListDocument::Content pContent)
     emit listNameChanged();
     emit listNoteChanged();
     emit listCurrencyChanged();
+}
+
+void ptListDataModel::restore(ptListDocument::Content pContent)
+{
+    setContent(std::move(pContent));
+    changed();
 }
 
 void ptListDataModel::setStored(const QByteArray &pStored)

@@ -68,6 +68,9 @@ signals:
     void isDisplayListChanged();
     // The list's information or items changed.
     void documentChanged();
+    // The list took another program's version of its document: reloaded or
+    // merged it, or merged a conflict copy.
+    void otherVersionTaken();
 
 public slots:
     QString listItemsAmount() const { return m_listItemsAmount; }
@@ -83,6 +86,11 @@ public slots:
                     int pAmountUnit, QString pNote);
     bool deleteItem(int pIndex);
     void toggleItem(int pIndex);
+    // Moves every item in the cart back to the list; false when none was there.
+    bool untickAll();
+    // Adds pItems, records as ptListText reads them, each with its status;
+    // the number added.
+    int addRecords(const QList<ptItemRecord> &pItems);
     bool deleteCategory(int pIndex, bool pDeleteItems);
     bool needsCheckout() const { return m_displayMode == DisplayList && m_rows.isEmpty(); }
     bool checkout();
@@ -121,6 +129,12 @@ public slots:
     // version (as a sync tool leaves on a conflict). False when it cannot be
     // read.
     bool mergeFile(const QString &pPath);
+    // This list as its document holds it: the information and the records
+    // that are not deleted.
+    ptListDocument::Content content() const;
+    // Takes pContent back as this list's information (but the file name) and
+    // records: a change to be written.
+    void restore(ptListDocument::Content pContent);
 
     int numberOfItems() const
     {
@@ -152,9 +166,6 @@ private:
     void removeRow(int pRow);
     void pruneHeader(const QString &pCategory);
     void clearDocument();
-    // This list as its document holds it: the information and the records
-    // that are not deleted.
-    ptListDocument::Content content() const;
     // Takes pContent's information (but the file name) and records, keeping
     // the views, sort and display modes.
     void setContent(ptListDocument::Content pContent);

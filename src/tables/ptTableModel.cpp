@@ -72,3 +72,13 @@ QStringList ptTableModel::names() const
 {
     return m_names;
 }
+
+int ptTableModel::rowOfCode(QStringView pCode) const
+{
+    for (int row = 0; row < m_entries.size(); ++row) {
+        const char *code = m_entries.at(row).code;
+        if (code && !pCode.isEmpty() && pCode == QLatin1String(code))
+            return row;
+    }
+    return -1;
+}

@@ -31,6 +31,10 @@ public:
 
     // Rebuilds the rows in the language of the installed catalogue.
     void retranslate();
+    // The names of the rows, in the current language.
+    QStringList names() const;
+    // The row whose code is pCode; -1 when there is none.
+    int rowOfCode(QStringView pCode) const;
 
 signals:
     // After each retranslate(): a name looked up by its row may read otherwise.
@@ -44,7 +48,6 @@ protected:
 
     // The text of row pRow in that column; empty outside the table.
     QString text(int pRow, Column pColumn) const;
-    QStringList names() const;
 
 private:
     const char *m_context;
