@@ -230,6 +230,42 @@ private slots:
         QVERIFY2(
                 waitFor([&] { return !QFile::exists(copy) && rootAttribute("items_list") == "7"; }),
                 "the conflict copy is not merged");
+
+        // A tap on cheese's delete zone: the undo bar says so, and its UNDO
+        // brings cheese back.
+        click(763, 180);
+        QVERIFY2(waitFor([&] {
+                     return ocr(QRect(15, 365, 400, 40), 0xff000000) == "Deleted: cheese";
+                 }),
+                 "no undo bar");
+        QVERIFY(waitFor([&] { return rootAttribute("items_list") == "6"; }));
+        click(740, 385);
+        QVERIFY(waitFor(
+                [&] { return rootAttribute("items_list") == "7" && !is(400, 385, 0xffe0e0e0); }));
+        // Ctrl+C puts the list on the X clipboard; items another program put
+        // there come in by Ctrl+V and its preview's Return, and go by Ctrl+Z.
+        key("ctrl+c");
+        QVERIFY(waitFor(
+                [&] { return xClipboard().startsWith("Saturday\n\nBakery:\n• cheese — "); }));
+        QProcess owner;
+        owner.setProcessEnvironment(appEnvironment());
+        owner.start("python3",
+                    {"-c",
+                     "import sys, tkinter; t = tkinter.Tk(); t.withdraw(); "
+                     "t.clipboard_clear(); t.clipboard_append(sys.argv[1]); "
+                     "t.update(); print(flush=True); t.after(20000, t.destroy); "
+                     "t.mainloop()",
+                     "- salt\n- pepper\n- Bread"});
+        QVERIFY(owner.waitForReadyRead(10000));
+        key("ctrl+v");
+        QVERIFY2(waitFor([&] { return is(20, 300, Sheet) && still(QRect(0, 0, 800, 480)); }),
+                 "no preview of the pasted items");
+        key("Return");
+        QVERIFY(waitFor([&] { return rootAttribute("items_list") == "9"; }));
+        key("ctrl+z");
+        QVERIFY(waitFor([&] { return rootAttribute("items_list") == "7"; }));
+        owner.kill();
+        owner.waitForFinished();
         m_app.kill();
         QVERIFY(m_app.waitForFinished(5000));
         start();
@@ -353,6 +389,9 @@ private:
         env.insert("DBUS_SESSION_BUS_ADDRESS", m_busAddress);
         env.insert("XDG_DATA_HOME", m_dataDir->path());
         env.insert("XDG_RUNTIME_DIR", m_runDir.path());
+        // A locale without language or currency, in which xdotool types any
+        // character: the program's first run is English and prices in AFN.
+        env.insert("LC_ALL", "C.UTF-8");
         env.remove("QT_QUICK_BACKEND");
         if (backend == "software")
             env.insert("QT_QUICK_BACKEND", backend);
@@ -390,6 +429,18 @@ private:
         xdo({"mousemove", QString::number(at.x()), QString::number(at.y()), "click", "1"});
     }
     void type(const QString &pText) { xdo({"type", "--delay", "40", pText}); }
+    // What another X client reads from the clipboard.
+    QString xClipboard()
+    {
+        QProcess reader;
+        reader.setProcessEnvironment(appEnvironment());
+        reader.start("python3",
+                     {"-c",
+                      "import tkinter; t = tkinter.Tk(); t.withdraw(); "
+                      "print(t.clipboard_get(), end='')"});
+        reader.waitForFinished(10000);
+        return QString::fromUtf8(reader.readAllStandardOutput());
+    }
     void key(const QString &pKey) { xdo({"key", pKey}); }
     static int distance(QRgb pA, QRgb pB)
     {

@@ -286,6 +286,51 @@ private slots:
         QTRY_COMPARE(m_ui.rootState(), QString());
         QVERIFY(!QFile::exists(ptApplicationManager::listDocumentPath()));
         QTRY_VERIFY(!m_ui.named(u"listNameText"_s));
+
+        // The undo bar takes the list back out of the trash.
+        QTRY_COMPARE(m_ui.textOf(u"undoText"_s), u"Удалено: Weekend"_s);
+        m_ui.click(u"undoButton"_s);
+        QTRY_VERIFY(m_ui.named(u"listNameText"_s));
+        QVERIFY(QFile::exists(ptApplicationManager::listDocumentPath()));
+    }
+
+    // A deletion taken back from the undo bar; the list copied by Ctrl+C and
+    // items pasted by Ctrl+V after their preview, taken back by Ctrl+Z; a
+    // name typed in the item dialog offers My Items' entry, which fills the
+    // fields.
+    void undoTextAndSuggestions()
+    {
+        openList(0, {{"bread", "Bakery", "1.25"}, {"milk", "Dairy", "0.9"}});
+        tap(u"pageList"_s, u"bread"_s, u"itemDeleteButton"_s);
+        QTRY_COMPARE(m_ui.textOf(u"undoText"_s), u"Deleted: bread"_s);
+        m_ui.click(u"undoButton"_s);
+        QTRY_COMPARE(itemText(u"bread"_s, "item_price"), u"1.25"_s);
+        QTRY_VERIFY(!m_ui.named(u"undoButton"_s));
+
+        m_ui.key(Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(),
+                 u"Weekend\n\nBakery:\n• bread — 1.25 AFN\nDairy:\n• milk — 0.9 AFN\n"_s);
+        QGuiApplication::clipboard()->setText(u"1. jam\n2. Milk\n"_s);
+        m_ui.key(Qt::Key_V, Qt::ControlModifier);
+        QQuickItem *preview = m_ui.waitFor(u"pasteList"_s);
+        QVERIFY(preview && preview->property("count") == 1);
+        m_ui.click(u"pasteOk"_s);
+        QTRY_COMPARE(itemText(u"jam"_s, "item_status"), u"unchecked"_s);
+        m_ui.key(Qt::Key_Z, Qt::ControlModifier);
+        QTRY_COMPARE(itemText(u"jam"_s, "item_status"), u"jam is not listed"_s);
+
+        m_ui.click(u"buttonNewItem"_s);
+        m_ui.typeInto(u"nameInput"_s, u"butter"_s);
+        m_ui.typeInto(u"categoryInput"_s, u"Dairy"_s);
+        m_ui.typeInto(u"priceInput"_s, u"2"_s);
+        m_ui.key(Qt::Key_Return);
+        QTRY_VERIFY(!m_ui.named(u"pageNewItem"_s));
+        m_ui.click(u"buttonNewItem"_s);
+        m_ui.typeInto(u"nameInput"_s, u"TT"_s);
+        m_ui.click(m_ui.waitFor(u"butter"_s, m_ui.waitFor(u"pageNewItem"_s), "name"));
+        QCOMPARE(m_ui.textOf(u"nameInput"_s) + ' ' + m_ui.textOf(u"categoryInput"_s) + ' '
+                         + m_ui.textOf(u"priceInput"_s),
+                 u"butter Dairy 2"_s);
     }
 
     // The dialog's Ok while the name is empty, a pasted line break and a

@@ -17,6 +17,8 @@ Item {
         if (!visible)
             return;
         lines = ApplicationManager.previewPaste();
+        // Nothing is chosen here: every row is added.
+        preview.currentIndex = -1;
         preview.takeKeys();
     }
 
@@ -37,7 +39,6 @@ Item {
                                                  : qsTr("Nothing to paste")
         listName: "pasteList"
         okName: "pasteOk"
-        currentIndex: -1
         model: screenPasteItems.lines
         rowText: function(pRow) {
             return screenPasteItems.lines[pRow];
