@@ -30,11 +30,63 @@ XMLTEXT = "src/models/ptXmlText.cpp"
 RULES = "src/models/ptItemRules.cpp"
 MERGE = "src/models/ptListMerge.cpp"
 SYNC = "src/app/ptListSync.cpp"
+UNDO = "src/app/ptUndoCommand.cpp"
+TEXT = "src/models/ptListText.cpp"
 SCREENS = "qml/screens/"
 SHEETS = "qml/sheets/"
 PARTS = "qml/components/"
 
 FAULTS = [
+    # Undo, the list as text, My Items kept and suggested, the first run
+    Fault("undo-restores-after", UNDO,
+          "        m_list->restore(*m_listBefore);",
+          "        m_list->restore(*m_listAfter);"),
+    Fault("undone-list-not-written", LIST,
+          "    setContent(std::move(pContent));\n    changed();\n}",
+          "    setContent(std::move(pContent));\n}"),
+    Fault("offer-outlives-change", MANAGER,
+          "    connect(&m_undoStack, &QUndoStack::indexChanged, this, [this] { setUndoOffer(QString()); });\n",
+          ""),
+    Fault("history-kept-after-other-version", LIST,
+          "        setStored(stored);\n        emit otherVersionTaken();\n        return true;\n    }",
+          "        setStored(stored);\n        return true;\n    }"),
+    Fault("trashed-list-not-restored", UNDO,
+          "        ptTrash::restore(it->trashPath, it->path);",
+          "        (void)it;"),
+    Fault("pasted-duplicates-kept", MANAGER,
+          "        if (names.contains(name))\n            continue;\n",
+          ""),
+    Fault("heading-read-as-item", TEXT,
+          "    return pLine.endsWith(QLatin1Char(':')) && !pLine.startsWith(OpenBullet)",
+          "    return pLine.endsWith(QLatin1Char(';')) && !pLine.startsWith(OpenBullet)"),
+    Fault("unit-lost-in-text", TEXT,
+          "        const QString unit = pWords.units.value(pItem.value(Record::CountUnitField).toInt());",
+          "        const QString unit = pWords.units.value(0);"),
+    Fault("damaged-catalogue-not-kept-aside", CATALOGUE,
+          "        if (!QFile::rename(m_fileName, aside))\n            m_fileName.clear();\n",
+          ""),
+    Fault("my-items-written-only-at-exit", MANAGER,
+          "    connect(&m_categoriesDataModel, &ptCategoriesDataModel::entriesChanged, &m_myItemsWriteTimer,\n"
+          "            qOverload<>(&QTimer::start));\n",
+          ""),
+    Fault("suggestions-containing-first", CATALOGUE,
+          "    for (const int i : starting + containing) {",
+          "    for (const int i : containing + starting) {"),
+    Fault("first-run-ignores-locale", MANAGER,
+          "    } else {\n        applySystemLocale();\n    }",
+          "    }"),
+    Fault("locale-overrides-settings", MANAGER,
+          "    } else {\n        applySystemLocale();\n    }",
+          "    }\n    applySystemLocale();"),
+    Fault("paste-without-preview", SCREENS + "ScreenListShell.qml",
+          "        onActivated: screenListShell.state = \"paste\"",
+          "        onActivated: ApplicationManager.pasteItems()"),
+    Fault("suggestion-fills-nothing", SHEETS + "ScreenNewItem.qml",
+          "                            screenNewItem.fill(modelData);\n",
+          ""),
+    Fault("undo-key-missing", SCREENS + "ScreenBase.qml",
+          "        onActivated: ApplicationManager.undo()",
+          "        onActivated: {}"),
     # Writing early and following the file
     Fault("write-deadline-missed", SYNC,
           "    m_writeTimer.start(qBound(0, left, WriteDelay));",
