@@ -93,7 +93,7 @@ FAULTS = [
           "    m_writeTimer.start(WriteDelay + 0 * left);"),
     Fault("no-write-when-hidden", MANAGER,
           "                             if (!pVisible)\n"
-          "                                 m_listSync.writeNow();",
+          "                                 writeNow();",
           "                             (void)pVisible;"),
     Fault("watch-not-renewed-after-rename", SYNC,
           "void ptListSync::onFilesSettled()\n{\n    renewWatch();\n",
@@ -235,11 +235,10 @@ FAULTS = [
           "    if (m_settingsLoaded)\n        saveSettings();\n",
           "    saveSettings();\n"),
     Fault("first-run-without-catalogue", MANAGER,
-          "        m_currencyUnitsDataModel.setCurrentCurrency(settings.currency);\n    }\n"
+          "    } else {\n        applySystemLocale();\n    }\n"
           "    // Also without a settings file: the first run shows the same texts as\n"
           "    // every later one.\n    loadCatalogue();\n",
-          "        m_currencyUnitsDataModel.setCurrentCurrency(settings.currency);\n"
-          "        loadCatalogue();\n    }\n"),
+          "        loadCatalogue();\n    } else {\n        applySystemLocale();\n    }\n"),
     Fault("dbus-signal-sent-once", MANAGER,
           "    bus.send(message);\n    bus.send(message);\n",
           "    bus.send(message);\n"),
@@ -265,8 +264,8 @@ FAULTS = [
           'void ptApplicationManager::closeList()\n{\n    m_listSync.writeNow();\n',
           'void ptApplicationManager::closeList()\n{\n'),
     Fault('overview-not-refreshed', MANAGER,
-          '    m_listSync.writeNow();\n    updateListsDataModel();\n',
-          '    m_listSync.writeNow();\n'),
+          '    m_listSync.writeNow();\n    clearHistory();\n    updateListsDataModel();\n',
+          '    m_listSync.writeNow();\n    clearHistory();\n'),
     Fault("editing-keeps-cart-view", MANAGER,
           "        m_listDataModel.displayList(true);\n",
           ""),
