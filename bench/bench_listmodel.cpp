@@ -8,6 +8,7 @@
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTextStream>
+#include <QUndoStack>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 
@@ -16,8 +17,10 @@
 #include <utility>
 
 #include "peakResident.h"
+#include "ptApplicationManager.h"
 #include "ptListDataModel.h"
 #include "ptListsDataModel.h"
+#include "ptUndoCommand.h"
 
 namespace {
 
@@ -338,6 +341,46 @@ int main(int argc, char *argv[])
                     }
                 });
         out << row(QStringLiteral("toggleItem, every item to the cart"), 1000, toggle, 0.0)
+            << Qt::endl;
+
+        // Each tick kept for undo as the controller keeps it: the list before
+        // and after it, in a stack of ptApplicationManager::UndoLimit.
+        QUndoStack history;
+        history.setUndoLimit(ptApplicationManager::UndoLimit);
+        const double undoable = medianMs(
+                [&]() {
+                    history.clear();
+                    model = std::make_unique<ptListDataModel>();
+                    fill(*model, 1000);
+                },
+                [&]() {
+                    while (model->rowCount() > 0) {
+                        const int middle = model->rowCount() / 2;
+                        auto *tick
+                                = new ptUndoCommand(model.get(), nullptr, ptUndoCommand::ListPart);
+                        model->toggleItem(model->itemHeight(middle) == 50 ? middle + 1 : middle);
+                        tick->finish(ptUndoCommand::Change, QStringLiteral("Tick"));
+                        history.push(tick);
+                    }
+                });
+        out << row(QStringLiteral("the same, kept for undo (not kept)"), 1000, undoable, toggle)
+            << Qt::endl;
+        history.clear();
+    }
+
+    {
+        // A list's items are shared with its undo history until either
+        // changes; with a deleted record among them they are copied.
+        ptListDataModel model;
+        fill(model, 1000);
+        const auto snapshots = [&model]() {
+            for (int i = 0; i < 1000; ++i)
+                (void)model.content();
+        };
+        const double shared = medianMs([]() {}, snapshots);
+        model.deleteItem(1);
+        const double copied = medianMs([]() {}, snapshots);
+        out << row(QStringLiteral("content() x1000, shared (copied)"), 1000, shared, copied)
             << Qt::endl;
     }
 

@@ -51,7 +51,7 @@ QtObject {
     readonly property int fieldHeight: 60
     readonly property int suggestionHeight: 44
     readonly property int undoBarHeight: 50
-    readonly property int undoButtonWidth: 110
+    readonly property int undoButtonWidth: 140
     readonly property int labelWidth: 120
     readonly property int menuWidthInset: 140
     readonly property int menuEntryHeight: 60
