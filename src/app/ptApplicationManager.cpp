@@ -3,16 +3,16 @@
 #include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusMessage>
-#include <QDir>
-#include <QRegularExpression>
 #include <QClipboard>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLocale>
-#include <QSet>
 #include <QQuickItem>
 #include <QQuickView>
+#include <QRegularExpression>
+#include <QSet>
 #include <QStandardPaths>
 #include <QTimer>
 
@@ -343,7 +343,8 @@ void ptApplicationManager::saveListInfo(QString pName, int pCurrency, QString pN
 {
     std::unique_ptr<ptUndoCommand> command = beginChange(ptUndoCommand::ListPart);
     m_listDataModel.updateModelInfo(pName, pCurrency, pNote);
-    endChange(std::move(command), true, ptUndoCommand::Change, tr("List info"));
+    const bool changed = command->madeChange();
+    endChange(std::move(command), changed, ptUndoCommand::Change, tr("List info"));
 }
 
 void ptApplicationManager::untickAll()
@@ -516,7 +517,8 @@ void ptApplicationManager::saveItem(ItemPage pPage, int pRow, QVariantMap pItem)
         updateItem(pPage == ListPage ? 0 : 1, pRow, field("name"), field("category"),
                    field("price"), field("amount"), unit, field("note"));
     }
-    endChange(std::move(command), true, ptUndoCommand::Change,
+    const bool changed = command->madeChange();
+    endChange(std::move(command), changed, ptUndoCommand::Change,
               pRow < 0 ? tr("New item") : tr("Update item"));
 }
 

@@ -36,6 +36,12 @@ void ptUndoCommand::addTrashed(const QString &pPath, const QString &pTrashPath)
     m_trashed.append({pPath, pTrashPath});
 }
 
+bool ptUndoCommand::madeChange() const
+{
+    return (m_listBefore && !(*m_listBefore == m_list->content()))
+            || (m_catalogueBefore && *m_catalogueBefore != m_catalogue->entries());
+}
+
 // Back to before, the lists first out of the trash, so that the open list
 // is not written over one of them.
 void ptUndoCommand::undo()

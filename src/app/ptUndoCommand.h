@@ -35,6 +35,8 @@ public:
     void finish(Kind pKind, const QString &pWhat);
     // A list document moved to the trash, and its place there.
     void addTrashed(const QString &pPath, const QString &pTrashPath);
+    // Whether the parts differ now from what they were when it was made.
+    bool madeChange() const;
     bool isDeletion() const { return m_kind != Change; }
 
     void undo() override;

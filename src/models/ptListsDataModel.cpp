@@ -1,9 +1,6 @@
 #include "ptListsDataModel.h"
 
-#include <QFile>
-
 #include "ptListDocument.h"
-#include "ptTrash.h"
 
 namespace {
 
@@ -88,16 +85,6 @@ bool ptListsDataModel::loadData(QStringList pFilenames)
         endResetModel();
     }
     return result;
-}
-
-bool ptListsDataModel::deleteList(int pListIndex)
-{
-    if (pListIndex < 0 || pListIndex >= m_lists.size())
-        return false;
-    const QString fileName = m_lists.at(pListIndex).value(filenameKey);
-    if (!QFile::exists(fileName))
-        return false;
-    return ptTrash::discard(fileName);
 }
 
 QString ptListsDataModel::listFileName(int pListIndex)

@@ -33,7 +33,6 @@ public slots:
     QVariant headerData(int pSection, Qt::Orientation pOrientation,
                         int pRole = Qt::DisplayRole) const override;
     bool loadData(QStringList pFilenames);
-    bool deleteList(int pListIndex);
     QString listFileName(int pListIndex);
 
 private:
