@@ -412,6 +412,10 @@
         <source>Update item</source>
         <translation>Update item</translation>
     </message>
+    <message>
+        <source>List copied as text</source>
+        <translation>List copied as text</translation>
+    </message>
 </context>
 <context>
     <name>ptCategoriesDataModel</name>

@@ -414,6 +414,10 @@
         <source>Update item</source>
         <translation>Обновление элемента</translation>
     </message>
+    <message>
+        <source>List copied as text</source>
+        <translation>Список скопирован как текст</translation>
+    </message>
 </context>
 <context>
     <name>ptCategoriesDataModel</name>

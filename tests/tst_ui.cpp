@@ -308,6 +308,8 @@ private slots:
         QTRY_VERIFY(!m_ui.named(u"undoButton"_s));
 
         m_ui.key(Qt::Key_C, Qt::ControlModifier);
+        QTRY_COMPARE(m_ui.textOf(u"undoText"_s), u"List copied as text"_s);
+        QVERIFY(!m_ui.named(u"undoButton"_s));
         QCOMPARE(QGuiApplication::clipboard()->text(),
                  u"Weekend\n\nBakery:\n• bread — 1.25 AFN\nDairy:\n• milk — 0.9 AFN\n"_s);
         QGuiApplication::clipboard()->setText(u"1. jam\n2. Milk\n"_s);

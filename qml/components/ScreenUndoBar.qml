@@ -2,14 +2,16 @@ import QtQuick
 import Pantrix
 
 // What the last deletion did, with UNDO to take it back, for as long as the
-// controller offers it: at the bottom, above the screens' button bars. While
-// hidden it takes no taps.
+// controller offers it, or the controller's notice: at the bottom, above the
+// screens' button bars. While hidden it takes no taps.
 Rectangle {
     id: screenUndoBar
 
     readonly property bool shown: ApplicationManager.undoOffer !== ""
-    // The offer's text stays while the bar fades out.
-    property string offer: ""
+                                  || ApplicationManager.notice !== ""
+    // The text stays while the bar fades out.
+    property string message: ""
+    property bool undoable: false
 
     anchors.horizontalCenter: parent.horizontalCenter
     anchors.bottom: parent.bottom
@@ -21,7 +23,7 @@ Rectangle {
     opacity: shown ? 1 : 0
     visible: opacity > 0
     Accessible.role: Accessible.AlertMessage
-    Accessible.name: offer
+    Accessible.name: message
 
     Behavior on opacity {
         NumberAnimation {
@@ -33,8 +35,17 @@ Rectangle {
         target: ApplicationManager
 
         function onUndoOfferChanged() {
-            if (ApplicationManager.undoOffer !== "")
-                screenUndoBar.offer = ApplicationManager.undoOffer;
+            if (ApplicationManager.undoOffer === "")
+                return;
+            screenUndoBar.message = ApplicationManager.undoOffer;
+            screenUndoBar.undoable = true;
+        }
+
+        function onNoticeChanged() {
+            if (ApplicationManager.notice === "")
+                return;
+            screenUndoBar.message = ApplicationManager.notice;
+            screenUndoBar.undoable = false;
         }
     }
 
@@ -47,13 +58,13 @@ Rectangle {
         objectName: "undoText"
         anchors.left: parent.left
         anchors.leftMargin: Theme.margin
-        anchors.right: undoButton.left
-        anchors.rightMargin: Theme.gap
+        anchors.right: screenUndoBar.undoable ? undoButton.left : parent.right
+        anchors.rightMargin: screenUndoBar.undoable ? Theme.gap : Theme.margin
         height: parent.height
         horizontalAlignment: Text.AlignLeft
         color: Theme.inputText
         font.pixelSize: Theme.fontLabel
-        text: screenUndoBar.offer
+        text: screenUndoBar.message
     }
 
     ScreenButton {
@@ -64,6 +75,7 @@ Rectangle {
         anchors.verticalCenter: parent.verticalCenter
         width: Theme.undoButtonWidth
         height: parent.height - 2 * Theme.rowInset
+        opacity: screenUndoBar.undoable ? 1 : 0
         buttonLeft: true
         buttonRight: true
         buttonTop: true

@@ -52,7 +52,10 @@ ptApplicationManager::ptApplicationManager(QObject *parent) : QObject(parent)
     m_undoStack.setUndoLimit(UndoLimit);
     m_undoOfferTimer.setSingleShot(true);
     m_undoOfferTimer.setInterval(UndoOfferTime);
-    connect(&m_undoOfferTimer, &QTimer::timeout, this, [this] { setUndoOffer(QString()); });
+    connect(&m_undoOfferTimer, &QTimer::timeout, this, [this] {
+        setUndoOffer(QString());
+        setNotice(QString());
+    });
     // The offer is of the last change: any other change, an undo or a redo
     // ends it.
     connect(&m_undoStack, &QUndoStack::indexChanged, this, [this] { setUndoOffer(QString()); });
@@ -370,6 +373,9 @@ void ptApplicationManager::copyListText()
 {
     QGuiApplication::clipboard()->setText(ptListText::write(
             m_listDataModel.content(), m_listDataModel.isSortByCategory(), textWords()));
+    setUndoOffer(QString());
+    setNotice(tr("List copied as text"));
+    m_undoOfferTimer.start();
 }
 
 QStringList ptApplicationManager::previewPaste()
@@ -585,8 +591,18 @@ void ptApplicationManager::setUndoOffer(const QString &pOffer)
 {
     if (pOffer == m_undoOffer)
         return;
+    if (!pOffer.isEmpty())
+        setNotice(QString());
     m_undoOffer = pOffer;
     emit undoOfferChanged();
+}
+
+void ptApplicationManager::setNotice(const QString &pNotice)
+{
+    if (pNotice == m_notice)
+        return;
+    m_notice = pNotice;
+    emit noticeChanged();
 }
 
 ptListText::Words ptApplicationManager::textWords() const

@@ -42,6 +42,9 @@ class ptApplicationManager : public QObject
     // for UndoOfferTime after it, until something else changes. Empty
     // otherwise.
     Q_PROPERTY(QString undoOffer READ undoOffer NOTIFY undoOfferChanged)
+    // What the last action did where nothing else shows it (the list copied),
+    // for as long as an undo offer would stay; empty otherwise.
+    Q_PROPERTY(QString notice READ notice NOTIFY noticeChanged)
 
 public:
     // Where the open list is shown; NoList while the lists screen is.
@@ -82,6 +85,7 @@ public:
     ListScreen listScreen() const { return m_listScreen; }
     bool keyboardInUse() const { return m_keyboardInUse; }
     QString undoOffer() const { return m_undoOffer; }
+    QString notice() const { return m_notice; }
     const QUndoStack *undoStack() const { return &m_undoStack; }
 
 signals:
@@ -92,6 +96,7 @@ signals:
     void listScreenChanged();
     void keyboardInUseChanged();
     void undoOfferChanged();
+    void noticeChanged();
 
 public slots:
     void quit();
@@ -178,6 +183,7 @@ private:
                    ptUndoCommand::Kind pKind, const QString &pWhat, bool pOffered = false);
     void clearHistory();
     void setUndoOffer(const QString &pOffer);
+    void setNotice(const QString &pNotice);
     ptListText::Words textWords() const;
     // Writes the open list and My Items when they have changes not written.
     void writeNow();
@@ -210,6 +216,8 @@ private:
     QString m_lastCategory;
     QUndoStack m_undoStack;
     QString m_undoOffer;
+    QString m_notice;
+    // Ends the undo offer or the notice.
     QTimer m_undoOfferTimer;
     // My Items is written as the list is, once changes pause.
     QTimer m_myItemsWriteTimer;
