@@ -8,7 +8,7 @@ packages="cmake ninja-build g++ clang libclang-rt-14-dev
     qml6-module-qtquick qml6-module-qtquick-window qml6-module-qtqml qml6-module-qtqml-models
     qml6-module-qtqml-workerscript qt6-qpa-plugins libgl-dev
     dbus fonts-dejavu-core
-    xvfb xdotool tesseract-ocr tesseract-ocr-eng libgl1-mesa-dri libglx-mesa0 python3-tk
+    xvfb xdotool tesseract-ocr tesseract-ocr-eng libgl1-mesa-dri libglx-mesa0 xclip
     desktop-file-utils appstream groff-base build-essential dpkg-dev debhelper"
 
 missing=""

@@ -247,16 +247,12 @@ private slots:
         key("ctrl+c");
         QVERIFY(waitFor(
                 [&] { return xClipboard().startsWith("Saturday\n\nBakery:\n• cheese — "); }));
-        QProcess owner;
+        QProcess owner; // xclip, in the foreground, holds the clipboard until it ends
         owner.setProcessEnvironment(appEnvironment());
-        owner.start("python3",
-                    {"-c",
-                     "import sys, tkinter; t = tkinter.Tk(); t.withdraw(); "
-                     "t.clipboard_clear(); t.clipboard_append(sys.argv[1]); "
-                     "t.update(); print(flush=True); t.after(20000, t.destroy); "
-                     "t.mainloop()",
-                     "- salt\n- pepper\n- Bread"});
-        QVERIFY(owner.waitForReadyRead(10000));
+        owner.start("xclip", {"-quiet", "-selection", "clipboard", "-in"});
+        owner.write("- salt\n- pepper\n- Bread");
+        owner.closeWriteChannel();
+        QVERIFY(waitFor([&] { return xClipboard() == "- salt\n- pepper\n- Bread"; }));
         key("ctrl+v");
         QVERIFY2(waitFor([&] { return is(20, 300, Sheet) && still(QRect(0, 0, 800, 480)); }),
                  "no preview of the pasted items");
@@ -434,10 +430,7 @@ private:
     {
         QProcess reader;
         reader.setProcessEnvironment(appEnvironment());
-        reader.start("python3",
-                     {"-c",
-                      "import tkinter; t = tkinter.Tk(); t.withdraw(); "
-                      "print(t.clipboard_get(), end='')"});
+        reader.start("xclip", {"-selection", "clipboard", "-out"});
         reader.waitForFinished(10000);
         return QString::fromUtf8(reader.readAllStandardOutput());
     }
