@@ -337,14 +337,14 @@ private slots:
 
     // The dialog's Ok while the name is empty, a pasted line break and a
     // pasted text too long, a price's decimals, the two pickers (found by
-    // typed letters too; the categories of the list that My Items has
-    // forgotten), Return confirming, the category remembered for the next new
+    // typed letters too; the categories of the list that My Items lacks),
+    // Return confirming, the category remembered for the next new
     // item and replaced by what is typed, a tap on the dimmed area cancelling;
     // the back button writes the document and the lists screen reads it again.
     void pickers()
     {
         openList(0, {{"flour", "Baking", ""}, {"cocoa", "Abroad", ""}});
-        m_ui.manager()->categoriesDataModel()->releaseModel(true); // as in a later run
+        m_ui.manager()->categoriesDataModel()->releaseModel(true); // a list made elsewhere
         m_ui.click(u"buttonNewItem"_s);
         m_ui.click(u"newItemOk"_s);
         QVERIFY(m_ui.waitForFrames(2) && m_ui.named(u"pageNewItem"_s));

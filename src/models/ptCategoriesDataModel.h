@@ -57,7 +57,6 @@ signals:
     void entriesChanged();
 
 public slots:
-    bool isLoaded() const { return !m_items.isEmpty(); }
     // Reads the entries from the file, in front of any entered before. A file
     // that cannot be read is renamed aside (its name and ".damaged", then a
     // number where that is taken) and the catalogue starts empty; false then.
