@@ -9,6 +9,7 @@
 #include <sys/resource.h>
 
 #include "ptApplicationManager.h"
+#include "ptCategoriesDataModel.h"
 #include "ptSceneDriver.h"
 #include "ptStartup.h"
 #include "ptTestFiles.h"
@@ -319,8 +320,9 @@ private slots:
 
     // The program makes changes on the editing and shopping screens and is
     // killed at random moments (PANTRIX_KILLS times, 200 unless set), mostly
-    // early, a quarter after the first second: each time the document reads
-    // whole and holds every change made more than a second before the kill.
+    // early, a quarter after the first second: each time the document and My
+    // Items read whole and hold every change made more than a second before
+    // the kill.
     void killedWhileChanging()
     {
         QVERIFY(storeList(0));
@@ -330,6 +332,7 @@ private slots:
         QRandomGenerator random(20261208);
         for (int round = 0; round < (kills.isEmpty() ? 200 : kills.toInt()); ++round) {
             QVERIFY(writeFile(path, empty));
+            QFile::remove(ptApplicationManager::myItemsFilePath());
             QProcess child;
             child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
             QElapsedTimer clock;
@@ -357,6 +360,11 @@ private slots:
                              && list.items(false).size() >= older - 39,
                      qPrintable(QStringLiteral("change %1 lost").arg(older)));
             list.releaseModel();
+            ptCategoriesDataModel myItems; // each new item went to My Items too
+            myItems.setFileName(ptApplicationManager::myItemsFilePath());
+            QVERIFY2(myItems.loadModel(), "a torn My Items file");
+            QVERIFY2(myItems.entries().size() >= qMin(older + 1, 40),
+                     qPrintable(QStringLiteral("My Items lost change %1").arg(older)));
         }
     }
 
