@@ -18,6 +18,7 @@
 
 #include "peakResident.h"
 #include "ptApplicationManager.h"
+#include "ptCategoriesDataModel.h"
 #include "ptListDataModel.h"
 #include "ptListsDataModel.h"
 #include "ptUndoCommand.h"
@@ -366,6 +367,27 @@ int main(int argc, char *argv[])
         out << row(QStringLiteral("the same, kept for undo (not kept)"), 1000, undoable, toggle)
             << Qt::endl;
         history.clear();
+    }
+
+    {
+        // My Items is read as the program starts, before its first frame.
+        QTemporaryDir dir;
+        ptCategoriesDataModel written;
+        written.setFileName(dir.filePath(QStringLiteral("my-items.xml")));
+        for (int i = 0; i < 1000; ++i)
+            written.addItem(QStringLiteral("Item %1").arg(i),
+                            QStringLiteral("Category %1").arg(i % 40),
+                            QString::number(i % 17) + QStringLiteral(".25"), QStringLiteral("EUR"),
+                            QString::number(i % 5 + 1), i % 16, QString());
+        written.saveModel();
+        std::unique_ptr<ptCategoriesDataModel> read;
+        const double load = medianMs(
+                [&]() {
+                    read = std::make_unique<ptCategoriesDataModel>();
+                    read->setFileName(dir.filePath(QStringLiteral("my-items.xml")));
+                },
+                [&]() { read->loadModel(); });
+        out << row(QStringLiteral("My Items loadModel"), 1000, load, 0.0) << Qt::endl;
     }
 
     {
