@@ -3,12 +3,14 @@ import Pantrix
 
 // What the last deletion did, with UNDO to take it back, for as long as the
 // controller offers it, or the controller's notice: at the bottom, above the
-// screens' button bars. While hidden it takes no taps.
+// screen's button bars, while the screen is `free` (no menu, sheet or
+// question over it). While hidden it takes no taps.
 Rectangle {
     id: screenUndoBar
 
-    readonly property bool shown: ApplicationManager.undoOffer !== ""
-                                  || ApplicationManager.notice !== ""
+    property bool free: true
+    readonly property bool shown: free && (ApplicationManager.undoOffer !== ""
+                                           || ApplicationManager.notice !== "")
     // The text stays while the bar fades out.
     property string message: ""
     property bool undoable: false

@@ -64,6 +64,13 @@ Item {
         }
     }
 
+    // Over the screen's rows and bars, and hidden under its menus, sheets and
+    // questions.
+    ScreenUndoBar {
+        z: 1
+        free: screenBase.state === ""
+    }
+
     Shortcut {
         // StandardKey is registered when the engine runs; Qt 6.4's linter
         // does not know it.

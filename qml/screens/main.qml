@@ -99,8 +99,4 @@ Rectangle {
             }
         }
     }
-
-    ScreenUndoBar {
-        objectName: "undoBar"
-    }
 }
