@@ -316,6 +316,7 @@ private slots:
         m_ui.key(Qt::Key_V, Qt::ControlModifier);
         QQuickItem *preview = m_ui.waitFor(u"pasteList"_s);
         QVERIFY(preview && preview->property("count") == 1);
+        QTRY_VERIFY(!m_ui.named(u"undoText"_s)); // the bar is not over the sheet
         m_ui.click(u"pasteOk"_s);
         QTRY_COMPARE(itemText(u"jam"_s, "item_status"), u"unchecked"_s);
         m_ui.key(Qt::Key_Z, Qt::ControlModifier);
