@@ -16,7 +16,7 @@ cmake --build build
 
 echo "== Build with AddressSanitizer and UndefinedBehaviorSanitizer"
 CC=clang CXX=clang++ cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DPANTRIX_FUZZ=ON -DPANTRIX_DISPLAY_TESTS=OFF -DPANTRIX_BENCH=OFF
+    -DPANTRIX_FUZZ=ON -DPANTRIX_DISPLAY_TESTS=OFF -DPANTRIX_BENCH=OFF -DPANTRIX_QML_CACHEGEN=OFF
 cmake --build build-sanitize
 export ASAN_OPTIONS="abort_on_error=1"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
