@@ -36,7 +36,6 @@ Rectangle {
 
     Component.onCompleted: mainLoader.source = "ScreenMain.qml"
 
-
     // While a list is open the lists screen lies out of sight at the left.
     Loader {
         id: mainLoader
