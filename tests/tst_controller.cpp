@@ -260,7 +260,8 @@ private slots:
         QVERIFY(!QFile::exists(ptApplicationManager::listDocumentPath()));
         QCOMPARE(manager.listsDataModel()->rowCount(), 0);
         const QDir trashed(m_dataDir->filePath(u"Trash/files"_s));
-        QVERIFY(qUncompress(readFile(trashed.filePath(u"demo-list.ptl"_s))).contains("checked"));
+        QVERIFY(qUncompress(readFile(trashed.filePath(u"demo-list.ptl"_s)))
+                        .contains("status=\"checked\""));
     }
 
     void undo_data()
